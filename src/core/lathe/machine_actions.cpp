@@ -1,0 +1,121 @@
+// Actions of the view's commands on the machine. Each checks the machine state
+// first and refuses, as a real lathe would, what makes no sense in that state.
+
+#include <algorithm>
+#include <utility>
+
+#include "lathe/lathe.h"
+#include "lathe/messages.h"
+
+namespace zan {
+
+namespace {
+constexpr int kTurnRoundPauseMs = 1000;  // the operator takes the workpiece out
+constexpr int kRetractRows = 99;
+constexpr int kRetractBelowRow = 442;    // tools above this row would hit the workpiece
+}  // namespace
+
+void Lathe::Clamp()
+{
+    if (state.runFlag) {
+        ports.alerts.Message(msg::kLatheRunning);
+        return;
+    }
+    state.chuckOpen = false;
+    RefreshArea(5);
+}
+
+void Lathe::Release()
+{
+    if (state.runFlag || state.spindleState != 0) {
+        ports.alerts.Message(msg::kSpindleTurning);
+        return;
+    }
+    state.chuckOpen = true;
+    RefreshArea(5);
+}
+
+void Lathe::Initialise()
+{
+    if (state.runFlag) {
+        ports.alerts.Message(msg::kProgramRunning);
+        return;
+    }
+    if (!ports.alerts.Question(msg::kInitialiseQuestion)) return;
+    // The start position of the normal layout, in both layouts.
+    state.drawnZ = 500;
+    state.drawnX = 462;
+    MoveTool(500.0f, 462.0f, kMoveCut);
+    state.chuckOpen = true;  // a new blank must be clamped before the spindle starts
+    RefreshArea(11);
+    state.profile.fill(kUncutRow);
+    state.spindleState = 0;
+    PanelEvent(11);
+    RefreshArea(11);
+}
+
+bool Lathe::MayEditBlank()
+{
+    if (state.runFlag) {
+        ports.alerts.Message(msg::kLatheRunning);
+        return false;
+    }
+    if (!state.chuckOpen) {
+        ports.alerts.Message(msg::kReleaseFirst);
+        return false;
+    }
+    return true;
+}
+
+bool Lathe::MaySetSpeed()
+{
+    if (state.runFlag) {
+        ports.alerts.Message(msg::kRunningCannotDo);
+        return false;
+    }
+    return true;
+}
+
+void Lathe::ToggleTrace()
+{
+    state.traceMode = !state.traceMode;
+    ports.alerts.Message(state.traceMode ? msg::kTraceOn : msg::kTraceOff);
+    RefreshArea(14);
+}
+
+void Lathe::ToggleTailstock()
+{
+    state.tailstockOn = !state.tailstockOn;
+    ports.alerts.Message(state.tailstockOn ? msg::kCentreAdded : msg::kCentreRemoved);
+    RefreshArea(8);
+}
+
+void Lathe::TurnEndForEnd()
+{
+    LatheState& s = state;
+    if (s.runFlag) {
+        ports.alerts.Message(msg::kBeingCut);
+        return;
+    }
+    if (s.drawnX < kRetractBelowRow) {
+        const int start = s.drawnX;
+        for (int row = start; row <= start + kRetractRows; ++row) {
+            MoveTool(s.posZ, static_cast<float>(row), kMoveRetract);
+            PanelEvent(87);
+        }
+    }
+    ports.clock.Wait(kTurnRoundPauseMs);
+    if (s.spindleState != 0 || !s.chuckOpen) {
+        ports.alerts.Message(msg::kStopAndRelease);
+        return;
+    }
+    // Mirror the part between the chuck face and the blank's end.
+    int i = std::min(s.blankEnd, kProfileColumns - 1);
+    int j = std::max(s.layout.chuckFace(), 0);
+    for (; i > j; --i, ++j) std::swap(s.profile[i], s.profile[j]);
+    RefreshArea(9);
+}
+
+bool Lathe::ConfirmExit() { return ports.alerts.Question(msg::kExitQuestion); }
+
+}  // namespace zan

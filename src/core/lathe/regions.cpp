@@ -1,0 +1,68 @@
+// Numbered screen regions and the band under the tool: the only parts of the
+// view that are repainted outside a full repaint.
+
+#include "lathe/lathe.h"
+#include "lathe/tool_shapes.h"
+
+namespace zan {
+
+namespace {
+
+constexpr int kTraceRegion = 14;
+
+// Nozzle pictures, in view pixels.
+constexpr int kNozzleWidth = 100;
+constexpr int kNozzleOffHeight = 59;
+constexpr int kNozzleOnHeight = 70;
+constexpr int kNozzleTop = 10;
+
+Rect JawsRect(const Layout& layout)
+{
+    return layout.small ? Rect{100, 0, 180, 768} : Rect{126, 0, 232, 768};
+}
+
+}  // namespace
+
+void Lathe::RefreshArea(int region)
+{
+    const LatheState& s = state;
+    // While the path is shown, only the tool's own area may be repainted: the
+    // drawn path would be wiped out otherwise.
+    if (s.traceMode && region != kTraceRegion) return;
+    LatheDisplay& display = ports.display;
+    switch (region) {
+    case 2: display.Refresh(Rect{s.drawnZ, 10, s.drawnZ + 100, 110}); break;
+    case 3:
+    case 10:
+    case 11: display.Refresh(Rect{0, 0, 1024, 768}); break;
+    case 4: display.Refresh(Rect{0, 98, 153, 400}); break;
+    case 5: display.Refresh(JawsRect(s.layout)); break;
+    case 8: display.Refresh(Rect{s.blankEnd, 210, s.blankEnd + 50, 272}); break;
+    case 9:
+    case 13:
+        display.Refresh(Rect{153, 142, 1100, 342});
+        display.Refresh(JawsRect(s.layout));
+        break;
+    case kTraceRegion: display.Refresh(Rect{s.drawnZ, s.drawnX - 100, s.drawnZ + 240, s.drawnX + 240}); break;
+    default: display.Refresh(Rect{0, 0, 1000, 768}); break;
+    }
+}
+
+void Lathe::RepaintUnderTool()
+{
+    const LatheState& s = state;
+    UnderTool under;
+    under.coolantOn = s.coolantOn;
+    const int x = static_cast<int>(s.posZ);
+    const int h = s.coolantOn ? kNozzleOnHeight : kNozzleOffHeight;
+    under.nozzleAt = Point{x, kNozzleTop};
+    under.leftStrip = Rect{x - 10, kNozzleTop, x, h + 30};
+    under.rightStrip = Rect{x + kNozzleWidth, kNozzleTop, x + kNozzleWidth + 10, h + 30};
+    const int width = s.toolStation == 2 ? 30 : 15;
+    under.firstColumn = s.repaintColumn;
+    under.lastColumn = std::min(s.blankEnd - 1, s.repaintColumn + width);
+    under.station4Marks = s.toolStation == 4;
+    ports.display.RepaintUnderTool(under);
+}
+
+}  // namespace zan

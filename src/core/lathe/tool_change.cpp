@@ -1,0 +1,32 @@
+// Tool selection: the turret turns forward to the new station, then the new
+// tool is drawn in place.
+
+#include "lathe/lathe.h"
+#include "lathe/messages.h"
+#include "lathe/tool_shapes.h"
+
+namespace zan {
+
+void Lathe::SelectTool(int station)
+{
+    // Station 2 may be chosen while a program runs; the others may not.
+    if (station != 2 && state.runFlag) {
+        ports.alerts.Message(msg::kLatheRunning);
+        return;
+    }
+    turret.TurnTurret(state.toolStation, station);
+    state.toolStation = station;
+    MoveTool(0.0f, 0.0f, kMoveRedraw);
+    if (station == 2) RefreshArea(12);
+}
+
+void Lathe::SelectCustomTool() { state.toolStation = kCustomStation; }
+
+void Lathe::NextTool()
+{
+    turret.TurnTurret(state.toolStation, state.toolStation + 1);
+    state.toolStation = state.toolStation < 4 ? state.toolStation + 1 : 1;
+    RefreshArea(1);
+}
+
+}  // namespace zan

@@ -1,0 +1,255 @@
+// Motion primitives and path playback. Generators compute a block's whole
+// path at once and record it; the run loop plays it one point per turn, with a
+// pause before each point that the feed and the override switches set.
+
+#include "nc/motion.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "lathe/lathe.h"
+#include "lathe/messages.h"
+
+namespace zan {
+
+namespace {
+
+constexpr int kMaxPaceFeed = 200;      // feeds above this play without a pause
+constexpr int kFastPaceBase = 100;     // ms per step once speed level 2 was chosen
+constexpr double kRapidStepMs = 10.0;  // ms per rapid step at 100 % rapid override
+constexpr int kJogFeed = 100;
+// No move has more unit steps than this (a kilometre, far past any travel
+// limit), so an absurd target cannot keep a generator busy for long.
+constexpr long kMaxSteps = 1000000;
+
+int TruncMs(double ms)
+{
+    // A negative delay (feeds above the base pace) waits nothing.
+    if (!(ms > 0.0)) return 0;
+    return static_cast<int>(std::min(ms, double(std::numeric_limits<int>::max())));
+}
+
+float Toward(float from, float to) { return to >= from ? from + 1.0f : from - 1.0f; }
+
+long StepCount(float n)
+{
+    if (!(n > 0.0f)) return 0;
+    return static_cast<long>(std::min(std::ceil(double(n)), double(kMaxSteps)));
+}
+
+}  // namespace
+
+bool Motion::DirectMode() const
+{
+    return lathe_.state.directMove || lathe_.state.speedLevel > 1;
+}
+
+bool Motion::PathStep(float z, float x, int mode)
+{
+    // Rewind and clear only ever act on the buffer: they must never move the
+    // tool, even when moves are going direct.
+    if (mode == kPathRewind) {
+        buffer_.writeIndex = buffer_.readIndex = 0;
+        return false;
+    }
+    if (mode == kPathClear) {
+        std::fill(buffer_.points.begin(), buffer_.points.end(), PathPoint{});
+        OverflowTest();
+        return true;
+    }
+    if (DirectMode()) return mode == kPathPlay ? false : DirectStep(z, x, mode);
+    if (mode == kPathPlay) return Play();
+    return Record(z, x);
+}
+
+bool Motion::DirectStep(float z, float x, int mode)
+{
+    lathe_.state.posZ = z;
+    lathe_.state.posX = x;
+    lathe_.PanelEvent(87);
+    return lathe_.MoveTool(z, x, mode);
+}
+
+bool Motion::Record(float z, float x)
+{
+    PathBuffer& b = buffer_;
+    LatheState& s = lathe_.state;
+    // A full buffer keeps moving the tool directly rather than write past it.
+    if (b.writeIndex >= PathBuffer::kCapacity) {
+        s.directMove = true;
+        return DirectStep(z, x, kPathRecord);
+    }
+    if (b.savePending) {
+        b.savedDrawnZ = s.drawnZ;
+        b.savedDrawnX = s.drawnX;
+        b.savePending = false;
+    }
+    // A move before any Z target after a reset starts from the -1 placeholder.
+    if (z == -1.0f) lathe_.ports.alerts.Message(msg::kMinusOneTranslate);
+    // Every point is stored, even outside the travel window: playback then
+    // raises the travel alarm instead of stalling on an unwritten slot.
+    b.points[b.writeIndex] = PathPoint{z, x};
+    s.posZ = z;
+    s.posX = x;
+    ++b.writeIndex;
+    OverflowTest();
+    return true;
+}
+
+bool Motion::Play()
+{
+    PathBuffer& b = buffer_;
+    LatheState& s = lathe_.state;
+    if (!b.savePending) {
+        s.drawnZ = b.savedDrawnZ;
+        s.drawnX = b.savedDrawnX;
+        b.savePending = true;
+    }
+    if (b.readIndex >= b.writeIndex) return false;  // nothing to play
+
+    Pace(kPaceOneStep);
+    const PathPoint p = b.points[b.readIndex];
+    s.posZ = p.z;
+    s.posX = p.x;
+    lathe_.PanelEvent(87);
+    if (!lathe_.MoveTool(p.z, p.x, kPathRecord)) return false;  // stays on this point
+
+    if (++b.readIndex == b.writeIndex) {
+        b.readIndex = b.writeIndex = 0;
+        if (s.singleBlock) {
+            s.runFlag = false;
+            lathe_.PanelEvent(31);
+        }
+        return false;
+    }
+    OverflowTest();
+    return true;
+}
+
+void Motion::OverflowTest()
+{
+    if (buffer_.writeIndex >= PathBuffer::kCapacity) lathe_.state.directMove = true;
+}
+
+void Motion::Pace(int arg)
+{
+    const LatheState& s = lathe_.state;
+    if (s.speedLevel > 2) return;
+    if (s.speedLevel == 2) paceBase_ = kFastPaceBase;  // for the rest of the session
+    if (arg != kPaceOneStep) {
+        paceFeed_ = std::min(arg, kMaxPaceFeed);
+        return;
+    }
+    const double ms = paceFeed_ != 0 ? double(float(paceBase_ - paceFeed_) / s.feedFactor)
+                                     : kRapidStepMs / s.rapidFactor;
+    lathe_.ports.clock.Wait(TruncMs(ms));
+}
+
+// Positioning: 45-degree steps until the shorter axis arrives, then straight on.
+bool Motion::RapidMove(float z, float x)
+{
+    const LatheState& s = lathe_.state;
+    float zc = static_cast<float>(s.drawnZ);
+    float xc = static_cast<float>(s.drawnX);
+    const bool zIsShort = std::fabs(z - zc) < std::fabs(x - xc);
+    const bool zUp = z >= zc;
+    const bool xUp = x >= xc;
+    auto shortOf = [](float c, float target, bool up) { return up ? c < target : c > target; };
+
+    long steps = 0;
+    while (steps < kMaxSteps && (zIsShort ? shortOf(zc, z, zUp) : shortOf(xc, x, xUp))) {
+        zc = Toward(zc, z);
+        xc = Toward(xc, x);
+        ++steps;
+        if (!PathStep(zc, xc, kPathRecord)) return false;
+    }
+    while (steps < kMaxSteps && (zIsShort ? shortOf(xc, x, xUp) : shortOf(zc, z, zUp))) {
+        if (zIsShort)
+            xc = Toward(xc, x);
+        else
+            zc = Toward(zc, z);
+        ++steps;
+        if (!PathStep(zc, xc, kPathRecord)) return false;
+    }
+    if (!PathStep(z, x, kPathRecord)) return false;
+    Pace(0);
+    return true;
+}
+
+// Linear interpolation in unit steps along the major axis; the minor axis is
+// always computed from the start point, so errors do not accumulate.
+bool Motion::LinearMove(float z, float x, int feed)
+{
+    Pace(feed);
+    const LatheState& s = lathe_.state;
+    const float z0 = s.posZ;
+    const float x0 = s.posX;
+    const float dz = z - z0;
+    const float dx = x - x0;
+    float n;
+    if (z == z0)
+        n = std::fabs(dx);
+    else if (x == x0)
+        n = std::fabs(dz);
+    else
+        n = std::max(std::fabs(dz), std::fabs(dx));
+
+    const bool alongZ = std::fabs(dz) >= std::fabs(dx);
+    float zc = z0;
+    float xc = x0;
+    for (long i = StepCount(n); i > 0; --i) {
+        if (alongZ) {
+            zc = Toward(zc, z);
+            xc = x0 + (zc - z0) * dx / dz;
+        } else {
+            xc = Toward(xc, x);
+            zc = z0 + (xc - x0) * dz / dx;
+        }
+        if (!PathStep(zc, xc, kPathRecord)) return false;
+    }
+    return PathStep(z, x, kPathRecord);
+}
+
+bool Motion::Dwell(int seconds)
+{
+    // A negative dwell waits nothing; a huge one waits as long as a wait can.
+    if (seconds > 0) lathe_.ports.clock.Wait(TruncMs(seconds * 1000.0));
+    const LatheState& s = lathe_.state;
+    PathStep(static_cast<float>(s.drawnZ), static_cast<float>(s.drawnX), kPathRecord);
+    return true;
+}
+
+bool Motion::JogStep(int direction)
+{
+    LatheState& s = lathe_.state;
+    if (direction != -1) jogDirection_ = direction;
+    const float z0 = static_cast<float>(s.drawnZ);
+    const float x0 = static_cast<float>(s.drawnX);
+    float z = z0;
+    float x = x0;
+    switch (jogDirection_) {
+    case 1: x = x0 - 1; break;
+    case 2: x = x0 + 1; break;
+    case 3: z = z0 + 1; break;
+    case 4: z = z0 - 1; break;
+    default: return true;  // no jog direction yet
+    }
+    s.directMove = true;
+    if (!LinearMove(z, x, kJogFeed)) {
+        s.jogActive = false;
+        s.directMove = false;  // a refused jog must not leave later runs unpaced
+        return false;
+    }
+    lathe_.PanelEvent(87);
+    s.directMove = false;
+    const int rate = (jogDirection_ == 3 || jogDirection_ == 4) ? s.jogRateZ : s.jogRateX;
+    if (rate == 0) {
+        s.jogActive = false;
+        return true;
+    }
+    lathe_.ports.clock.Wait(rate > 0 ? 1000 / rate : 0);
+    return true;
+}
+
+}  // namespace zan

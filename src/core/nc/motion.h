@@ -1,0 +1,50 @@
+#pragma once
+// Motion primitives: every programmed or manual motion is broken into steps of
+// one view unit (one millimetre) and handed to MoveTool, either at once
+// (direct mode) or through the path buffer and paced playback.
+
+#include "nc/path_buffer.h"
+
+namespace zan {
+
+class Lathe;
+
+// Modes of PathStep.
+inline constexpr int kPathPlay = 0;
+inline constexpr int kPathRecord = 1;
+inline constexpr int kPathRewind = -1;
+inline constexpr int kPathClear = -8;
+
+// Pace's argument that means "wait one step" rather than "set the feed".
+inline constexpr int kPaceOneStep = 33;
+
+class Motion {
+public:
+    explicit Motion(Lathe& lathe) : lathe_(lathe) {}
+
+    bool PathStep(float z, float x, int mode);
+    void Pace(int arg);
+    bool RapidMove(float z, float x);
+    bool LinearMove(float z, float x, int feed);
+    bool Dwell(int seconds);
+    bool JogStep(int direction);
+
+    const PathBuffer& buffer() const { return buffer_; }
+    int paceFeed() const { return paceFeed_; }
+    int paceBase() const { return paceBase_; }
+
+private:
+    bool DirectMode() const;
+    bool DirectStep(float z, float x, int mode);
+    bool Record(float z, float x);
+    bool Play();
+    void OverflowTest();
+
+    Lathe& lathe_;
+    PathBuffer buffer_;
+    int paceBase_ = 200;  // ms per step before the feed is taken off
+    int paceFeed_ = 100;  // feed that paces playback; 0 = rapid
+    int jogDirection_ = 0;
+};
+
+}  // namespace zan

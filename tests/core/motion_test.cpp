@@ -1,0 +1,206 @@
+// Path generation, playback and pacing.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "lathe/messages.h"
+#include "support/fakes.h"
+
+namespace zan::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+
+struct MotionTest : ::testing::Test {
+    Rig rig;
+    Motion& motion() { return rig.lathe->motion; }
+    void SetUp() override { rig.Cutting(); }
+
+    std::vector<std::pair<float, float>> Recorded()
+    {
+        const PathBuffer& b = motion().buffer();
+        std::vector<std::pair<float, float>> points;
+        for (int i = 0; i < b.writeIndex; ++i) points.emplace_back(b.points[i].z, b.points[i].x);
+        return points;
+    }
+    // Plays until the path is done; returns the number of points played.
+    int PlayAll()
+    {
+        int played = 0;
+        while (true) {
+            const int before = motion().buffer().readIndex;
+            const bool more = motion().PathStep(-1.0f, -1.0f, kPathPlay);
+            if (motion().buffer().readIndex != before || !more) ++played;
+            if (!more) return played;
+        }
+    }
+};
+
+using P = std::pair<float, float>;
+
+TEST_F(MotionTest, LinearMoveStepsAlongTheMajorAxisAndEndsExactly)
+{
+    motion().LinearMove(497.5f, 462, 100);
+    EXPECT_THAT(Recorded(), ElementsAre(P{499, 462}, P{498, 462}, P{497, 462}, P{497.5f, 462}));
+    EXPECT_FLOAT_EQ(rig.s().posZ, 497.5f);
+
+    rig.lathe->motion.PathStep(0, 0, kPathRewind);
+    motion().LinearMove(493.5f, 466, 100);  // minor axis from the start point
+    EXPECT_THAT(Recorded(), ElementsAre(P{496.5f, 463}, P{495.5f, 464}, P{494.5f, 465}, P{493.5f, 466},
+                                        P{493.5f, 466}));
+
+    rig.lathe->motion.PathStep(0, 0, kPathRewind);
+    motion().LinearMove(493.5f, 466, 100);  // zero length: the end point only
+    EXPECT_THAT(Recorded(), ElementsAre(P{493.5f, 466}));
+}
+
+TEST_F(MotionTest, RapidMoveGoesDiagonalThenStraight)
+{
+    motion().RapidMove(490, 458);
+    EXPECT_THAT(Recorded(), ElementsAre(P{499, 461}, P{498, 460}, P{497, 459}, P{496, 458}, P{495, 458},
+                                        P{494, 458}, P{493, 458}, P{492, 458}, P{491, 458}, P{490, 458},
+                                        P{490, 458}));
+    EXPECT_EQ(motion().paceFeed(), 0);  // plays at the rapid pace
+}
+
+TEST_F(MotionTest, PlaybackMovesThePointsInOrderWithAPauseEach)
+{
+    motion().LinearMove(497, 462, 100);  // F100: 100 ms a step
+    EXPECT_EQ(rig.s().drawnZ, 500);      // recording does not move the tool
+    EXPECT_EQ(PlayAll(), 4);
+    EXPECT_EQ(rig.s().drawnZ, 497);
+    EXPECT_THAT(rig.clock.waits, ElementsAre(100, 100, 100, 100));
+    EXPECT_EQ(motion().buffer().writeIndex, 0);
+    EXPECT_FALSE(motion().PathStep(-1, -1, kPathPlay));  // nothing left
+}
+
+TEST_F(MotionTest, PaceFollowsFeedAndOverrides)
+{
+    struct Case { int feed; float feedFactor; float rapidFactor; int ms; };
+    const Case cases[] = {{100, 1, 1, 100}, {150, 1, 1, 50}, {200, 1, 1, 0}, {500, 1, 1, 0},
+                          {100, 0.5f, 1, 200}, {0, 1, 1, 10}, {0, 1, 0.25f, 40}};
+    for (const Case& c : cases) {
+        rig.clock.waits.clear();
+        rig.s().feedFactor = c.feedFactor;
+        rig.s().rapidFactor = c.rapidFactor;
+        motion().Pace(c.feed);
+        motion().Pace(kPaceOneStep);
+        EXPECT_THAT(rig.clock.waits, ElementsAre(c.ms)) << c.feed;
+    }
+}
+
+TEST_F(MotionTest, SpeedLevelTwoShortensTheBaseForGoodAndNeverWaitsNegative)
+{
+    rig.s().speedLevel = 2;
+    motion().Pace(150);
+    motion().Pace(kPaceOneStep);
+    rig.s().speedLevel = 0;
+    motion().Pace(kPaceOneStep);
+    EXPECT_EQ(motion().paceBase(), 100);
+    EXPECT_THAT(rig.clock.waits, ElementsAre(0, 0));  // (100 - 150) ms waits nothing
+}
+
+TEST_F(MotionTest, FastSpeedsMoveAtOnceWithoutPausing)
+{
+    rig.s().speedLevel = 3;
+    motion().LinearMove(495, 462, 100);
+    EXPECT_EQ(rig.s().drawnZ, 495);
+    EXPECT_EQ(motion().buffer().writeIndex, 0);
+    EXPECT_FALSE(motion().PathStep(-1, -1, kPathPlay));
+    EXPECT_THAT(rig.clock.waits, IsEmpty());
+}
+
+TEST_F(MotionTest, DirectMoveStopsAtTheFirstRefusedStep)
+{
+    rig.s().directMove = true;
+    EXPECT_FALSE(motion().LinearMove(500, 805, 100));
+    EXPECT_EQ(rig.s().drawnX, 800);
+    EXPECT_EQ(rig.alerts.messages.size(), 1u);  // one alarm, not one per step
+}
+
+TEST_F(MotionTest, RefusedPlaybackKeepsItsPlaceForTheNextStart)
+{
+    motion().LinearMove(500, 802, 100);
+    for (int i = 0; i < 338; ++i) ASSERT_TRUE(motion().PathStep(-1, -1, kPathPlay));
+    EXPECT_FALSE(motion().PathStep(-1, -1, kPathPlay));  // row 801
+    EXPECT_EQ(motion().buffer().readIndex, 338);
+    EXPECT_EQ(rig.s().drawnX, 800);
+}
+
+TEST_F(MotionTest, SingleBlockStopsAfterThePathsLastPoint)
+{
+    rig.s().singleBlock = rig.s().runFlag = true;
+    motion().LinearMove(500, 462, 100);  // one point
+    EXPECT_FALSE(motion().PathStep(-1, -1, kPathPlay));
+    EXPECT_FALSE(rig.s().runFlag);
+    EXPECT_THAT(rig.panel.calls, ElementsAre("cycle lamp off"));
+}
+
+TEST_F(MotionTest, OverflowGoesDirectAndNeverWritesPastTheBuffer)
+{
+    rig.s().lockSwitch = true;  // keep the tool out of the way
+    for (int i = 0; i < PathBuffer::kCapacity; ++i) motion().PathStep(400, 400, kPathRecord);
+    EXPECT_TRUE(rig.s().directMove);
+    rig.s().directMove = false;  // as M03 does
+    EXPECT_TRUE(motion().PathStep(401, 400, kPathRecord));
+    EXPECT_EQ(motion().buffer().writeIndex, PathBuffer::kCapacity);
+    EXPECT_TRUE(rig.s().directMove);
+    motion().PathStep(0, 0, kPathRewind);
+    EXPECT_EQ(motion().buffer().writeIndex, 0);
+}
+
+TEST_F(MotionTest, MinusOnePlaceholderWarnsButIsRecorded)
+{
+    motion().PathStep(-1.0f, 400, kPathRecord);
+    EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kMinusOneTranslate)));
+    EXPECT_EQ(motion().buffer().writeIndex, 1);
+}
+
+TEST_F(MotionTest, DwellWaitsThenRecordsTheDrawnPosition)
+{
+    motion().Dwell(2);
+    motion().Dwell(-3);
+    EXPECT_THAT(rig.clock.waits, ElementsAre(2000));
+    EXPECT_THAT(Recorded(), ElementsAre(P{500, 462}, P{500, 462}));
+}
+
+TEST_F(MotionTest, JogPacesByItsRateAndStopsAtRateZero)
+{
+    rig.panel.overrides.rapidSelected = false;
+    rig.panel.overrides.feedPercent = 0;  // 0 % feed: jog rate 0
+    rig.s().jogActive = true;
+    EXPECT_TRUE(motion().JogStep(3));
+    EXPECT_EQ(rig.s().drawnZ, 501);
+    EXPECT_FALSE(rig.s().jogActive);
+    EXPECT_THAT(rig.clock.waits, IsEmpty());
+
+    rig.panel.overrides.feedPercent = 24;  // 24 % of 30 steps/s: 7 steps a second
+    rig.s().jogActive = true;
+    EXPECT_TRUE(motion().JogStep(-1));
+    EXPECT_EQ(rig.s().jogRateZ, 7);
+    EXPECT_THAT(rig.clock.waits, ElementsAre(142));
+    EXPECT_FALSE(rig.s().directMove);
+}
+
+TEST_F(MotionTest, RefusedJogStopsJoggingAndLeavesNoDirectMode)
+{
+    rig.s().drawnX = 800;
+    rig.s().posX = 800;
+    rig.s().jogActive = true;
+    EXPECT_FALSE(motion().JogStep(2));
+    EXPECT_FALSE(rig.s().jogActive);
+    EXPECT_FALSE(rig.s().directMove);
+}
+
+TEST_F(MotionTest, AbsurdTargetsEndQuickly)
+{
+    rig.s().lockSwitch = true;
+    rig.s().directMove = true;
+    EXPECT_TRUE(motion().LinearMove(1e12f, 462, 100));
+    EXPECT_TRUE(motion().RapidMove(-1e12f, 1e12f));
+}
+
+}  // namespace
+}  // namespace zan::test

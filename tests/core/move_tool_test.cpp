@@ -1,0 +1,210 @@
+// Moving the tool: travel limits, cutting permission, the cut itself.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "lathe/messages.h"
+#include "lathe/tool_shapes.h"
+#include "support/fakes.h"
+
+namespace zan::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+struct MoveToolTest : ::testing::Test {
+    Rig rig;
+    void SetUp() override { rig.Cutting(); }
+    bool Move(float z, float x, int mode = kMoveCut) { return rig.lathe->MoveTool(z, x, mode); }
+    Point Drawn() { return Point{rig.s().drawnZ, rig.s().drawnX}; }
+};
+
+TEST_F(MoveToolTest, TravelLimitsRefuseAndLeaveTheToolWhereItWas)
+{
+    EXPECT_TRUE(Move(232, 462));
+    EXPECT_TRUE(Move(1000, 800));
+    EXPECT_THAT(rig.alerts.messages, IsEmpty());
+
+    struct Case { float z, x; std::string_view message; };
+    const Case refused[] = {{231, 462, msg::kProgramAlarm}, {500, 291, msg::kProgramAlarm},
+                            {1001, 462, msg::kBeyondTravel}, {500, 801, msg::kBeyondTravel},
+                            // the lower bound is tested first
+                            {231, 801, msg::kProgramAlarm}};
+    for (const Case& c : refused) {
+        rig.alerts.messages.clear();
+        rig.s().runFlag = rig.s().jogActive = true;
+        EXPECT_FALSE(Move(c.z, c.x)) << c.z << " " << c.x;
+        EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(c.message)));
+        EXPECT_EQ(Drawn(), (Point{1000, 800}));
+        EXPECT_FALSE(rig.s().runFlag);
+        EXPECT_FALSE(rig.s().jogActive);
+    }
+    EXPECT_EQ(rig.display.calls.back(), "refresh 0 0 1024 768");
+}
+
+TEST_F(MoveToolTest, SmallLayoutAllowsColumnsDownTo180)
+{
+    Rig small(LatheOptions{true, ProgramFolder(".")});
+    EXPECT_EQ(small.s().drawnZ, 400);
+    EXPECT_EQ(small.s().blankEnd, 400);
+    EXPECT_EQ(small.s().blankDiameter, 80);
+    small.Cutting();
+    EXPECT_TRUE(small.lathe->MoveTool(180, 462, kMoveCut));
+    EXPECT_FALSE(small.lathe->MoveTool(179, 462, kMoveCut));
+}
+
+TEST_F(MoveToolTest, RedrawInPlaceStillChecksTravel)
+{
+    rig.s().drawnZ = 1100;
+    EXPECT_FALSE(Move(0, 0, kMoveRedraw));
+    EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kBeyondTravel)));
+}
+
+TEST_F(MoveToolTest, OriginErrorResetsTheRunWithoutMoving)
+{
+    rig.s().runFlag = rig.s().directMove = true;
+    EXPECT_FALSE(Move(0.5f, 462));
+    EXPECT_EQ(rig.display.calls.front(), "text " + std::string(msg::kSevereError));
+    EXPECT_FALSE(rig.s().runFlag);
+    EXPECT_FALSE(rig.s().directMove);
+    EXPECT_EQ(Drawn(), (Point{500, 462}));
+    EXPECT_THAT(rig.panel.calls, ElementsAre("reset keys", "run complete"));
+}
+
+TEST_F(MoveToolTest, ValuesBeyondAnyIntegerAreRefusedNotUndefined)
+{
+    EXPECT_FALSE(Move(NAN, 462));
+    EXPECT_FALSE(Move(1e30f, 462));
+    EXPECT_FALSE(Move(500, -1e30f));
+    EXPECT_EQ(Drawn(), (Point{500, 462}));
+}
+
+TEST_F(MoveToolTest, StoppedSpindleRefusesToEnterTheNominalBlank)
+{
+    rig.s().spindleState = 0;
+    rig.s().runFlag = rig.s().jogActive = rig.s().directMove = true;
+    EXPECT_TRUE(Move(400, 358));  // 358 < 100 / 2 + 309
+    EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kCannotCut)));
+    EXPECT_EQ(Drawn(), (Point{500, 462}));
+    EXPECT_FALSE(rig.s().runFlag || rig.s().jogActive || rig.s().directMove);
+
+    rig.alerts.messages.clear();
+    EXPECT_TRUE(Move(400, 359));
+    EXPECT_TRUE(Move(500, 300));  // at the blank's end column: not the blank
+    EXPECT_TRUE(Move(400, 300, kMoveRetract));
+    EXPECT_THAT(rig.alerts.messages, IsEmpty());
+
+    rig.s().spindleState = 1;
+    rig.s().chuckOpen = true;  // an open chuck refuses as well
+    EXPECT_TRUE(Move(400, 358));
+    EXPECT_EQ(rig.alerts.messages.size(), 1u);
+    EXPECT_EQ(rig.s().drawnX, 300);
+}
+
+TEST_F(MoveToolTest, CutStoresTheUnroundedRow)
+{
+    EXPECT_TRUE(Move(400, 380.6f));
+    EXPECT_DOUBLE_EQ(rig.s().profile[400], double(380.6f) - 70);
+    EXPECT_DOUBLE_EQ(rig.s().profile[415], double(380.6f) - 70);
+    EXPECT_DOUBLE_EQ(rig.s().profile[416], kUncutRow);
+    EXPECT_DOUBLE_EQ(rig.s().profile[399], kUncutRow);
+    EXPECT_FLOAT_EQ(rig.s().posX, 380.6f);
+    EXPECT_EQ(rig.s().drawnX, 380);
+
+    Rig fresh;
+    fresh.Cutting();
+    fresh.lathe->MoveTool(400, 390, kMoveCut);  // edge row 320 is below the surface
+    EXPECT_DOUBLE_EQ(fresh.s().profile[400], kUncutRow);
+}
+
+TEST_F(MoveToolTest, SubRowStoreMayRaiseTheSurfaceSlightly)
+{
+    rig.s().profile[400] = 310.2;
+    Move(400, 380.9f);  // integer edge 310 < 310.2, stored 310.9
+    EXPECT_NEAR(rig.s().profile[400], 310.9, 1e-4);
+}
+
+TEST_F(MoveToolTest, StationEdges)
+{
+    rig.s().toolStation = 4;
+    Move(400, 380);
+    const auto& p = rig.s().profile;
+    EXPECT_DOUBLE_EQ(p[407], (380 - 60) - 20.16);
+    EXPECT_DOUBLE_EQ(p[408], (380 - 60) - 20.16);
+    EXPECT_DOUBLE_EQ(p[400], kUncutRow);  // y - 60 = 320 is below the surface
+    EXPECT_DOUBLE_EQ(p[415], kUncutRow);
+    EXPECT_DOUBLE_EQ(p[403], 320 - 3 * 2.88);
+
+    rig.s().toolStation = 2;
+    Move(600, 380);
+    EXPECT_DOUBLE_EQ(p[620], 300);  // the tip, 80 above
+    EXPECT_DOUBLE_EQ(p[630], 310);
+    EXPECT_DOUBLE_EQ(p[600], 317);  // 320 not above 317
+    EXPECT_DOUBLE_EQ(p[631], kUncutRow);
+
+    rig.s().toolStation = 3;
+    Move(700, 380);
+    EXPECT_NEAR(p[700], 310, 1e-3);
+    EXPECT_DOUBLE_EQ(p[715], kUncutRow);  // 323 is below the surface
+}
+
+TEST_F(MoveToolTest, CustomToolCutsAlongItsFirstEdgeAndNeverDividesByZero)
+{
+    CustomTool& t = rig.s().custom;
+    const Point drawn[] = {{235, 300}, {235 + 30, 300 - 30}};  // (0, 0) and (10, -10) in mm
+    StoreCustomShape(t, drawn, 2, 30, 70);
+    EXPECT_EQ(t.customCount, 3);
+    EXPECT_EQ(t.customPoints[1], (Point{10, -10}));
+    rig.lathe->SelectCustomTool();
+    rig.s().spindleState = 0;  // the custom tool is never refused
+    Move(400, 400);
+    const auto& p = rig.s().profile;
+    EXPECT_DOUBLE_EQ(p[400], 317);     // 400 - 70 = 330, not above 317
+    EXPECT_DOUBLE_EQ(p[415], 315);     // 330 - 15
+    EXPECT_DOUBLE_EQ(p[430], 300);
+
+    const Point vertical[] = {{235, 300}, {235, 270}};
+    StoreCustomShape(t, vertical, 2, 30, 70);
+    EXPECT_TRUE(Move(500, 400));
+    EXPECT_DOUBLE_EQ(p[510], kUncutRow);
+}
+
+TEST_F(MoveToolTest, LockSwitchAndTraceModeDoNotCut)
+{
+    rig.s().lockSwitch = true;
+    EXPECT_TRUE(Move(400, 300));
+    EXPECT_EQ(Drawn(), (Point{500, 462}));
+    EXPECT_THAT(rig.display.calls, IsEmpty());
+
+    rig.s().lockSwitch = false;
+    rig.s().traceMode = true;
+    EXPECT_TRUE(Move(400, 300));
+    EXPECT_THAT(rig.display.calls, ElementsAre("line 500 462 400 300"));
+    EXPECT_EQ(Drawn(), (Point{400, 300}));
+    EXPECT_FLOAT_EQ(rig.s().posZ, 500);  // the commanded position stays
+    EXPECT_DOUBLE_EQ(rig.s().profile[400], kUncutRow);
+}
+
+TEST_F(MoveToolTest, DrawsOnlyWhatChanged)
+{
+    Move(490, 462);
+    EXPECT_THAT(rig.display.calls, ElementsAre("erase", "reflect", "tool", "under"));
+    const ToolDrawing& tool = rig.display.tools.back();
+    EXPECT_EQ(tool.pictureAt, (Point{490, 463}));
+    EXPECT_EQ(tool.outline.points[1], (Point{490, 392}));
+    const UnderTool& under = rig.display.underTool.back();
+    EXPECT_EQ(under.firstColumn, 490);
+    EXPECT_EQ(under.lastColumn, 499);  // the band stops at the blank's end
+
+    rig.display.calls.clear();
+    rig.s().turretBusy = true;  // the turret animation draws no tool
+    rig.s().speedLevel = 3;     // and fast runs skip the band under it
+    Move(480, 462);
+    EXPECT_THAT(rig.display.calls, ElementsAre("erase"));
+}
+
+}  // namespace
+}  // namespace zan::test

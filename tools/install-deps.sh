@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the simulator, its tests and its tools need.
+# Quick when everything is there already: apt is only called for what is missing.
+set -euo pipefail
+
+packages=(
+  cmake make g++ pkg-config                  # build
+  qt6-base-dev                               # the desktop program
+  libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
+  clang libclang-rt-14-dev                   # fuzz targets
+  xvfb xauth xdotool imagemagick             # end-to-end tests on a virtual screen
+  fonts-wqy-zenhei xfonts-wqy                # Chinese texts
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

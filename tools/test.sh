@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test:
+# the test suite, the core's tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the fuzz targets over their corpus plus a
+# short fuzzing run.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+fuzz_seconds=${ZAN_FUZZ_SECONDS:-20}
+"$top/tools/install-deps.sh"
+
+echo "== build and test"
+cmake -S "$top" -B "$top/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$top/build/test" -j"$jobs"
+(cd "$top/build/test" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+
+echo "== core tests under sanitizers"
+cmake -S "$top" -B "$top/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DZAN_GUI=OFF -DZAN_SANITIZE=ON >/dev/null
+cmake --build "$top/build/sanitize" -j"$jobs" --target core_tests
+ASAN_OPTIONS=detect_leaks=1 "$top/build/sanitize/bin/core_tests" --gtest_brief=1
+
+echo "== fuzzing"
+CC=clang CXX=clang++ cmake -S "$top" -B "$top/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DZAN_GUI=OFF -DZAN_TESTS=OFF -DZAN_FUZZ=ON >/dev/null
+cmake --build "$top/build/fuzz" -j"$jobs"
+"$top/fuzz/run.sh" "$top/build/fuzz" "$fuzz_seconds"
+echo "== all tests passed"
