@@ -8,6 +8,7 @@
 #include "lathe/ports.h"
 #include "lathe/program_folder.h"
 #include "lathe/turret.h"
+#include "nc/interpreter.h"
 #include "nc/motion.h"
 
 namespace zan {
@@ -16,6 +17,13 @@ namespace zan {
 inline constexpr int kMoveCut = 1;     // move, check, cut and draw
 inline constexpr int kMoveRedraw = 2;  // redraw the tool where it is drawn
 inline constexpr int kMoveRetract = 8; // as kMoveCut without the cutting permission
+
+// Sees every move the machine is asked to make (tracing, headless runs).
+class MoveObserver {
+public:
+    virtual ~MoveObserver() = default;
+    virtual void OnMoveTool(float col, float row, int mode) = 0;
+};
 
 struct LatheOptions {
     bool smallLayout = false;  // displays narrower than 1024 pixels
@@ -33,6 +41,8 @@ public:
     Motion motion{*this};
     Turret turret{*this};
     const ProgramFolder folder;
+    Interpreter interpreter{*this};
+    MoveObserver* moveObserver = nullptr;  // not owned; may be null
 
     // Moving and cutting.
     bool MoveTool(float col, float row, int mode);
@@ -62,7 +72,6 @@ public:
 private:
     void ApplyOffset(int pair);
     void UpdateJogRates();
-    void ResetRun();
     void ManualMoveTo(float z, float x);
     bool StopMove(std::string_view message);
     void CutProfile(int x, int y, float row);

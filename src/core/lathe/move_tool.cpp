@@ -52,6 +52,7 @@ bool Lathe::StopMove(std::string_view message)
 bool Lathe::MoveTool(float col, float row, int mode)
 {
     LatheState& s = state;
+    if (moveObserver) moveObserver->OnMoveTool(col, row, mode);
     int x = TruncToView(col);
     int y = TruncToView(row);
 

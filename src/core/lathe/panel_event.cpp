@@ -36,7 +36,7 @@ void Lathe::PanelEvent(int code)
         state.lineTable.Clear();
         state.lineIndex = 0;
         motion.PathStep(state.posZ, state.posX, kPathClear);
-        ResetRun();
+        interpreter.ExecuteNextBlock(false);
         break;
     case 30: {
         const PanelOverrides o = panel.Overrides();
@@ -82,18 +82,6 @@ void Lathe::UpdateJogRates()
     } else {
         state.jogRateZ = state.jogRateX = o.feedPercent * 30 / 100;
     }
-}
-
-// The end of a run: the program text is dropped, an unplayed path too, and the
-// panel reloads the current program and reports the end.
-void Lathe::ResetRun()
-{
-    state.lineTable.Clear();
-    motion.PathStep(state.posZ, state.posX, kPathRewind);
-    state.runFlag = false;
-    state.lineIndex = 0;
-    state.lockSwitch = false;
-    PanelEvent(7);
 }
 
 }  // namespace zan

@@ -1,0 +1,155 @@
+// Reading and executing one block, the reset, and the run loop.
+
+#include "nc/interpreter.h"
+
+#include "lathe/lathe.h"
+#include "nc/nc_messages.h"
+#include "nc/read_number.h"
+
+namespace zan {
+
+bool Interpreter::ExecuteNextBlock(bool run)
+{
+    if (!run) return Reset();
+    LatheState& s = lathe_.state;
+    // A line shorter than two characters, or the last row, ends the program.
+    if (s.lineIndex < 0 || s.lineIndex >= LineTable::kRows || s.lineTable.rows[s.lineIndex][1] == 0)
+        return Reset();
+
+    const auto& row = s.lineTable.rows[s.lineIndex];
+    const Block block = ReadWords(std::string_view(row.data(), LineTable::kTextBytes));
+    if (block.endedEarly) return true;
+
+    if (block.t) ApplyTool(*block.t);
+    if (block.m && ApplyM(*block.m)) return true;
+    if (nc.Collecting() && nc.gCode > 3) lathe_.ports.alerts.Message(msg::kContourParameters);
+    const bool motionBlock = nc.AnyMotionWord();
+    if (motionBlock) RunMotion();
+    FinishLine();
+    if (!motionBlock) return true;
+    nc.ClearMotionWords();
+    return false;
+}
+
+// Words are read left to right wherever they stand; a later word of the same
+// letter overrides an earlier one.
+Interpreter::Block Interpreter::ReadWords(std::string_view row)
+{
+    Block block;
+    for (int column = 0; column < static_cast<int>(row.size()) && !block.endedEarly; ++column)
+        ReadWord(row, column, block);
+    return block;
+}
+
+namespace {
+
+// The integer words (F, D, L, T, N) are truncated toward zero; a number read
+// never exceeds eight digits, so it always fits.
+int Truncated(double value) { return static_cast<int>(value); }
+
+}  // namespace
+
+void Interpreter::ReadWord(std::string_view row, int column, Block& block)
+{
+    const LatheState& s = lathe_.state;
+    auto number = [&] { return ReadNumber(row, column); };
+    switch (row[column]) {
+    case '/':
+        // Block skip: words to the left keep their effect, the rest is not read.
+        ++lathe_.state.lineIndex;
+        block.endedEarly = true;
+        return;
+    case 'N': {
+        const int n = Truncated(number());
+        if (nc.seekBlock != -1 && n < nc.seekBlock) {
+            RecordNullPoint();
+            ++lathe_.state.lineIndex;
+            block.endedEarly = true;
+        } else if (nc.repeatCount == -1) {
+            nc.seekBlock = -1;
+        }
+        return;
+    }
+    case 'G':
+        nc.presentG = true;
+        if (const auto code = ReadCode(row, column))
+            nc.gCode = *code;
+        else
+            lathe_.ports.alerts.Message(msg::kGSyntax);
+        return;
+    case 'M':
+        if (const auto code = ReadCode(row, column))
+            block.m = *code;
+        else
+            lathe_.ports.alerts.Message(msg::kMSyntax);
+        return;
+    case 'T': block.t = Truncated(number()); return;
+    case 'X':
+        nc.presentX = true;
+        nc.targetX = static_cast<float>(number() * 0.5 + s.offsetX - s.originX);
+        return;
+    case 'Z':
+        nc.presentZ = true;
+        nc.targetZ = static_cast<float>(number() + s.offsetZ - s.originZ);
+        return;
+    case 'U':
+        nc.presentU = true;
+        nc.targetX = static_cast<float>(number() * 0.5 + (nc.Collecting() ? nc.targetX : s.posX));
+        return;
+    case 'W':
+        nc.presentW = true;
+        nc.targetZ = static_cast<float>(number() + (nc.Collecting() ? nc.targetZ : s.posZ));
+        return;
+    case 'I': nc.wordI = static_cast<float>(number() * 0.5); return;
+    case 'K': nc.wordK = static_cast<float>(number() * 0.5); return;
+    case 'R': nc.wordR = static_cast<float>(number()); return;
+    case 'P': nc.wordP = static_cast<float>(number()); return;
+    case 'E': nc.wordE = static_cast<float>(number()); return;
+    case 'F': nc.feedF = Truncated(number()); return;
+    case 'D': nc.wordD = Truncated(number()); return;
+    case 'L': nc.wordL = Truncated(number()); return;
+    default: return;  // digits, signs, spaces, S words and anything else
+    }
+}
+
+bool Interpreter::Reset()
+{
+    LatheState& s = lathe_.state;
+    s.lineTable.Clear();
+    nc.targetZ = nc.targetX = -1.0f;
+    nc.wordI = nc.wordK = -1.0f;
+    nc.cycleStart = nc.cycleI = nc.cycleK = -1.0f;
+    nc.gCode = -1;
+    nc.repeatCount = -1;
+    nc.contourCount = -1;
+    nc.seekBlock = -1;
+    nc.faceCycle = false;
+    lathe_.motion.PathStep(s.posZ, s.posX, kPathRewind);
+    s.runFlag = false;
+    s.lineIndex = 0;
+    s.lockSwitch = false;
+    lathe_.PanelEvent(7);  // the panel reloads the program and reports the end
+    return true;
+}
+
+void Interpreter::RecordNullPoint()
+{
+    lathe_.motion.PathStep(lathe_.state.posZ, lathe_.state.posX, kPathRecord);
+}
+
+bool Interpreter::Locked() const { return lathe_.state.lockSwitch; }
+
+// One turn of the run loop: execute a block when no path is playing, then play
+// one point of the path. Feed hold clears runFlag and freezes both; the latch
+// survives it, so cycle start resumes where the path stopped.
+bool Interpreter::OnIdle(int idleCount)
+{
+    LatheState& s = lathe_.state;
+    if (idleCount > 2 && s.jogActive) lathe_.motion.JogStep(-1);
+    if (!s.runFlag || idleCount <= 2) return true;
+    if (!nc.motionLatch && !ExecuteNextBlock(true) && s.runFlag) nc.motionLatch = true;
+    if (nc.motionLatch && s.runFlag && !lathe_.motion.PathStep(-1.0f, -1.0f, kPathPlay)) nc.motionLatch = false;
+    return true;
+}
+
+}  // namespace zan

@@ -1,0 +1,45 @@
+// Reading numbers and G/M codes the way the controller does.
+
+#include <gtest/gtest.h>
+
+#include "nc/read_number.h"
+
+namespace zan::test {
+namespace {
+
+TEST(ReadNumberTest, ControllerExamples)
+{
+    EXPECT_DOUBLE_EQ(ReadNumber("X-12.5", 0), -12.5);
+    EXPECT_DOUBLE_EQ(ReadNumber("Z.25", 0), 0.25);
+    EXPECT_DOUBLE_EQ(ReadNumber("X7.", 0), 7);
+    EXPECT_DOUBLE_EQ(ReadNumber("F100", 0), 100);
+    EXPECT_DOUBLE_EQ(ReadNumber("X12.3456", 0), 12.345);
+    EXPECT_DOUBLE_EQ(ReadNumber("X123456789", 0), 0);
+    EXPECT_DOUBLE_EQ(ReadNumber("X12345678", 0), 12345678);
+    EXPECT_DOUBLE_EQ(ReadNumber("G01 X10 Z-5.5", 4), 10);
+    EXPECT_DOUBLE_EQ(ReadNumber("G01 X10 Z-5.5", 8), -5.5);
+    EXPECT_DOUBLE_EQ(ReadNumber("X1.2A3", 0), 1.2);  // decimals stop at a non-digit
+}
+
+TEST(ReadNumberTest, NeverReadsPastTheText)
+{
+    const std::string_view cut("X12", 2);  // the 2 is outside the view
+    EXPECT_DOUBLE_EQ(ReadNumber(cut, 0), 1);
+    EXPECT_DOUBLE_EQ(ReadNumber("X", 0), 0);
+    EXPECT_DOUBLE_EQ(ReadNumber("", 5), 0);
+}
+
+TEST(ReadNumberTest, Codes)
+{
+    EXPECT_EQ(ReadCode("N0010 G1", 6), 1);
+    EXPECT_EQ(ReadCode("G01 X1", 0), 1);
+    EXPECT_EQ(ReadCode("G1 X1", 0), 1);
+    EXPECT_EQ(ReadCode("M30", 0), 30);
+    EXPECT_EQ(ReadCode("G71 P", 0), 71);
+    EXPECT_EQ(ReadCode("G1  X1", 0), 10 * 1 + (' ' - '0'));  // a code that matches nothing
+    EXPECT_FALSE(ReadCode("G123", 0).has_value());
+    EXPECT_FALSE(ReadCode("M1X2", 0).has_value());
+}
+
+}  // namespace
+}  // namespace zan::test
