@@ -1,0 +1,90 @@
+// zan400lt-gif FILE [--rgba OUT]
+// Loads a turret picture the way the simulator does and prints one line:
+// "accepted WIDTH HEIGHT FRAMES" or "refused MESSAGE". With --rgba, the first
+// frame is also written as raw RGBA bytes (frame width x height, rows in
+// stream order, alpha 255) for inspection or comparison.
+// Exit status: 0 accepted, 1 refused, 2 usage, 3 the RGBA file could not be written.
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lathe/gif_reader.h"
+
+namespace {
+
+struct Arguments {
+    std::string file;
+    std::optional<std::string> rgba;
+};
+
+std::optional<Arguments> Parse(int argc, char** argv)
+{
+    Arguments args;
+    bool haveFile = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--rgba" && i + 1 < argc && !args.rgba) {
+            args.rgba = argv[++i];
+        } else if (!haveFile && !arg.starts_with("-")) {
+            args.file = arg;
+            haveFile = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!haveFile) return std::nullopt;
+    return args;
+}
+
+// Palette lookup: the frame's own table if it has one, else the global one;
+// an index past the table's end is black.
+std::vector<std::uint8_t> FirstFrameRgba(const zan::GifPicture& picture)
+{
+    const zan::GifImage& frame = picture.frames.front();
+    const auto& table = frame.localTable ? frame.localColours : picture.globalColours;
+    std::vector<std::uint8_t> rgba;
+    rgba.reserve(frame.indices.size() * 4);
+    for (const std::uint8_t index : frame.indices) {
+        const std::size_t at = std::size_t{index} * 3;
+        const bool known = at + 3 <= table.size();
+        for (std::size_t c = 0; c < 3; ++c) rgba.push_back(known ? table[at + c] : 0);
+        rgba.push_back(255);
+    }
+    return rgba;
+}
+
+bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const auto args = Parse(argc, argv);
+    if (!args) {
+        std::cerr << "usage: zan400lt-gif FILE [--rgba OUT]\n";
+        return 2;
+    }
+    const zan::GifResult result = zan::LoadGif(args->file);
+    if (!result.ok()) {
+        std::cout << "refused " << result.message << '\n';
+        return 1;
+    }
+    const zan::GifPicture& picture = *result.picture;
+    std::cout << "accepted " << picture.width << ' ' << picture.height << ' ' << picture.frames.size() << '\n';
+    if (args->rgba && !WriteFile(*args->rgba, FirstFrameRgba(picture))) {
+        std::cerr << "zan400lt-gif: cannot write " << *args->rgba << '\n';
+        return 3;
+    }
+    return 0;
+}
