@@ -1,0 +1,79 @@
+#include "run_options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace zan::tool {
+
+namespace {
+
+bool ParseInt(std::string_view text, long& value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// "D,L" with the blank dialog's limits: diameter below 200, length below 800.
+std::string ParseBlank(std::string_view text, RunOptions& options)
+{
+    const auto comma = text.find(',');
+    long diameter = 0;
+    long length = 0;
+    if (comma == std::string_view::npos || !ParseInt(text.substr(0, comma), diameter) ||
+        !ParseInt(text.substr(comma + 1), length))
+        return "--blank wants DIAMETER,LENGTH";
+    if (diameter < 0 || diameter >= 200) return "blank diameter must be 0..199";
+    if (length < 0 || length >= 800) return "blank length must be 0..799";
+    options.blankDiameter = static_cast<int>(diameter);
+    options.blankLength = static_cast<int>(length);
+    return {};
+}
+
+}  // namespace
+
+std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        auto value = [&](std::string_view& out) {
+            if (i + 1 >= argc) return false;
+            out = argv[++i];
+            return true;
+        };
+        std::string_view v;
+        long number = 0;
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--trace") {
+            options.trace = true;
+        } else if (arg == "--map") {
+            if (!value(v)) return "--map wants a file";
+            options.mapFile = v;
+        } else if (arg == "--blank") {
+            if (!value(v)) return "--blank wants DIAMETER,LENGTH";
+            if (auto error = ParseBlank(v, options); !error.empty()) return error;
+        } else if (arg == "--speed") {
+            if (!value(v) || !ParseInt(v, number) || number < 0 || number > 4) return "--speed wants 0..4";
+            options.speedLevel = static_cast<int>(number);
+        } else if (arg == "--params") {
+            if (!value(v)) return "--params wants a file";
+            options.paramsFile = v;
+        } else if (arg == "--offsets") {
+            if (!value(v)) return "--offsets wants a file";
+            options.offsetsFile = v;
+        } else if (arg == "--max-turns") {
+            if (!value(v) || !ParseInt(v, number) || number < 1) return "--max-turns wants a positive number";
+            options.maxTurns = number;
+        } else if (arg.starts_with("-") && arg.size() > 1) {
+            return "unknown option " + std::string(arg);
+        } else if (options.program.empty()) {
+            options.program = arg;
+        } else {
+            return "only one program at a time";
+        }
+    }
+    if (!options.help && options.program.empty()) return "no program given";
+    return {};
+}
+
+}  // namespace zan::tool
