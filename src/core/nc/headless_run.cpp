@@ -56,7 +56,9 @@ OffsetPair HeadlessMachine::ToolOffset(int pair)
 
 void HeadlessMachine::OnMoveTool(float col, float row, int mode)
 {
-    if (mode != kMoveRedraw && onMove) onMove(col, row);
+    if (mode == kMoveRedraw) return;
+    ++moves_;
+    if (onMove) onMove(col, row);
 }
 
 }  // namespace zan

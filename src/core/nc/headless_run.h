@@ -36,6 +36,8 @@ public:
     void LoadProgram(std::string_view text);
     RunEnd Run(long maxTurns);
     long turns() const { return turns_; }
+    long blocks() const { return blocks_; }  // blocks executed (the panel's run display)
+    long moves() const { return moves_; }    // MoveTool calls but redraws in place
 
     std::function<void(std::string_view)> onMessage;      // every message box and question
     std::function<void(float col, float row)> onMove;      // every move but a redraw in place
@@ -63,7 +65,7 @@ private:
     void ShowPanel() override {}
     void ShowSecondKeyPad() override {}
     void ShowSpindle(int) override {}
-    void ShowRunLines() override {}
+    void ShowRunLines() override { ++blocks_; }
     void ShowRunComplete() override { finished_ = true; }
     void ResetKeys() override {}
     void CycleStartLampOff() override {}
@@ -82,6 +84,8 @@ private:
     bool finished_ = false;
     bool alarm_ = false;
     long turns_ = 0;
+    long blocks_ = 0;
+    long moves_ = 0;
 };
 
 }  // namespace zan
