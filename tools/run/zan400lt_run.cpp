@@ -51,14 +51,14 @@ int main(int argc, char** argv)
     if (!options.paramsFile.empty()) {
         if (!std::filesystem::is_regular_file(options.paramsFile))
             return Usage("cannot read parameter file " + options.paramsFile.string());
-        const Parameters p = ReadParameterFile(options.paramsFile);
+        const Parameters p = ReadParameters(options.paramsFile);
         setup.overrides.rapidRateZ = p[4];  // P05, P06: the rapid rates
         setup.overrides.rapidRateX = p[5];
     }
     if (!options.offsetsFile.empty()) {
         if (!std::filesystem::is_regular_file(options.offsetsFile))
             return Usage("cannot read offset file " + options.offsetsFile.string());
-        ApplyOffsets(ReadOffsetFile(options.offsetsFile), setup);
+        ApplyOffsets(ReadOffsets(options.offsetsFile), setup);
     }
 
     HeadlessMachine machine(setup);

@@ -62,6 +62,7 @@ public:
     void ToggleTrace();
     void ToggleTailstock();
     void TurnEndForEnd();
+    void RetractTool();
     bool ConfirmExit();        // true: end the program now
 
     // Tools.

@@ -97,13 +97,7 @@ void Lathe::TurnEndForEnd()
         ports.alerts.Message(msg::kBeingCut);
         return;
     }
-    if (s.drawnX < kRetractBelowRow) {
-        const int start = s.drawnX;
-        for (int row = start; row <= start + kRetractRows; ++row) {
-            MoveTool(s.posZ, static_cast<float>(row), kMoveRetract);
-            PanelEvent(87);
-        }
-    }
+    RetractTool();
     ports.clock.Wait(kTurnRoundPauseMs);
     if (s.spindleState != 0 || !s.chuckOpen) {
         ports.alerts.Message(msg::kStopAndRelease);
@@ -114,6 +108,19 @@ void Lathe::TurnEndForEnd()
     int j = std::max(s.layout.chuckFace(), 0);
     for (; i > j; --i, ++j) std::swap(s.profile[i], s.profile[j]);
     RefreshArea(9);
+}
+
+// Draws the tool straight down by 99 rows, clear of the workpiece, before it
+// is taken out of the chuck or replaced.
+void Lathe::RetractTool()
+{
+    LatheState& s = state;
+    if (s.drawnX >= kRetractBelowRow) return;
+    const int start = s.drawnX;
+    for (int row = start; row <= start + kRetractRows; ++row) {
+        MoveTool(s.posZ, static_cast<float>(row), kMoveRetract);
+        PanelEvent(87);
+    }
 }
 
 bool Lathe::ConfirmExit() { return ports.alerts.Question(msg::kExitQuestion); }

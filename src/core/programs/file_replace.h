@@ -1,0 +1,15 @@
+#pragma once
+// Writing a data file so that a failure never leaves half of it behind: the
+// bytes go to a temporary file beside the target, which then takes the
+// target's name in one step. Used by every file the simulator writes.
+
+#include <filesystem>
+#include <string_view>
+
+namespace zan {
+
+// True when `path` now holds exactly `bytes`. On failure the old file, if
+// any, is unchanged and no temporary file is left.
+bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace zan

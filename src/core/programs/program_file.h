@@ -1,0 +1,36 @@
+#pragma once
+// Part-program files: one program per file, named by its two-digit number
+// ("07.zan" holds program %07), in the program's folder. A file holds the
+// editor's text exactly (GB2312/ASCII, lines separated by CR LF), then one
+// zero byte, then CR LF. Bytes are passed through unchanged, never re-encoded.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "nc/line_table.h"
+
+namespace zan {
+
+// "05.zan" for program 5; empty for numbers outside 0..99, which no file has.
+std::string ProgramFileName(int number);
+
+// The file of a program number as the panel holds it: its first two
+// characters followed by ".zan" ("07" gives "07.zan"); empty for an empty number.
+std::string ProgramFileName(std::string_view number);
+
+// The program text of a file: everything before its first zero byte (all of
+// it when there is none). Empty when the file cannot be read.
+std::optional<std::string> ReadProgramText(const std::filesystem::path& path);
+
+// Writes `text`, its zero terminator and CR LF, replacing the file in one step.
+bool WriteProgramFile(const std::filesystem::path& path, std::string_view text);
+
+// Fills the interpreter's line table from a program text: line n (lines end
+// with LF or CR LF) goes to row n, cut to the row's 100 characters; every
+// other row is zero. False when non-empty lines beyond the table's 999 rows
+// had to be left out.
+bool LoadIntoLineTable(std::string_view text, LineTable& table);
+
+}  // namespace zan

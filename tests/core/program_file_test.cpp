@@ -1,0 +1,114 @@
+// Program files: names, the stored format, and loading a program for a run.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "programs/program_file.h"
+
+namespace zan::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ProgramFileTest : ::testing::Test {
+    fs::path dir = fs::temp_directory_path() / ("zan-programs-" + std::to_string(std::random_device{}()));
+    ProgramFileTest() { fs::create_directories(dir); }
+    ~ProgramFileTest() override { fs::remove_all(dir); }
+
+    std::string Bytes(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void Put(const fs::path& path, std::string_view bytes)
+    {
+        std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+};
+
+std::string Row(const LineTable& table, int n) { return std::string(table.rows[n].data()); }
+
+TEST(ProgramFileNameTest, TwoDigitsAndZan)
+{
+    EXPECT_EQ(ProgramFileName(5), "05.zan");
+    EXPECT_EQ(ProgramFileName(99), "99.zan");
+    EXPECT_EQ(ProgramFileName(100), "");
+    EXPECT_EQ(ProgramFileName(-1), "");
+    EXPECT_EQ(ProgramFileName("07"), "07.zan");
+    EXPECT_EQ(ProgramFileName("123"), "12.zan");
+}
+
+TEST_F(ProgramFileTest, TextTerminatorAndCrLf)
+{
+    const fs::path file = dir / "00.zan";
+    ASSERT_TRUE(WriteProgramFile(file, "N0000"));
+    EXPECT_EQ(Bytes(file), std::string("N0000\0\r\n", 8));
+    EXPECT_EQ(ReadProgramText(file), "N0000");
+
+    // GB2312 text and line ends come back byte for byte; a rewrite replaces all.
+    const std::string text = "N0000 \xb3\xcc\xd0\xf2\r\nN0010 G00 X10\r\n";
+    ASSERT_TRUE(WriteProgramFile(file, text));
+    EXPECT_EQ(ReadProgramText(file), text);
+    EXPECT_EQ(fs::file_size(file), text.size() + 3);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary left
+}
+
+TEST_F(ProgramFileTest, ReadingStopsAtTheFirstZeroByte)
+{
+    Put(dir / "01.zan", std::string("G01 X1\0G45\0\r\n", 13));
+    EXPECT_EQ(ReadProgramText(dir / "01.zan"), "G01 X1");
+    Put(dir / "02.zan", "G01 X1\r\nM30");  // no terminator: all of it is text
+    EXPECT_EQ(ReadProgramText(dir / "02.zan"), "G01 X1\r\nM30");
+    EXPECT_EQ(ReadProgramText(dir / "03.zan"), std::nullopt);
+    EXPECT_EQ(ReadProgramText(dir), std::nullopt);
+}
+
+TEST_F(ProgramFileTest, FailedWriteLeavesTheOldFile)
+{
+    EXPECT_FALSE(WriteProgramFile(dir / "missing" / "04.zan", "N0000"));
+    const fs::path file = dir / "05.zan";
+    ASSERT_TRUE(WriteProgramFile(file, "N0000"));
+    fs::create_directory(dir / "05.zan.tmp");  // the temporary cannot be created
+    EXPECT_FALSE(WriteProgramFile(file, "G45"));
+    EXPECT_EQ(ReadProgramText(file), "N0000");
+}
+
+TEST(LineTableLoadTest, OneLinePerRowTheRestZero)
+{
+    LineTable table;
+    for (auto& row : table.rows) row.fill('#');  // left over from an earlier program
+    ASSERT_TRUE(LoadIntoLineTable("N0000 G00\r\nN0010 G01 X1\nN0020 M30", table));
+    EXPECT_EQ(Row(table, 0), "N0000 G00");
+    EXPECT_EQ(Row(table, 1), "N0010 G01 X1");
+    EXPECT_EQ(Row(table, 2), "N0020 M30");
+    EXPECT_EQ(table.rows[3][0], 0);
+    EXPECT_EQ(table.rows[998][99], 0);
+}
+
+TEST(LineTableLoadTest, LongLinesAreCutAtOneHundredCharacters)
+{
+    LineTable table;
+    const std::string longLine = "G01" + std::string(97, ' ') + "X99";
+    ASSERT_TRUE(LoadIntoLineTable(longLine + "\r\nM30", table));
+    EXPECT_EQ(Row(table, 0).size(), 100u);
+    EXPECT_EQ(table.rows[0][100], 0);
+    EXPECT_EQ(Row(table, 1), "M30");
+}
+
+TEST(LineTableLoadTest, AtMost999Rows)
+{
+    std::string text;
+    for (int i = 0; i < 999; ++i) text += "G01 X" + std::to_string(i) + "\r\n";
+    LineTable table;
+    EXPECT_TRUE(LoadIntoLineTable(text, table));  // the empty line after the last CR LF needs no row
+    EXPECT_EQ(Row(table, 998), "G01 X998");
+    EXPECT_FALSE(LoadIntoLineTable(text + "M30", table));
+    EXPECT_EQ(Row(table, 998), "G01 X998");
+}
+
+}  // namespace
+}  // namespace zan::test
