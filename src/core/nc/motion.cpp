@@ -10,6 +10,8 @@
 
 #include "lathe/lathe.h"
 #include "lathe/messages.h"
+#include "nc/path_context.h"
+#include "nc/stepped_run.h"
 
 namespace zan {
 
@@ -19,9 +21,7 @@ constexpr int kMaxPaceFeed = 200;      // feeds above this play without a pause
 constexpr int kFastPaceBase = 100;     // ms per step once speed level 2 was chosen
 constexpr double kRapidStepMs = 10.0;  // ms per rapid step at 100 % rapid override
 constexpr int kJogFeed = 100;
-// No move has more unit steps than this (a kilometre, far past any travel
-// limit), so an absurd target cannot keep a generator busy for long.
-constexpr long kMaxSteps = 1000000;
+constexpr long kMaxSteps = kMaxRunSteps;
 
 int TruncMs(double ms)
 {
@@ -31,12 +31,6 @@ int TruncMs(double ms)
 }
 
 float Toward(float from, float to) { return to >= from ? from + 1.0f : from - 1.0f; }
-
-long StepCount(float n)
-{
-    if (!(n > 0.0f)) return 0;
-    return static_cast<long>(std::min(std::ceil(double(n)), double(kMaxSteps)));
-}
 
 }  // namespace
 
@@ -182,33 +176,8 @@ bool Motion::RapidMove(float z, float x)
 bool Motion::LinearMove(float z, float x, int feed)
 {
     Pace(feed);
-    const LatheState& s = lathe_.state;
-    const float z0 = s.posZ;
-    const float x0 = s.posX;
-    const float dz = z - z0;
-    const float dx = x - x0;
-    float n;
-    if (z == z0)
-        n = std::fabs(dx);
-    else if (x == x0)
-        n = std::fabs(dz);
-    else
-        n = std::max(std::fabs(dz), std::fabs(dx));
-
-    const bool alongZ = std::fabs(dz) >= std::fabs(dx);
-    float zc = z0;
-    float xc = x0;
-    for (long i = StepCount(n); i > 0; --i) {
-        if (alongZ) {
-            zc = Toward(zc, z);
-            xc = x0 + (zc - z0) * dx / dz;
-        } else {
-            xc = Toward(xc, x);
-            zc = z0 + (xc - x0) * dz / dx;
-        }
-        if (!PathStep(zc, xc, kPathRecord)) return false;
-    }
-    return PathStep(z, x, kPathRecord);
+    PathContext ctx{lathe_};
+    return LinearSteps(ctx, lathe_.state.posZ, lathe_.state.posX, z, x);
 }
 
 bool Motion::Dwell(int seconds)
