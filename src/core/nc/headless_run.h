@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "lathe/lathe.h"
+#include "lathe/quiet_ports.h"
 
 namespace zan {
 
@@ -26,7 +27,7 @@ enum class RunEnd {
     TurnLimit,  // still running after the allowed number of turns
 };
 
-class HeadlessMachine : Alerts, Clock, LatheDisplay, PanelLink, MoveObserver {
+class HeadlessMachine : Alerts, Clock, QuietDisplay, QuietPanel, MoveObserver {
 public:
     explicit HeadlessMachine(HeadlessSetup setup);
     ~HeadlessMachine() override;
@@ -48,34 +49,13 @@ private:
     bool Question(std::string_view text) override;
     // Clock: nothing ever waits here.
     void Wait(int) override {}
-    // LatheDisplay: nothing is drawn, but a severe error is noted.
-    void EraseTool(const ToolErase&) override {}
-    void FillReflected(const Polygon&, const Rect*) override {}
-    void DrawTool(const ToolDrawing&) override {}
-    void DrawTraceLine(Point, Point) override {}
+    // Nothing is drawn, but a severe error is noted; the panel has its
+    // start-up values but for the set-up's offsets and overrides.
     void DrawErrorText(std::string_view text) override;
-    void RepaintUnderTool(const UnderTool&) override {}
-    void Refresh(const Rect&) override {}
-    void ShowTurretFrame(const TurretFrame&) override {}
-    void FillBlack(const Rect&) override {}
-    // PanelLink: the panel at start-up, with the set-up's offsets and overrides.
     PanelOverrides Overrides() override { return setup_.overrides; }
     OffsetPair ToolOffset(int pair) override;
-    void ShowOffset(float, float) override {}
-    void ShowPanel() override {}
-    void ShowSecondKeyPad() override {}
-    void ShowSpindle(int) override {}
     void ShowRunLines() override { ++blocks_; }
     void ShowRunComplete() override { finished_ = true; }
-    void ResetKeys() override {}
-    void CycleStartLampOff() override {}
-    void ShowCoolant(bool) override {}
-    void RefreshPosition() override {}
-    void PressEnter() override {}
-    void PressCycleStart() override {}
-    void PressFeedHold() override {}
-    void PressSpindleToggle(bool) override {}
-    void PressRapidFeed() override {}
     // MoveObserver
     void OnMoveTool(float col, float row, int mode) override;
 
