@@ -1,10 +1,11 @@
-// Arbitrary program text through the interpreter, with a bound on the turns
+// Arbitrary program text through the checker and the interpreter, with a bound on the turns
 // of the run loop: no crash, no sanitizer report, no hang.
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
+#include "nc/checker.h"
 #include "nc/headless_run.h"
 
 namespace {
@@ -19,8 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zan::HeadlessSetup setup;
     setup.folder = zan::ProgramFolder("/nonexistent-zan-folder");
     setup.speedLevel = data[0] % 5;
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    zan::CheckProgram(text);  // the check before a run reads the same text
     zan::HeadlessMachine machine(setup);
-    machine.LoadProgram(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
+    machine.LoadProgram(text);
     machine.Run(kMaxTurns);
     return 0;
 }
