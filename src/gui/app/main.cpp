@@ -1,12 +1,20 @@
-#include <QApplication>
+// The ZAN 400LT lathe trainer. "zan400lt PROGRAM" also loads a part program,
+// which cycle start (Ctrl+N) then runs.
 
-#include "app/main_window.h"
+#include <QApplication>
+#include <QFile>
+#include <QStringList>
+
+#include "app/main_frame.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZAN 400LT"));
-    zan::gui::MainWindow window;
-    window.show();
+    QApplication::setOrganizationName(QStringLiteral("ZAN 400LT Applications"));
+    zan::gui::CMainFrame frame;
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) frame.LoadProgram(QFile::encodeName(arguments.at(1)).toStdString());
+    frame.show();
     return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Message boxes of the machine, captioned like every box of the program.
+// Message boxes of the program: every one is captioned with the program's
+// title and answered with "确定" (and "取消" for questions).
 
+#include <QString>
 #include <QWidget>
 
 #include "lathe/ports.h"
@@ -8,6 +10,8 @@
 namespace zan::gui {
 
 inline const char* const kMessageCaption = "Zandro    400LT";
+
+QString FromUtf8(std::string_view text);
 
 class QtAlerts : public Alerts {
 public:

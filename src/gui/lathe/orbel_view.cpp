@@ -1,8 +1,11 @@
 #include "lathe/orbel_view.h"
 
-#include <QPainter>
+#include <QGuiApplication>
 #include <QPaintEvent>
-#include <QPolygon>
+#include <QPainter>
+#include <QScreen>
+
+#include "lathe/view_text.h"
 
 namespace zan::gui {
 
@@ -10,118 +13,171 @@ namespace {
 
 constexpr int kViewWidth = 1024;  // view pixels
 constexpr int kViewHeight = 768;
+constexpr QRgb kBlackPixel = kOpaque;
+constexpr QRgb kToolPixel = kOpaque | kToolGrey;
+constexpr QRgb kTracePixel = kOpaque | kTraceRed;
 
-QRect ToQRect(const Rect& r)
+bool SmallLayout(const ViewOptions& options)
 {
-    const Rect n = r.normalized();
-    return QRect(n.left, n.top, n.right - n.left, n.bottom - n.top);
-}
-
-QPolygon ToQPolygon(const Polygon& p)
-{
-    QPolygon q;
-    for (const Point& pt : p) q << QPoint(pt.x, pt.y);
-    return q;
+    int width = options.displayWidth;
+    if (width <= 0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        width = screen ? screen->size().width() : kViewWidth;
+    }
+    return width < kViewWidth;
 }
 
 }  // namespace
 
-COrbelView::COrbelView(Alerts& alerts, Clock& clock, PanelLink& panel, QWidget* parent)
-    : QWidget(parent), backing_(kViewWidth, kViewHeight, QImage::Format_RGB32)
+COrbelView::COrbelView(Alerts& alerts, Clock& clock, PanelLink& panel, QWidget* parent, ViewOptions options)
+    : QWidget(parent),
+      smallLayout_(SmallLayout(options)),
+      backing_(kViewWidth, kViewHeight, QImage::Format_RGB32),
+      raster_(backing_),
+      painter_(smallLayout_),
+      font_(ViewFont())
 {
+    // Every pixel is painted from the backing image: no background erase.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(kViewWidth, kViewHeight);
+    setMouseTracking(true);
+    backing_.fill(Qt::black);
     lathe_ = std::make_unique<Lathe>(Ports{alerts, clock, *this, panel},
-                                     LatheOptions{false, ProgramFolder::OfExecutable()});
-    RenderAll();
+                                     LatheOptions{smallLayout_, ProgramFolder::OfExecutable()});
+    // The picture is ready before the window first shows; the panel comes
+    // with the first repaint on screen.
+    Repaint(backing_.rect(), false);
 }
 
 COrbelView::~COrbelView() = default;
 
-// A plain picture of the machine: workpiece, chuck and tool.
-void COrbelView::RenderAll()
+QSize COrbelView::sizeHint() const { return backing_.size(); }
+
+void COrbelView::Flush()
 {
-    const LatheState& s = lathe_->state;
-    backing_.fill(Qt::black);
-    QPainter p(&backing_);
-    const int half = s.blankDiameter / 2;
-    for (int k = s.layout.chuckFace(); k < s.blankEnd && k < kProfileColumns; ++k) {
-        const int r = std::min(static_cast<int>(s.profile[k]) - kAxisRow, half);
-        if (r > 0) p.fillRect(k, kAxisRow - r + 1, 1, 2 * r - 1, QColor(170, 170, 150));
+    const QRect dirty = raster_.TakeDirty();
+    if (!dirty.isEmpty()) update(dirty);
+}
+
+// The full repaint restricted to `area`: background, workpiece, jaws, chuck,
+// tailstock, then the tool in place and the operator panel.
+void COrbelView::Repaint(const QRect& area, bool showPanel)
+{
+    if (!lathe_) return;  // the machine is still being built; the first repaint follows
+    const QRect target = area & backing_.rect();
+    if (painting_) {
+        // Asked for while the tool is being redrawn in place (a refused redraw
+        // asks for the whole view): paint the machine there, but do not call
+        // the machine again, which would ask again without end.
+        const QRect outer = raster_.clip();
+        raster_.SetClip(target);
+        painter_.PaintMachine(raster_, lathe_->state);
+        raster_.SetClip(outer);
+        return;
     }
-    p.fillRect(0, 98, 153, 279, QColor(60, 60, 70));
-    if (!s.traceMode) {
-        p.setPen(QColor(100, 100, 100));
-        p.setBrush(QColor(100, 100, 100));
-        const Point ref{s.drawnZ, s.drawnX};
-        Polygon outline;
-        const int w = s.toolStation == 2 ? 30 : 15;
-        outline.add(ref);
-        outline.add(Point{ref.x, ref.y - 70});
-        outline.add(Point{ref.x + w, ref.y - 70});
-        outline.add(Point{ref.x + w, ref.y});
-        p.drawPolygon(ToQPolygon(outline));
-        p.fillRect(ref.x, ref.y + 1, 237, 237, QColor(45, 45, 55));
+    painting_ = true;
+    raster_.SetClip(target);
+    painter_.PaintMachine(raster_, lathe_->state);
+    const LatheState& s = lathe_->state;
+    if (!s.runFlag && !s.traceMode) lathe_->MoveTool(0.0f, 0.0f, kMoveRedraw);
+    raster_.ResetClip();
+    painting_ = false;
+    Flush();
+    if (showPanel && !showingPanel_) {
+        showingPanel_ = true;
+        lathe_->PanelEvent(0);
+        showingPanel_ = false;
     }
 }
 
-void COrbelView::Changed(const QRect& rect) { update(rect); }
+void COrbelView::RepaintAll() { Repaint(backing_.rect(), true); }
 
-void COrbelView::EraseTool(const ToolErase&) {}
-void COrbelView::FillReflected(const Polygon&, const Rect*) {}
+void COrbelView::Refresh(const Rect& rect) { Repaint(ToQRect(rect), true); }
+
+void COrbelView::EraseTool(const ToolErase& erase)
+{
+    raster_.FillPolygon(erase.oldOutline, kBlackPixel);
+    if (erase.hasHolder) raster_.FillRect(ToQRect(erase.oldHolder), kBlackPixel);
+    for (const Rect& band : erase.bands)
+        if (!band.empty()) raster_.FillRect(ToQRect(band), kBlackPixel);
+    Flush();
+}
+
+void COrbelView::FillReflected(const Polygon& outline, const Rect* holder)
+{
+    raster_.FillPolygon(outline, kBlackPixel);
+    if (holder) raster_.FillRect(ToQRect(*holder), kBlackPixel);
+    Flush();
+}
 
 void COrbelView::DrawTool(const ToolDrawing& tool)
 {
-    RenderAll();
-    Changed(ToQPolygon(tool.outline).boundingRect().united(QRect(tool.pictureAt.x - 240, 0, 720, kViewHeight)));
+    raster_.FillPolygon(tool.outline, kToolPixel);
+    if (tool.hasHolder) raster_.FillRect(ToQRect(tool.holder), kToolPixel);
+    raster_.Blit(painter_.TurretPicture(tool.turretPicture), QPoint(tool.pictureAt.x, tool.pictureAt.y));
+    Flush();
 }
 
 void COrbelView::DrawTraceLine(Point from, Point to)
 {
-    QPainter p(&backing_);
-    p.setPen(QColor(255, 0, 0));
-    p.drawLine(from.x, from.y, to.x, to.y);
-    Changed(QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)).normalized().adjusted(-1, -1, 1, 1));
+    raster_.Line(from, to, kTracePixel);
+    Flush();
 }
 
-void COrbelView::DrawErrorText(std::string_view text)
-{
-    QPainter p(&backing_);
-    p.setPen(Qt::white);
-    p.drawText(0, 16, QString::fromUtf8(text.data(), qsizetype(text.size())));
-    Changed(QRect(0, 0, kViewWidth, 24));
-}
+void COrbelView::DrawErrorText(std::string_view text) { WriteText(QPoint(0, 0), text, Qt::black, Qt::white); }
 
-void COrbelView::RepaintUnderTool(const UnderTool&) {}
-
-void COrbelView::Refresh(const Rect& rect)
+void COrbelView::RepaintUnderTool(const UnderTool& under)
 {
-    RenderAll();
-    Changed(ToQRect(rect));
+    if (!lathe_) return;  // the first repaint paints the workpiece anyway
+    painter_.PaintUnderTool(raster_, lathe_->state, under);
+    Flush();
 }
 
 void COrbelView::ShowTurretFrame(const TurretFrame& frame)
 {
-    QImage image(frame.width, frame.height, QImage::Format_RGB32);
-    for (int y = 0; y < frame.height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < frame.width; ++x)
-            line[x] = 0xFF000000u | frame.palette[frame.pixels[std::size_t(y) * frame.width + x]];
+    const QRect area = QRect(frame.topLeft.x, frame.topLeft.y, frame.width, frame.height) & raster_.clip();
+    if (area.isEmpty() || frame.pixels.size() < static_cast<std::size_t>(frame.width) * frame.height) return;
+    QRgb palette[256];
+    for (int i = 0; i < 256; ++i) palette[i] = Opaque(frame.palette[i]);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(backing_.scanLine(y));
+        const std::uint8_t* source = frame.pixels.data() + static_cast<std::size_t>(y - frame.topLeft.y) * frame.width;
+        for (int x = area.left(); x <= area.right(); ++x) line[x] = palette[source[x - frame.topLeft.x]];
     }
-    QPainter(&backing_).drawImage(frame.topLeft.x, frame.topLeft.y, image);
-    Changed(QRect(frame.topLeft.x, frame.topLeft.y, frame.width, frame.height));
+    raster_.MarkDirty(area);
+    Flush();
 }
 
 void COrbelView::FillBlack(const Rect& rect)
 {
-    QPainter(&backing_).fillRect(ToQRect(rect), Qt::black);
-    Changed(ToQRect(rect));
+    raster_.FillRect(ToQRect(rect), kBlackPixel);
+    Flush();
+}
+
+void COrbelView::WriteText(QPoint at, std::string_view text, QColor ink, QColor paper)
+{
+    raster_.MarkDirty(DrawViewText(backing_, raster_.clip(), at, text, ink, paper, font_));
+    Flush();
 }
 
 void COrbelView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.drawImage(event->rect(), backing_, event->rect());
+    for (const QRect& r : event->region()) {
+        const QRect inside = r & backing_.rect();
+        if (!inside.isEmpty()) p.drawImage(inside.topLeft(), backing_, inside);
+    }
+    // Beyond the view's pixels the window stays black.
+    for (const QRect& r : event->region().subtracted(QRegion(backing_.rect()))) p.fillRect(r, Qt::black);
+}
+
+void COrbelView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    // The first repaint on screen brings up the operator panel, once the
+    // window itself is up.
+    QMetaObject::invokeMethod(this, &COrbelView::RepaintAll, Qt::QueuedConnection);
 }
 
 }  // namespace zan::gui

@@ -1,23 +1,42 @@
 #pragma once
-// The lathe view: owns the machine and draws it into a backing image in view
-// pixels (one pixel = one millimetre); the widget copies only what changed.
+// The lathe view: owns the machine and paints it into a backing image in view
+// pixels (one pixel = one millimetre). Everything the machine asks to draw is
+// painted into the backing image at once; the widget then copies only the
+// rectangles that changed onto the screen.
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 #include <memory>
 
 #include "lathe/lathe.h"
+#include "lathe/machine_painter.h"
+#include "lathe/raster.h"
 
 namespace zan::gui {
+
+struct ViewOptions {
+    // Width of the display in pixels; below 1024 the compact layout is used.
+    // 0: ask the primary screen.
+    int displayWidth = 0;
+};
 
 class COrbelView : public QWidget, public LatheDisplay {
     Q_OBJECT
 public:
-    COrbelView(Alerts& alerts, Clock& clock, PanelLink& panel, QWidget* parent = nullptr);
+    COrbelView(Alerts& alerts, Clock& clock, PanelLink& panel, QWidget* parent = nullptr, ViewOptions options = {});
     ~COrbelView() override;
 
     Lathe& lathe() { return *lathe_; }
     const QImage& backing() const { return backing_; }
+
+    // The full repaint: machine, tool in place, then the operator panel is shown.
+    void RepaintAll();
+
+    // Measurement commands: a prompt, then the mouse does the rest.
+    void MeasureDiameter();
+    void MeasureLengthManual();
+    void MeasureLengthAuto();
 
     // LatheDisplay
     void EraseTool(const ToolErase& erase) override;
@@ -30,15 +49,32 @@ public:
     void ShowTurretFrame(const TurretFrame& frame) override;
     void FillBlack(const Rect& rect) override;
 
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void RenderAll();
-    void Changed(const QRect& rect);
+    void Repaint(const QRect& area, bool showPanel);
+    void ClickAt(Point at);
+    void ShowMouseReadout(Point at);
+    void WriteText(QPoint at, std::string_view text, QColor ink, QColor paper);
+    void UpdateCursor();
+    void Flush();  // asks the widget to copy what was painted
 
+    const bool smallLayout_;
     QImage backing_;
-    std::unique_ptr<Lathe> lathe_;
+    Raster raster_;
+    MachinePainter painter_;
+    QFont font_;
+    Point firstPoint_{0, 0};   // first click of a manual length measurement
+    bool painting_ = false;    // a repaint is drawing the tool in place
+    bool showingPanel_ = false;
+    bool shown_ = false;
+    std::unique_ptr<Lathe> lathe_;  // last: the machine draws through the members above while it is built
 };
 
 }  // namespace zan::gui

@@ -1,30 +1,78 @@
 #pragma once
-// Stands in for the operator panel until it exists: the values it would hold
-// at start-up, and no lamps or screen to update.
+// Stands in for the operator panel until it exists. It has no lamps and no
+// screen; it holds the start-up values the machine reads from the panel, and
+// the few key actions that the toolbar reaches through the panel event bridge:
+// cycle start, feed hold, spindle on/off, rapid/feed. It also keeps the
+// program loaded at start-up and puts it back into the machine after every
+// run, as the panel does, so the next cycle start runs it again.
 
-#include "lathe/ports.h"
+#include <string>
+#include <utility>
+
+#include "lathe/lathe.h"
+#include "programs/program_file.h"
 
 namespace zan::gui {
 
 class IdlePanel : public PanelLink {
 public:
-    PanelOverrides Overrides() override { return {}; }
+    // The machine whose keys this panel presses; none until the view exists.
+    void Attach(Lathe* lathe) { lathe_ = lathe; }
+
+    // The program run by cycle start: loaded now and after every run. False
+    // when lines beyond the machine's 999 rows had to be left out.
+    bool SetProgram(std::string text)
+    {
+        program_ = std::move(text);
+        return Reload();
+    }
+    const std::string& program() const { return program_; }
+
+    PanelOverrides Overrides() override { return overrides_; }
     OffsetPair ToolOffset(int) override { return {}; }
     void ShowOffset(float, float) override {}
     void ShowPanel() override {}
     void ShowSecondKeyPad() override {}
     void ShowSpindle(int) override {}
     void ShowRunLines() override {}
-    void ShowRunComplete() override {}
+    // The run ended and the machine's program text was wiped: load it again.
+    void ShowRunComplete() override { Reload(); }
     void ResetKeys() override {}
     void CycleStartLampOff() override {}
     void ShowCoolant(bool) override {}
     void RefreshPosition() override {}
     void PressEnter() override {}
-    void PressCycleStart() override {}
-    void PressFeedHold() override {}
-    void PressSpindleToggle(bool) override {}
-    void PressRapidFeed() override {}
+
+    // Starts (or resumes after a feed hold) the loaded program.
+    void PressCycleStart() override
+    {
+        if (lathe_ == nullptr || lathe_->state.runFlag || !ProgramLoaded()) return;
+        lathe_->state.runFlag = true;
+    }
+    // Holds the run where it is; cycle start resumes it.
+    void PressFeedHold() override
+    {
+        if (lathe_ != nullptr) lathe_->state.runFlag = false;
+    }
+    void PressSpindleToggle(bool spindleRunning) override
+    {
+        if (lathe_ != nullptr) lathe_->MachineCommand(spindleRunning ? 'S' : 'L');
+    }
+    void PressRapidFeed() override { overrides_.rapidSelected = !overrides_.rapidSelected; }
+
+private:
+    // A first row shorter than two characters would end the program at once.
+    bool ProgramLoaded() const { return lathe_->state.lineTable.rows[0][1] != 0; }
+
+    bool Reload()
+    {
+        if (lathe_ == nullptr || program_.empty()) return true;
+        return LoadIntoLineTable(program_, lathe_->state.lineTable);
+    }
+
+    Lathe* lathe_ = nullptr;
+    std::string program_;
+    PanelOverrides overrides_;
 };
 
 }  // namespace zan::gui

@@ -1,0 +1,30 @@
+#include "app/help_text.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
+#include <string>
+#include <system_error>
+
+#include "lathe/ports.h"
+#include "lathe/program_folder.h"
+
+namespace zan::gui {
+
+bool OpenWithDesktop(const std::filesystem::path& file)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(file.string().c_str())));
+}
+
+void OpenHelpText(const ProgramFolder& folder, Alerts& alerts, const OpenDocument& open)
+{
+    const std::filesystem::path file = folder.File(kHelpFileName);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        alerts.Message("找不到程序说明文件：" + file.string());
+        return;
+    }
+    if (!open(file)) alerts.Message("无法打开程序说明文件，请用文本编辑器查看：" + file.string());
+}
+
+}  // namespace zan::gui

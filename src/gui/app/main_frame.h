@@ -1,0 +1,107 @@
+#pragma once
+// The main window "ZAN 400LT": menu, toolbar, status bar and accelerators
+// around the lathe view. It owns the machine's outside world (message boxes,
+// the clock, the interim operator panel), the door every command goes through
+// and the run loop that plays programs.
+
+#include <QMainWindow>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "app/core_gate.h"
+#include "app/qt_alerts.h"
+#include "app/recent_files.h"
+#include "app/run_loop_clock.h"
+#include "app/view_commands.h"
+#include "panel/idle_panel.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace zan::gui {
+
+class COrbelView;
+class RunLoop;
+class ViewCommands;
+
+// What the window uses of the desktop. Left empty, the real thing: message
+// boxes, waits that keep serving the window, file dialogs, the desktop's
+// viewer. Tests put recording fakes in.
+struct ShellSetup {
+    Alerts* alerts = nullptr;
+    RunLoopClock::Waiter waiter;
+    ChooseFile chooseOpen;
+    ChooseFile chooseSave;
+    OpenDocument openDocument;
+    QSettings* settings = nullptr;  // the program's settings root unless given
+    std::function<void()> quit;     // ends the program; the application's exit unless given
+    bool startRunLoop = true;
+};
+
+// The window's place and size: right of the operator panel (the screen's left
+// 290 pixels), 734 x 768 on screens 1024 pixels wide or more, else 510 x 600.
+QRect FrameGeometry(int screenWidth);
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(ShellSetup setup = {});
+    ~CMainFrame() override;
+
+    COrbelView& view() { return *view_; }
+    Lathe& lathe();
+    CoreGate& gate() { return gate_; }
+    RunLoop& runLoop() { return *runLoop_; }
+    IdlePanel& panel() { return panel_; }
+    ViewCommands& commands() { return *commands_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    // The menu or toolbar action of a command; null for an unknown command.
+    QAction* action(int commandId) const;
+
+    // Loads a part program for cycle start (the program named on the command
+    // line); false, after a message, when it could not be read whole.
+    bool LoadProgram(const std::filesystem::path& file);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createView();
+    void createCommands(ShellSetup& setup);
+    void createActions();
+    void createToolBarActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void placeWindow();
+    void fitFrameToScreen();
+    void checkColourDepth();
+    QAction* addCommand(int commandId, const QString& text, const QString& statusTip = {});
+    void issue(int commandId);
+    void about();
+    QString startFolder();
+    void endProgram();
+
+    std::function<void()> quit_;
+    bool placed_ = false;
+    QtAlerts qtAlerts_{this};
+    Alerts& alerts_;
+    RunLoopClock clock_;
+    IdlePanel panel_;
+    CoreGate gate_;
+    std::unique_ptr<QSettings> ownSettings_;
+    std::unique_ptr<RecentFiles> recent_;
+    COrbelView* view_ = nullptr;
+    RunLoop* runLoop_ = nullptr;
+    std::unique_ptr<ViewCommands> commands_;
+    std::map<int, QAction*> actions_;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* idleText_ = nullptr;
+};
+
+}  // namespace zan::gui

@@ -1,0 +1,102 @@
+#include "app/view_commands.h"
+
+#include <utility>
+
+#include "app/command_ids.h"
+#include "app/core_gate.h"
+#include "app/workpiece_files.h"
+#include "dialogs/blank_dlg.h"
+#include "dialogs/speed_dlg.h"
+#include "dialogs/tool_shape_dlg.h"
+#include "lathe/orbel_view.h"
+
+namespace zan::gui {
+
+ViewCommands::ViewCommands(QWidget& frame, COrbelView& view, CoreGate& gate, CommandServices services)
+    : frame_(frame), view_(view), gate_(gate), services_(std::move(services))
+{
+    RegisterMachineActions();
+    RegisterDialogs();
+}
+
+ViewCommands::~ViewCommands() = default;
+
+Lathe& ViewCommands::lathe() { return view_.lathe(); }
+
+CSpeedDlg* ViewCommands::speedDialog() const { return speed_.data(); }
+
+void ViewCommands::On(int commandId, std::function<void()> handler) { handlers_[commandId] = std::move(handler); }
+
+void ViewCommands::Issue(int commandId)
+{
+    const auto found = handlers_.find(commandId);
+    if (found == handlers_.end()) return;
+    gate_.Run(found->second);
+}
+
+void ViewCommands::RegisterMachineActions()
+{
+    for (int id : {cmd::kInitialise, cmd::kInitialiseBlank}) On(id, [this] { lathe().Initialise(); });
+    for (int id : {cmd::kClamp, cmd::kClampWorkpiece}) On(id, [this] { lathe().Clamp(); });
+    for (int id : {cmd::kRelease, cmd::kReleaseWorkpiece}) On(id, [this] { lathe().Release(); });
+    for (int id : {cmd::kTrace, cmd::kTraceButton}) On(id, [this] { lathe().ToggleTrace(); });
+    On(cmd::kTailstock, [this] { lathe().ToggleTailstock(); });
+    On(cmd::kTurnEndForEnd, [this] { lathe().TurnEndForEnd(); });
+    On(cmd::kTool1, [this] { lathe().SelectTool(1); });
+    On(cmd::kTool2, [this] { lathe().SelectTool(2); });
+    On(cmd::kTool3, [this] { lathe().SelectTool(3); });
+    On(cmd::kTool4, [this] { lathe().SelectTool(4); });
+    // These go to the operator panel's own keys through the event bridge.
+    On(cmd::kCycleStart, [this] { lathe().PanelEvent(33); });
+    On(cmd::kFeedHold, [this] { lathe().PanelEvent(34); });
+    On(cmd::kSpindle, [this] { lathe().PanelEvent(35); });
+    On(cmd::kRapidFeed, [this] { lathe().PanelEvent(36); });
+    On(cmd::kSecondPanel, [this] {
+        lathe().PanelEvent(0);
+        lathe().PanelEvent(48);
+    });
+    On(cmd::kMeasureDiameter, [this] { view_.MeasureDiameter(); });
+    On(cmd::kMeasureLengthManual, [this] { view_.MeasureLengthManual(); });
+    On(cmd::kMeasureLengthAuto, [this] { view_.MeasureLengthAuto(); });
+}
+
+void ViewCommands::RegisterDialogs()
+{
+    On(cmd::kBlankParameters, [this] { OpenBlankDialog(); });
+    On(cmd::kSpeed, [this] { OpenSpeedDialog(); });
+    On(cmd::kCustomTool, [this] { EditCustomTool(); });
+    On(cmd::kExit, [this] { Exit(); });
+    On(cmd::kHelpText, [this] { OpenHelpText(lathe().folder, lathe().ports.alerts, services_.openDocument); });
+    On(cmd::kOpenImage, [this] { OpenWorkpiece(lathe(), services_.chooseOpen, services_.recent); });
+    On(cmd::kSaveImage, [this] { SaveWorkpiece(lathe(), services_.chooseSave, services_.recent); });
+}
+
+// A new dialog each time; it deletes itself when closed.
+void ViewCommands::OpenBlankDialog()
+{
+    if (!lathe().MayEditBlank()) return;
+    auto* dialog = new CBlankDlg(lathe(), gate_, &frame_);
+    dialog->show();
+}
+
+// One dialog for the whole run; it keeps its slider where it was left.
+void ViewCommands::OpenSpeedDialog()
+{
+    if (!lathe().MaySetSpeed()) return;
+    if (speed_.isNull()) speed_ = new CSpeedDlg(lathe(), gate_, &frame_);
+    speed_->Present();
+}
+
+void ViewCommands::EditCustomTool()
+{
+    lathe().SelectCustomTool();
+    CToolShapeDlg dialog(lathe(), [this] { view_.RepaintAll(); }, &frame_);
+    dialog.exec();
+}
+
+void ViewCommands::Exit()
+{
+    if (lathe().ConfirmExit() && services_.endProgram) services_.endProgram();
+}
+
+}  // namespace zan::gui

@@ -1,0 +1,94 @@
+#include "dialogs/blank_dlg.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "app/core_gate.h"
+#include "dialogs/blank_input.h"
+#include "lathe/lathe.h"
+
+namespace zan::gui {
+
+namespace {
+
+constexpr int kChuckFace = 153;       // the typed length counts from the chuck face
+constexpr int kSettleMs = 300;        // the new blank shows before the dialog goes
+constexpr int kMaxTypedChars = 4;     // enough to tell a size that is too large
+
+QLineEdit* DigitsEdit(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    edit->setMaxLength(kMaxTypedChars);
+    edit->setFixedWidth(70);
+    return edit;
+}
+
+}  // namespace
+
+CBlankDlg::CBlankDlg(Lathe& lathe, CoreGate& gate, QWidget* parent)
+    : QDialog(parent), lathe_(lathe), gate_(gate)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("毛坯参数设置"));
+    diameter_ = DigitsEdit(this, "diameter");
+    length_ = DigitsEdit(this, "length");
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(new QLabel(QStringLiteral(" 毛坯直径："), this), 0, 0);
+    fields->addWidget(diameter_, 0, 1);
+    fields->addWidget(new QLabel(QStringLiteral("(<200)"), this), 0, 2);
+    fields->addWidget(new QLabel(QStringLiteral(" 毛坯长度："), this), 1, 0);
+    fields->addWidget(length_, 1, 1);
+    fields->addWidget(new QLabel(QStringLiteral("(<800)"), this), 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("单位：   mm"), this), 2, 0, 1, 3);
+
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(12);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint());
+
+    connect(ok, &QPushButton::clicked, this, &CBlankDlg::OnOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The fields are read now; the machine takes them as soon as it is free.
+void CBlankDlg::OnOk()
+{
+    const QByteArray diameterText = diameter_->text().toLatin1();
+    const QByteArray lengthText = length_->text().toLatin1();
+    QPointer<CBlankDlg> self(this);
+    Lathe& lathe = lathe_;
+    gate_.Run([self, &lathe, diameterText, lengthText] {
+        const BlankInput input = ReadBlankInput(diameterText.toStdString(), lengthText.toStdString());
+        if (!input.refusal.empty()) {
+            lathe.ports.alerts.Message(input.refusal);
+            return;  // the dialog stays open for a correction
+        }
+        if (input.diameter) lathe.state.blankDiameter = *input.diameter;
+        if (input.length) lathe.state.blankEnd = *input.length + kChuckFace;
+        lathe.MachineCommand('f');
+        lathe.ports.clock.Wait(kSettleMs);
+        if (self) self->accept();
+    });
+}
+
+}  // namespace zan::gui

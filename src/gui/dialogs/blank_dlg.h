@@ -1,0 +1,31 @@
+#pragma once
+// "毛坯参数设置": the blank's diameter and length. Modeless and created anew
+// each time the command opens it; it deletes itself when closed.
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace zan {
+class Lathe;
+}
+
+namespace zan::gui {
+
+class CoreGate;
+
+class CBlankDlg : public QDialog {
+    Q_OBJECT
+public:
+    CBlankDlg(Lathe& lathe, CoreGate& gate, QWidget* parent);
+
+private:
+    void OnOk();
+
+    Lathe& lathe_;
+    CoreGate& gate_;
+    QLineEdit* diameter_ = nullptr;
+    QLineEdit* length_ = nullptr;
+};
+
+}  // namespace zan::gui

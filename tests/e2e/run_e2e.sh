@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# End-to-end test of the real program on a virtual screen: started with a part
+# program, driven with its accelerator keys, toolbar buttons and menu, and
+# judged by what the screen shows. Run inside an X server (xvfb-run) of at
+# least 1024 x 768 pixels, where the program opens at (290, 0).
+#
+#   run_e2e.sh ZAN400LT SCREEN_PROBE ARTIFACT_DIR
+#
+# Screen captures are kept in ARTIFACT_DIR when a check fails (always with
+# ZAN_E2E_KEEP=1 in the environment).
+set -u
+
+app=$1
+probe=$2
+out=$3
+readonly window_x=290               # the main window's left edge
+readonly view_box="290 60 1023 740" # the lathe view between toolbar and status bar
+readonly chuck_box="290 60 450 740" # chuck body and jaws
+readonly toolbar_box="290 0 1023 80"
+readonly parked_mouse="100 700"     # off the window: no hover, no mouse read-out
+
+mkdir -p "$out"
+rm -f "$out"/*.png
+work=$(mktemp -d)
+export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+pid=
+
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    rm -rf "$work"
+}
+
+fail() {
+    echo "e2e: FAILED: $*"
+    shoot failure
+    echo "e2e: windows on screen:"
+    xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sed 's/^/  /'
+    echo "e2e: screen captures kept in $out"
+    cleanup
+    exit 1
+}
+
+shoot() { import -window root "$out/$1.png"; }
+
+# differs A B [BOX]: the captures A and B differ (inside the box).
+differs() { [ "$("$probe" diff "$out/$1.png" "$out/$2.png" ${3:-$view_box})" != 0 ]; }
+same() { ! differs "$@"; }
+
+# wait_until NAME CHECK ARGS...: captures NAME until CHECK ARGS holds (10 s at most).
+wait_until() {
+    local name=$1 deadline=$((SECONDS + 10))
+    shift
+    while :; do
+        shoot "$name"
+        "$@" && return 0
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.1
+    done
+}
+
+# wait_stable NAME: captures NAME until two captures 0.2 s apart agree.
+wait_stable() {
+    local deadline=$((SECONDS + 10))
+    shoot "$1.previous"
+    while :; do
+        sleep 0.2
+        shoot "$1"
+        same "$1.previous" "$1" && { rm -f "$out/$1.previous.png"; return 0; }
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        mv "$out/$1.png" "$out/$1.previous.png"
+    done
+}
+
+no_message_box() {
+    ! xdotool search --onlyvisible --name "Zandro    400LT" >/dev/null 2>&1 || fail "$1: a message box is open"
+}
+
+# click_button NAME ACCENT: clicks the toolbar button whose picture has that colour.
+click_button() {
+    local at
+    at=$("$probe" find "$out/start.png" "$2" $toolbar_box) || fail "no toolbar button for $1"
+    xdotool mousemove $at click 1 mousemove $parked_mouse
+}
+
+# shift_of A B AXIS X0 Y0 X1 Y1: the displacement that maps A onto B there.
+shift_of() { "$probe" shift "$out/$1.png" "$out/$2.png" "$3" "$4" "$5" "$6" "$7" | cut -d' ' -f1; }
+
+# A program that moves the tool 30 mm toward the chuck at rapid and ends.
+printf 'N0010 G00 U0 W-30\r\nN0020 M30\r\n' > "$work/01.zan"
+"$app" "$work/01.zan" &
+pid=$!
+
+wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZAN 400LT$' | head -1)
+[ -n "$wid" ] || fail "the main window did not appear"
+xdotool windowfocus --sync "$wid" || fail "the main window cannot take the focus"
+xdotool mousemove $parked_mouse
+wait_stable start || fail "the start screen does not settle"
+no_message_box "start"
+
+echo "e2e: Ctrl+X releases the workpiece: the jaws stand 10 pixels further out"
+xdotool key ctrl+x
+wait_until released differs start released || fail "Ctrl+X changed nothing"
+wait_stable released || fail "the release does not settle"
+read -r _ x0 y0 x1 y1 <<<"$("$probe" diff "$out/start.png" "$out/released.png" $view_box)"
+[ "$x0" -ge $((window_x + 120)) ] && [ "$x1" -le $((window_x + 240)) ] ||
+    fail "the release changed columns $x0..$x1, not only the jaws"
+# Each jaw on its own: the changed rows above the middle, and those below it.
+mid=$(((y0 + y1) / 2))
+read -r _ ux0 uy0 ux1 uy1 <<<"$("$probe" diff "$out/start.png" "$out/released.png" "$x0" "$y0" "$x1" "$mid")"
+read -r _ lx0 ly0 lx1 ly1 <<<"$("$probe" diff "$out/start.png" "$out/released.png" "$x0" "$mid" "$x1" "$y1")"
+upper=$(shift_of start released y "$ux0" "$uy0" "$ux1" "$uy1")
+lower=$(shift_of start released y "$lx0" "$ly0" "$lx1" "$ly1")
+[ "$upper" = -10 ] && [ "$lower" = 10 ] || fail "the jaws moved by $upper and $lower pixels, not -10 and 10"
+no_message_box "release"
+
+echo "e2e: Ctrl+C clamps it again"
+xdotool key ctrl+c
+wait_until clamped same start clamped || fail "Ctrl+C did not bring the jaws back"
+
+echo "e2e: the toolbar's release and clamp buttons do the same"
+click_button release 0078D8
+wait_until released_by_button same released released_by_button || fail "the release button did not release"
+click_button clamp 9800A8
+wait_until clamped_by_button same start clamped_by_button || fail "the clamp button did not clamp"
+
+echo "e2e: the spindle button starts and stops the spindle"
+click_button spindle C82020
+wait_until spinning differs start spinning "$chuck_box" || fail "the chuck does not show a turning spindle"
+click_button spindle C82020
+wait_until stopped same start stopped "$chuck_box" || fail "the spindle did not stop"
+no_message_box "spindle"
+
+echo "e2e: Ctrl+N runs the program: the tool moves 30 pixels toward the chuck"
+xdotool key ctrl+n
+wait_until running differs start running || fail "Ctrl+N did not start the program"
+wait_stable ran || fail "the program does not come to an end"
+read -r _ x0 y0 x1 y1 <<<"$("$probe" diff "$out/start.png" "$out/ran.png" $view_box)"
+moved=$(shift_of start ran x "$x0" "$y0" "$x1" "$y1")
+[ "$moved" = -30 ] || fail "the tool moved by $moved pixels, not -30"
+no_message_box "run"
+
+echo "e2e: the exit command asks, and OK ends the program"
+box=
+for _ in 1 2 3; do
+    xdotool windowfocus --sync "$wid" key alt+f
+    sleep 0.3  # the menu opens; if it had not, the next try presses the keys again
+    xdotool key q
+    box=$(timeout 3 xdotool search --sync --onlyvisible --name "Zandro    400LT" | head -1)
+    [ -n "$box" ] && break
+    xdotool key Escape Escape
+done
+[ -n "$box" ] || fail "the exit command asked nothing"
+xdotool windowfocus --sync "$box"
+xdotool key Return
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the program is still running after OK"
+wait "$pid"
+status=$?
+pid=
+[ "$status" = 0 ] || fail "the program ended with status $status"
+
+[ -z "${ZAN_E2E_KEEP:-}" ] && rm -f "$out"/*.png  # ZAN_E2E_KEEP=1 keeps them to look at
+cleanup
+echo "e2e: passed"

@@ -1,0 +1,110 @@
+// Looks at screen captures for the end-to-end test.
+//
+//   screen_probe diff A B [X0 Y0 X1 Y1]
+//       prints "N X0 Y0 X1 Y1": how many pixels differ and the box around
+//       them (inclusive), or "0" when none does; optionally only inside a box.
+//   screen_probe find A RRGGBB X0 Y0 X1 Y1
+//       prints "X Y", the centre of the pixels of that colour in the box;
+//       exit status 1 when there is none.
+//   screen_probe shift A B x|y X0 Y0 X1 Y1
+//       prints "D N": the displacement D (-40..40 pixels along the axis) that
+//       makes B(p + D) match A(p) best over the box, and how many pixels
+//       still differ at D.
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: screen_probe diff|find|shift ...\n");
+    return 2;
+}
+
+bool Load(const char* file, QImage& image)
+{
+    image = QImage(QString::fromLocal8Bit(file)).convertToFormat(QImage::Format_RGB32);
+    if (image.isNull()) std::fprintf(stderr, "screen_probe: cannot read %s\n", file);
+    return !image.isNull();
+}
+
+QRect Box(char** args, const QImage& image)
+{
+    const QRect box(QPoint(std::atoi(args[0]), std::atoi(args[1])), QPoint(std::atoi(args[2]), std::atoi(args[3])));
+    return box.intersected(image.rect());
+}
+
+int Diff(const QImage& a, const QImage& b, QRect box)
+{
+    if (a.size() != b.size()) {
+        std::printf("%d 0 0 %d %d\n", a.width() * a.height(), a.width() - 1, a.height() - 1);
+        return 0;
+    }
+    int count = 0;
+    QRect found;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                ++count;
+                found = found.united(QRect(x, y, 1, 1));
+            }
+    if (count == 0)
+        std::printf("0\n");
+    else
+        std::printf("%d %d %d %d %d\n", count, found.left(), found.top(), found.right(), found.bottom());
+    return 0;
+}
+
+int Find(const QImage& image, const char* colour, QRect box)
+{
+    const QRgb wanted = 0xFF000000u | static_cast<QRgb>(std::strtoul(colour, nullptr, 16));
+    long sumX = 0, sumY = 0, count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (image.pixel(x, y) == wanted) sumX += x, sumY += y, ++count;
+    if (count == 0) return 1;
+    std::printf("%ld %ld\n", sumX / count, sumY / count);
+    return 0;
+}
+
+int Shift(const QImage& a, const QImage& b, bool alongX, QRect box)
+{
+    constexpr int kReach = 40;
+    int best = 0;
+    long bestMisses = -1;
+    for (int d = -kReach; d <= kReach; ++d) {
+        long misses = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QPoint moved = alongX ? QPoint(x + d, y) : QPoint(x, y + d);
+                if (!b.rect().contains(moved) || b.pixel(moved) != a.pixel(x, y)) ++misses;
+            }
+        if (bestMisses < 0 || misses < bestMisses) best = d, bestMisses = misses;
+    }
+    std::printf("%d %ld\n", best, bestMisses);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) return Usage();
+    const QString command = QString::fromLatin1(argv[1]);
+    QImage a, b;
+    if (!Load(argv[2], a)) return 2;
+    if (command == QLatin1String("diff") && (argc == 4 || argc == 8)) {
+        if (!Load(argv[3], b)) return 2;
+        return Diff(a, b, argc == 8 ? Box(argv + 4, a) : a.rect());
+    }
+    if (command == QLatin1String("find") && argc == 8) return Find(a, argv[3], Box(argv + 4, a));
+    if (command == QLatin1String("shift") && argc == 9) {
+        if (!Load(argv[3], b)) return 2;
+        return Shift(a, b, argv[4][0] == 'x', Box(argv + 5, a));
+    }
+    return Usage();
+}

@@ -1,0 +1,130 @@
+// The tool, its turret picture, the turret animation frames and the texts the
+// machine writes on the view.
+
+#include <gtest/gtest.h>
+
+#include "view_rig.h"
+
+namespace zan::gui::test {
+namespace {
+
+constexpr QRgb kBlack = 0xFF000000u;
+constexpr QRgb kGrey = 0xFF646464u;
+
+TEST(ToolDrawing, OutlineInGreyWithItsTurretPictureBelow)
+{
+    ViewRig rig;  // tool 1 at (500, 462): outline columns 500..515, rows 392..462
+    EXPECT_EQ(rig.At(500, 392), kGrey);
+    EXPECT_EQ(rig.At(515, 462), kGrey);
+    EXPECT_EQ(rig.At(507, 430), kGrey);
+    EXPECT_EQ(rig.At(507, 391), kBlack);
+    EXPECT_EQ(rig.At(516, 430), kBlack);
+    EXPECT_EQ(rig.Snapshot().copy(500, 463, 237, 237), Resource("turret_1.png"));
+}
+
+TEST(ToolDrawing, PointedToolsFollowTheirOutline)
+{
+    ViewRig rig;
+    rig.s().speedLevel = 4;
+    rig.view->lathe().SelectTool(2);  // (0,0) (0,-60) (20,-80) (30,-70) (30,0)
+    EXPECT_EQ(rig.At(520, 382), kGrey);   // the tip
+    EXPECT_EQ(rig.At(519, 382), kBlack);
+    EXPECT_EQ(rig.At(500, 402), kGrey);
+    EXPECT_EQ(rig.At(500, 401), kBlack);
+    EXPECT_EQ(rig.At(530, 392), kGrey);
+    EXPECT_EQ(rig.At(531, 430), kBlack);
+    EXPECT_EQ(rig.At(600, 500), Resource("turret_2.png").pixel(100, 37));
+}
+
+TEST(ToolDrawing, CustomToolShowsItsHolder)
+{
+    ViewRig rig;
+    ToolDrawing tool;
+    tool.outline.add(Point{300, 300});
+    tool.outline.add(Point{310, 290});
+    tool.outline.add(Point{320, 300});
+    tool.hasHolder = true;
+    tool.holder = Rect{300, 300, 340, 330};  // right and bottom edges excluded
+    tool.pictureAt = Point{300, 331};
+    rig.view->DrawTool(tool);
+    EXPECT_EQ(rig.At(310, 291), kGrey);
+    EXPECT_EQ(rig.At(339, 329), kGrey);
+    EXPECT_EQ(rig.At(340, 320), kBlack);
+    EXPECT_EQ(rig.At(320, 330), kBlack);
+    EXPECT_EQ(rig.At(400, 331 + 37), Resource("turret_1.png").pixel(100, 37));
+}
+
+TEST(ToolDrawing, EraseLeavesBlackAndTheReflectionCutsTheUpperHalf)
+{
+    ViewRig rig;
+    ToolErase erase;
+    erase.oldOutline.add(Point{500, 462});
+    erase.oldOutline.add(Point{500, 392});
+    erase.oldOutline.add(Point{515, 392});
+    erase.oldOutline.add(Point{515, 462});
+    erase.bands[0] = Rect{500, 463, 737, 700};
+    rig.view->EraseTool(erase);
+    for (int y = 380; y < 768; y += 3) EXPECT_EQ(rig.At(507, y), kBlack) << y;
+    Polygon mirrored;
+    for (Point p : {Point{300, 180}, Point{300, 200}, Point{315, 200}, Point{315, 180}}) mirrored.add(p);
+    rig.view->FillReflected(mirrored, nullptr);
+    EXPECT_EQ(rig.At(307, 195), kBlack);
+    EXPECT_NE(rig.At(307, 201), kBlack);
+}
+
+TEST(TurretFrame, PaletteIndicesBecomePixels)
+{
+    ViewRig rig;
+    TurretFrame frame;
+    frame.width = 3;
+    frame.height = 2;
+    frame.palette[0] = 0x102030;
+    frame.palette[1] = 0xFF8000;
+    frame.palette[255] = 0;
+    frame.pixels = {0, 1, 255, 1, 0, 1};
+    frame.topLeft = Point{700, 300};
+    rig.view->ShowTurretFrame(frame);
+    EXPECT_EQ(rig.At(700, 300), 0xFF102030u);
+    EXPECT_EQ(rig.At(701, 300), 0xFFFF8000u);
+    EXPECT_EQ(rig.At(702, 300), kBlack);
+    EXPECT_EQ(rig.At(700, 301), 0xFFFF8000u);
+    // A frame reaching past the view's edges is cut there.
+    frame.topLeft = Point{-1, 766};
+    rig.view->ShowTurretFrame(frame);
+    EXPECT_EQ(rig.At(0, 766), 0xFFFF8000u);
+    EXPECT_EQ(rig.At(0, 767), 0xFF102030u);
+    EXPECT_EQ(rig.At(1, 767), 0xFFFF8000u);
+}
+
+TEST(TurretFrame, AnimationShowsTheFilesBesideTheProgram)
+{
+    ViewRig rig;
+    std::vector<QImage> shown;  // the view while each frame is on show
+    rig.clock.onWait = [&] { shown.push_back(rig.Snapshot()); };
+    rig.view->lathe().SelectTool(2);  // frames "12.gif" and "2.gif", each blacked out after its wait
+    ASSERT_TRUE(rig.alerts.messages.empty()) << rig.alerts.messages.front();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(rig.s().toolStation, 2);
+    // Turning pictures sit at (x - 107, y - 107), station pictures at (x - 84, y - 74).
+    const QImage turning(QString::fromStdString(rig.view->lathe().folder.File("12.gif").string()));
+    const QImage station(QString::fromStdString(rig.view->lathe().folder.File("2.gif").string()));
+    if (turning.isNull() || station.isNull()) GTEST_SKIP() << "no GIF support in this Qt to compare with";
+    EXPECT_EQ(shown[0].copy(QRect(QPoint(393, 355), turning.size())), turning.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(shown[1].copy(QRect(QPoint(416, 388), station.size())), station.convertToFormat(QImage::Format_RGB32));
+    // Afterwards the new tool stands alone.
+    EXPECT_EQ(rig.Snapshot().copy(500, 463, 237, 237), Resource("turret_2.png"));
+}
+
+TEST(ViewText, SevereErrorIsWrittenAtTheTopLeft)
+{
+    ViewRig rig;
+    rig.view->DrawErrorText("系统发生严重错误，将重新初始化...");
+    EXPECT_EQ(rig.At(0, 0), 0xFFFFFFFFu);
+    int ink = 0;
+    for (int x = 0; x < 200; ++x)
+        for (int y = 0; y < 16; ++y) ink += rig.At(x, y) == kBlack;
+    EXPECT_GT(ink, 50);
+}
+
+}  // namespace
+}  // namespace zan::gui::test

@@ -1,0 +1,59 @@
+#pragma once
+// A lathe view with recording ports, for tests that look at its pixels.
+
+#include <QImage>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lathe/orbel_view.h"
+#include "lathe/quiet_ports.h"
+
+namespace zan::gui::test {
+
+struct RecordingAlerts : Alerts {
+    std::vector<std::string> messages;
+    void Message(std::string_view text) override { messages.emplace_back(text); }
+    bool Question(std::string_view) override { return true; }
+};
+
+struct NoClock : Clock {
+    std::function<void()> onWait;  // sees the view while a turret frame is on show
+    void Wait(int) override
+    {
+        if (onWait) onWait();
+    }
+};
+
+struct CountingPanel : QuietPanel {
+    int shown = 0;  // times the panel was asked to show itself
+    void ShowPanel() override { ++shown; }
+};
+
+struct ViewRig {
+    explicit ViewRig(int displayWidth = 1024)
+        : view(std::make_unique<COrbelView>(alerts, clock, panel, nullptr, ViewOptions{displayWidth}))
+    {
+    }
+    RecordingAlerts alerts;
+    NoClock clock;
+    CountingPanel panel;
+    std::unique_ptr<COrbelView> view;
+
+    LatheState& s() { return view->lathe().state; }
+    QRgb At(int x, int y) const { return view->backing().pixel(x, y); }
+    QImage Snapshot() const { return view->backing().copy(); }
+    void Cutting()
+    {
+        s().spindleState = 1;
+        s().chuckOpen = false;
+    }
+};
+
+inline QImage Resource(const char* name)
+{
+    return QImage(QString(":/lathe/") + name).convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace zan::gui::test
