@@ -10,11 +10,12 @@
 #include <utility>
 
 #include "lathe/lathe.h"
+#include "lathe/quiet_ports.h"
 #include "programs/program_file.h"
 
 namespace zan::gui {
 
-class IdlePanel : public PanelLink {
+class IdlePanel : public QuietPanel {
 public:
     // The machine whose keys this panel presses; none until the view exists.
     void Attach(Lathe* lathe) { lathe_ = lathe; }
@@ -29,19 +30,8 @@ public:
     const std::string& program() const { return program_; }
 
     PanelOverrides Overrides() override { return overrides_; }
-    OffsetPair ToolOffset(int) override { return {}; }
-    void ShowOffset(float, float) override {}
-    void ShowPanel() override {}
-    void ShowSecondKeyPad() override {}
-    void ShowSpindle(int) override {}
-    void ShowRunLines() override {}
     // The run ended and the machine's program text was wiped: load it again.
     void ShowRunComplete() override { Reload(); }
-    void ResetKeys() override {}
-    void CycleStartLampOff() override {}
-    void ShowCoolant(bool) override {}
-    void RefreshPosition() override {}
-    void PressEnter() override {}
 
     // Starts (or resumes after a feed hold) the loaded program.
     void PressCycleStart() override
