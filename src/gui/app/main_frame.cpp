@@ -329,7 +329,11 @@ QString CMainFrame::startFolder()
 
 bool CMainFrame::LoadProgram(const std::filesystem::path& file)
 {
-    const std::optional<std::string> text = ReadProgramText(file);
+    // A bare name that is not in the current folder is a program of the store
+    // ("zan400lt 01.zan").
+    std::error_code error;
+    const bool inStore = file.is_relative() && !std::filesystem::exists(file, error);
+    const std::optional<std::string> text = ReadProgramText(inStore ? lathe().folder.File(file.string()) : file);
     if (!text) {
         alerts_.Message(kProgramUnreadable);
         return false;
