@@ -4,7 +4,6 @@
 #include "nc/arcs.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <cmath>
 
@@ -56,7 +55,7 @@ struct ArcTest : ::testing::Test {
 const std::vector<P> kClockwiseQuarter{{499, 299.90f}, {498, 299.58f}, {497, 299.00f},
                                        {496, 298.00f}, {495, 295.00f}, {495, 295}};
 
-TEST_F(ArcTest, RadiusFormTakesTheCentreOnTheSideOfItsDirection)
+TEST_F(ArcTest, RadiusAndCentreFormsTakeTheCentreOnTheSideOfTheDirection)
 {
     EXPECT_TRUE(ArcByRadius(ctx, 495, 295, 5, 100, true));
     EXPECT_THAT(Recorded(), Pointwise(NearPoint(), kClockwiseQuarter));
@@ -69,9 +68,15 @@ TEST_F(ArcTest, RadiusFormTakesTheCentreOnTheSideOfItsDirection)
     EXPECT_THAT(Recorded(), Pointwise(NearPoint(), std::vector<P>{{499, 297.00f}, {498, 296.00f}, {497, 295.42f},
                                                                   {496, 295.10f}, {495, 295.00f}, {495, 295}}));
     EXPECT_EQ(PaceFeed(), 100);
+
+    Restart();
+    // K 0 and an I word of -10 (a diameter): the centre 5 below the start.
+    EXPECT_TRUE(ArcByCentre(ctx, 495, 295, 0, -5, 100, true));
+    EXPECT_THAT(Recorded(), Pointwise(NearPoint(), kClockwiseQuarter));
+    EXPECT_EQ(PaceFeed(), 100);
 }
 
-TEST_F(ArcTest, SemicircleGoesOverTheTop)
+TEST_F(ArcTest, SemicircleGoesOverTheTopAndLeavesOutStepsBeyondTheCircle)
 {
     ASSERT_TRUE(ArcByRadius(ctx, 490, 300, 5, 100, true));
     const std::vector<P> points = Recorded();
@@ -79,14 +84,15 @@ TEST_F(ArcTest, SemicircleGoesOverTheTop)
     EXPECT_EQ(points[4], (P{495, 305}));
     for (const P& p : points) EXPECT_GE(p.second, 300.0f);
     EXPECT_EQ(points.back(), (P{490, 300}));
-}
 
-TEST_F(ArcTest, CentreFormMatchesTheRadiusForm)
-{
-    // K 0 and an I word of -10 (a diameter): the centre 5 below the start.
-    EXPECT_TRUE(ArcByCentre(ctx, 495, 295, 0, -5, 100, true));
-    EXPECT_THAT(Recorded(), Pointwise(NearPoint(), kClockwiseQuarter));
-    EXPECT_EQ(PaceFeed(), 100);
+    Restart();
+    // Semicircle of radius 4.75 around (495.25, 300): the tenth whole step,
+    // Z 490, lies half a unit beyond the circle's leftmost point.
+    ASSERT_TRUE(ArcByRadius(ctx, 490.5f, 300, 4.75f, 100, true));
+    const std::vector<P> shorter = Recorded();
+    ASSERT_EQ(shorter.size(), 10u);
+    EXPECT_EQ(shorter[8].first, 491.0f);
+    EXPECT_EQ(shorter.back(), (P{490.5f, 300}));
 }
 
 // Arcs without Z travel or without a circle go straight to the end point.
@@ -99,17 +105,6 @@ TEST_F(ArcTest, NoTravelOrNoCircleGoesStraightToTheEnd)
     EXPECT_TRUE(ArcByRadius(ctx, 460, 290, 0, 100, false));  // back to the start
     EXPECT_THAT(Recorded(), ElementsAre(P{500, 290}, P{480, 290}, P{470, 290}, P{460, 290}, P{460, 290}));
     EXPECT_THAT(rig.alerts.messages, ElementsAre("G03的参数错误！"));
-}
-
-TEST_F(ArcTest, StepBeyondTheCircleIsLeftOut)
-{
-    // Semicircle of radius 4.75 around (495.25, 300): the tenth whole step,
-    // Z 490, lies half a unit beyond the circle's leftmost point.
-    ASSERT_TRUE(ArcByRadius(ctx, 490.5f, 300, 4.75f, 100, true));
-    const std::vector<P> points = Recorded();
-    ASSERT_EQ(points.size(), 10u);
-    EXPECT_EQ(points[8].first, 491.0f);
-    EXPECT_EQ(points.back(), (P{490.5f, 300}));
 }
 
 TEST_F(ArcTest, SteppingEndsWithoutAHalfToFollowOrAtTheStepLimit)

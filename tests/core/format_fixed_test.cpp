@@ -9,23 +9,18 @@
 namespace zan::test {
 namespace {
 
-TEST(FormatFixedTest, ControllerExamples)
+TEST(FormatFixedTest, ControllerExamplesTruncatedTowardZero)
 {
-    EXPECT_EQ(FormatFixed(8000, 4, 3, true), " 8000.000");
-    EXPECT_EQ(FormatFixed(-0.5, 4, 3, true), "-0000.500");
-    EXPECT_EQ(FormatFixed(7, 2, 0, false), "07");
-    EXPECT_EQ(FormatFixed(123, 4, 0, false), "0123");
-    EXPECT_EQ(FormatFixed(-8000, 5, 3, false), "-08000.000");
-    EXPECT_EQ(FormatFixed(12345, 2, 0, false), "12345");  // more digits than asked are all kept
-    EXPECT_EQ(FormatFixed(0.5, 0, 3, false), ".500");     // a zero integer part has no digits of its own
-}
-
-TEST(FormatFixedTest, TruncatesTowardZero)
-{
-    EXPECT_EQ(FormatFixed(1.2349, 4, 3, false), "0001.234");
-    EXPECT_EQ(FormatFixed(-1.9999, 4, 3, false), "-0001.999");
-    EXPECT_EQ(FormatFixed(-1.9999, 4, 0, false), "-0001");
-    EXPECT_EQ(FormatFixed(99.9999, 4, 3, true), " 0099.999");
+    struct Case { double value; int digits, decimals; bool signSpace; const char* text; };
+    const Case cases[] = {
+        {8000, 4, 3, true, " 8000.000"}, {-0.5, 4, 3, true, "-0000.500"}, {7, 2, 0, false, "07"},
+        {123, 4, 0, false, "0123"}, {-8000, 5, 3, false, "-08000.000"},
+        {12345, 2, 0, false, "12345"},  // more digits than asked are all kept
+        {0.5, 0, 3, false, ".500"},     // a zero integer part has no digits of its own
+        {1.2349, 4, 3, false, "0001.234"}, {-1.9999, 4, 3, false, "-0001.999"}, {-1.9999, 4, 0, false, "-0001"},
+        {99.9999, 4, 3, true, " 0099.999"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FormatFixed(c.value, c.digits, c.decimals, c.signSpace), c.text) << c.value;
 }
 
 TEST(FormatFixedTest, ThousandthsReadBackShowAsRead)

@@ -41,9 +41,11 @@ GifSpec OneFrame(GifFrameSpec frame)
 
 std::string_view Message(const Bytes& bytes) { return ReadGif(bytes).message; }
 
-TEST(GifReader, DecodesTheTenByTenSampleOfTheFormatTutorial)
+// Streams packed by hand, so a fault shared by the reader and our writer shows.
+TEST(GifReader, DecodesHandPackedStreams)
 {
-    const Bytes bytes = {
+    // The ten-by-ten sample of the format tutorial.
+    const Bytes tutorial = {
         0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x0A, 0x00, 0x0A, 0x00, 0x91, 0x00, 0x00, 0xFF, 0xFF,
         0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x21, 0xF9, 0x04, 0x00, 0x00,
         0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x0A, 0x00, 0x00, 0x02, 0x16,
@@ -51,27 +53,21 @@ TEST(GifReader, DecodesTheTenByTenSampleOfTheFormatTutorial)
         0xDE, 0x60, 0x8C, 0x04, 0x91, 0x4C, 0x01, 0x00, 0x3B};
     const std::string rows = "1111122222" "1111122222" "1111122222" "1110000222" "1110000222"
                              "2220000111" "2220000111" "2222211111" "2222211111" "2222211111";
-    const GifResult result = ReadGif(bytes);
-    ASSERT_TRUE(result.ok()) << result.message;
-    EXPECT_EQ(result.picture->globalTableSize, 4);
-    ASSERT_EQ(result.picture->frames.size(), 1u);
     Bytes expected;
     for (const char c : rows) expected.push_back(static_cast<std::uint8_t>(c - '0'));
-    EXPECT_EQ(result.picture->frames[0].indices, expected);
-}
-
-// Code size 1 packed by hand: clear, 0 at 2 bits; then 4 ("00"), 0 and the
-// end code at 3 bits, since the first free code 4 no longer fits in 2 bits.
-TEST(GifReader, WidensCodeSizeOneRightAfterTheFirstCode)
-{
-    const Bytes bytes = {'G', 'I', 'F', '8', '9', 'a', 4, 0, 1, 0, 0, 0, 0, 0x2C, 0, 0, 0, 0, 4, 0, 1, 0,
-                         0,   1,   2,   0x42, 0x0C, 0, 0x3B};
-    const GifResult result = ReadGif(bytes);
+    const GifResult result = ReadGif(tutorial);
     ASSERT_TRUE(result.ok()) << result.message;
-    EXPECT_EQ(result.picture->frames[0].indices, (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(result.picture->globalTableSize, 4);
+    EXPECT_EQ(result.picture->frames.at(0).indices, expected);
+
+    // Code size 1: clear, 0 at 2 bits; then 4 ("00"), 0 and the end code at
+    // 3 bits, since the first free code 4 no longer fits in 2 bits.
+    const Bytes narrow = {'G', 'I', 'F', '8', '9', 'a', 4, 0, 1, 0, 0, 0, 0, 0x2C, 0, 0, 0, 0, 4, 0, 1, 0,
+                          0,   1,   2,   0x42, 0x0C, 0, 0x3B};
+    EXPECT_EQ(ReadGif(narrow).picture.value().frames.at(0).indices, (Bytes{0, 0, 0, 0}));
 }
 
-TEST(GifReader, RoundTripsEveryCodeSizeShapeAndBlockSize)
+TEST(GifReader, RoundTripsEveryCodeSizeShapeAndBlockSizeAndAFullTable)
 {
     struct Shape { int width, height, subBlock; };
     for (int codeSize = 1; codeSize <= 8; ++codeSize) {
@@ -86,27 +82,21 @@ TEST(GifReader, RoundTripsEveryCodeSizeShapeAndBlockSize)
             EXPECT_EQ(result.picture->frames.at(0).indices, frame.pixels);
         }
     }
-}
-
-TEST(GifReader, DecodesNoisyImagesThatFillTheTwelveBitTable)
-{
+    // Noise fills the 4096-entry table; the writer then clears it or keeps coding at 12 bits.
     for (const bool clearWhenFull : {true, false}) {
-        SCOPED_TRACE(clearWhenFull ? "clears when full" : "keeps the full table");
         GifFrameSpec frame = PlainFrame(300, 200, Pixels(300 * 200, 8, 7));
         frame.clearWhenFull = clearWhenFull;
         const GifResult result = ReadGif(WriteGif(OneFrame(frame)));
         ASSERT_TRUE(result.ok()) << result.message;
-        EXPECT_EQ(result.picture->frames[0].indices, frame.pixels);
+        EXPECT_EQ(result.picture->frames[0].indices, frame.pixels) << clearWhenFull;
     }
 }
 
-TEST(GifReader, KeepsScreenTablesDescriptorsAndControlValues)
+TEST(GifReader, KeepsTablesDescriptorsAndControlValues)
 {
     GifSpec gif;
     gif.width = 40;
     gif.height = 30;
-    gif.background = 3;
-    gif.aspect = 49;
     gif.globalColours = {1, 2, 3, 4, 5, 6, 7, 8, 9};  // padded to 4 entries
     GifFrameSpec first = PlainFrame(4, 2, Pixels(8, 2, 1));
     first.left = 5;
@@ -116,35 +106,21 @@ TEST(GifReader, KeepsScreenTablesDescriptorsAndControlValues)
     first.extensions = {{0xFE, {'h', 'i'}}, {0xFF, Bytes(300, 'x')}, {0x01, {}}};
     GifFrameSpec second = PlainFrame(2, 2, {3, 2, 1, 0});
     second.localColours = Bytes(3 * 17, 9);  // padded to 32 entries
-    second.sorted = true;
     gif.frames = {first, second};
     const GifResult result = ReadGif(WriteGif(gif));
     ASSERT_TRUE(result.ok()) << result.message;
     const GifPicture& picture = *result.picture;
-    EXPECT_EQ(std::string(picture.signature.data(), 6), "GIF89a");
-    EXPECT_EQ(picture.width, 40);
-    EXPECT_EQ(picture.height, 30);
-    EXPECT_EQ(picture.background, 3);
-    EXPECT_EQ(picture.aspect, 49);
-    EXPECT_EQ(picture.bitsPerPixel, 8);
-    EXPECT_EQ(picture.globalTableSize, 4);
+    EXPECT_EQ((std::array{picture.width, picture.height}), (std::array{40, 30}));
     EXPECT_EQ(picture.globalColours, (Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0}));
     ASSERT_EQ(picture.frames.size(), 2u);
     const GifImage& a = picture.frames[0];
-    EXPECT_EQ((std::array{a.left, a.top, a.width, a.height}), (std::array{5, 300, 4, 2}));
-    EXPECT_TRUE(a.interlace);
-    EXPECT_FALSE(a.localTable);
-    EXPECT_EQ(a.indices, first.pixels);  // stream order, not de-interlaced
-    EXPECT_EQ((std::array{a.disposal, a.delay, a.transparentIndex}), (std::array{5, 0x1234, 77}));
-    EXPECT_TRUE(a.userInput && a.transparency);
     const GifImage& b = picture.frames[1];
-    EXPECT_TRUE(b.localTable && b.sorted && !b.interlace);
-    EXPECT_EQ(b.localTableSize, 32);
+    EXPECT_EQ((std::array{a.left, a.top, a.width, a.height}), (std::array{5, 300, 4, 2}));
+    EXPECT_EQ(a.indices, first.pixels);  // stream order, not de-interlaced
+    EXPECT_TRUE(a.interlace && !a.localTable && b.localTable);
     EXPECT_EQ(b.localColours.size(), 96u);
-    EXPECT_EQ(b.indices, (Bytes{3, 2, 1, 0}));
     // The control extension belongs to the image right after it only.
-    EXPECT_EQ((std::array{b.disposal, b.delay, b.transparentIndex}), (std::array{0, 0, 0}));
-    EXPECT_FALSE(b.userInput || b.transparency);
+    EXPECT_EQ((std::array{a.disposal, a.delay, a.transparentIndex, b.delay}), (std::array{5, 0x1234, 77, 0}));
 }
 
 TEST(GifReader, EndsImagesAtTheEndCodeOrWhereTheDataRunsOut)
@@ -162,34 +138,27 @@ TEST(GifReader, EndsImagesAtTheEndCodeOrWhereTheDataRunsOut)
     EXPECT_EQ(result.picture->frames[0].indices, (Bytes{1, 1, 1, 1}));
 
     GifFrameSpec short_ = PlainFrame(3, 2, {7, 7});  // the rest stays 0
-    EXPECT_EQ(ReadGif(WriteGif(OneFrame(short_))).picture->frames[0].indices, (Bytes{7, 7, 0, 0, 0, 0}));
+    EXPECT_EQ(ReadGif(WriteGif(OneFrame(short_))).picture.value().frames[0].indices, (Bytes{7, 7, 0, 0, 0, 0}));
 }
 
 TEST(GifReader, RefusesLzwDataThatCannotBeDecoded)
 {
-    const auto refusal = [](GifFrameSpec frame) { return Message(WriteGif(OneFrame(std::move(frame)))); };
     GifFrameSpec tooMany = PlainFrame(4, 4, Pixels(17, 8, 5));
-    EXPECT_EQ(refusal(tooMany), gifmsg::kBadFrames);
     GifFrameSpec aheadOfTable = PlainFrame(4, 4, {1, 2});
     aheadOfTable.extraCodes = {300};  // next free code is 259
-    EXPECT_EQ(refusal(aheadOfTable), gifmsg::kBadFrames);
     GifFrameSpec firstNotLiteral = PlainFrame(4, 4, {});
     firstNotLiteral.extraCodes = {258};
-    EXPECT_EQ(refusal(firstNotLiteral), gifmsg::kBadFrames);
-    for (const int codeSize : {0, 12}) {
-        GifFrameSpec frame = PlainFrame(4, 4, {});
-        frame.codeSize = codeSize;
-        EXPECT_EQ(refusal(frame), gifmsg::kBadFrames) << "code size " << codeSize;
-    }
+    GifFrameSpec codeSize0 = PlainFrame(4, 4, {}), codeSize12 = codeSize0;
+    codeSize0.codeSize = 0;
+    codeSize12.codeSize = 12;
+    for (const GifFrameSpec& frame : {tooMany, aheadOfTable, firstNotLiteral, codeSize0, codeSize12})
+        EXPECT_EQ(Message(WriteGif(OneFrame(frame))), gifmsg::kBadFrames);
 }
 
 TEST(GifReader, RefusesForeignSignaturesAndBlocks)
 {
     GifSpec gif = OneFrame(PlainFrame(2, 2, {0, 1, 1, 0}));
-    Bytes valid = WriteGif(gif);
-    ASSERT_TRUE(ReadGif(valid).ok());
-
-    Bytes padded = valid;
+    Bytes padded = WriteGif(gif);
     padded.insert(padded.end() - 1, {0x00, 0x00});  // zero bytes between blocks are skipped
     EXPECT_TRUE(ReadGif(padded).ok());
     padded.insert(padded.end() - 1, 0x42);
@@ -236,9 +205,7 @@ TEST(GifReader, LoadsFilesAndReportsMissingOnes)
     const Bytes bytes = WriteGif(OneFrame(PlainFrame(2, 1, {1, 0})));
     std::ofstream(dir / "a.gif", std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    const GifResult loaded = LoadGif(dir / "a.gif");
-    ASSERT_TRUE(loaded.ok()) << loaded.message;
-    EXPECT_EQ(loaded.picture->frames[0].indices, (Bytes{1, 0}));
+    EXPECT_EQ(LoadGif(dir / "a.gif").picture.value().frames.at(0).indices, (Bytes{1, 0}));
     EXPECT_EQ(LoadGif(dir / "missing.gif").message, gifmsg::kFileMissing);
     EXPECT_EQ(LoadGif(dir).message, gifmsg::kFileMissing);
     std::filesystem::remove_all(dir);

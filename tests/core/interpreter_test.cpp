@@ -1,7 +1,6 @@
 // Block execution: words, T and M functions, program flow, the run loop.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "lathe/messages.h"
 #include "nc/nc_messages.h"
@@ -15,10 +14,6 @@ using ::testing::IsEmpty;
 
 struct InterpreterTest : ::testing::Test {
     ProgramRig rig;
-    int runLines() const
-    {
-        return static_cast<int>(std::count(rig.panel.calls.begin(), rig.panel.calls.end(), "run lines"));
-    }
 };
 
 TEST_F(InterpreterTest, ProgramEndsAtAShortLineOrTheLastRow)
@@ -26,7 +21,7 @@ TEST_F(InterpreterTest, ProgramEndsAtAShortLineOrTheLastRow)
     rig.Load({"G00 X100 Z0", "", "G00 X80 Z0"});
     rig.RunToEnd();
     EXPECT_EQ(rig.completions(), 1);
-    EXPECT_EQ(runLines(), 1);  // the third line never ran
+    EXPECT_EQ(std::count(rig.panel.calls.begin(), rig.panel.calls.end(), "run lines"), 1);  // the third never ran
     EXPECT_EQ(rig.s().lineIndex, 0);
     EXPECT_EQ(rig.s().lineTable.rows[0][0], 0);  // the reset dropped the text
 
@@ -70,64 +65,45 @@ TEST_F(InterpreterTest, SyntaxErrorsAreReportedAndTheBlockGoesOn)
 TEST_F(InterpreterTest, ToolWordsSelectStationAndOffset)
 {
     rig.panel.offsets[3] = OffsetPair{1.0, 2.0};
-    rig.Load({"T23"});
-    rig.interp().ExecuteNextBlock(true);
-    EXPECT_EQ(rig.s().toolStation, 2);
-    EXPECT_EQ(rig.s().offsetNumber, 3);
+    // T05 changes only the offset, T55 nothing; with the lock on, T13 only the offset.
+    struct Step { const char* line; bool lock; int station, offset; };
+    for (const Step& step :
+         {Step{"T23", false, 2, 3}, {"T05", false, 2, 5}, {"T55", false, 2, 5}, {"T13", true, 2, 3}}) {
+        rig.Load({step.line});
+        rig.s().lineIndex = 0;
+        rig.s().lockSwitch = step.lock;
+        rig.interp().ExecuteNextBlock(true);
+        EXPECT_EQ(rig.s().toolStation, step.station) << step.line;
+        EXPECT_EQ(rig.s().offsetNumber, step.offset) << step.line;
+    }
     EXPECT_FLOAT_EQ(rig.s().offsetX, 2.0f);
-
-    rig.Load({"T05", "T55"});
-    rig.s().lineIndex = 0;
-    rig.interp().ExecuteNextBlock(true);
-    EXPECT_EQ(rig.s().toolStation, 2);
-    EXPECT_EQ(rig.s().offsetNumber, 5);
-    rig.interp().ExecuteNextBlock(true);
-    EXPECT_EQ(rig.s().toolStation, 2);
-    EXPECT_EQ(rig.s().offsetNumber, 5);
-
-    rig.Load({"T13"});
-    rig.s().lineIndex = 0;
-    rig.s().lockSwitch = true;
-    rig.interp().ExecuteNextBlock(true);
-    EXPECT_EQ(rig.s().toolStation, 2);
-    EXPECT_EQ(rig.s().offsetNumber, 3);
 }
 
-TEST_F(InterpreterTest, SubProgramRunsItsSectionLTimes)
+TEST(ProgramFlowTest, SectionsJumpsLoopsSkipsAndModalCodes)
 {
-    rig.Load({"N0010 G01 F200 U0 W0", "N0020 M98 P0100 L3", "N0030 M30", "N0100 U-2", "N0110 M99"});
-    rig.RunToEnd();
-    EXPECT_THAT(rig.UniqueMoves(), ElementsAre("0.000 300.000", "0.000 298.000", "0.000 296.000", "0.000 294.000"));
-    EXPECT_EQ(rig.completions(), 1);
-}
-
-TEST_F(InterpreterTest, StraySectionEndDoesNothing)
-{
-    rig.Load({"G01 F200 U-2 W0", "M99", "U-2"});
-    rig.RunToEnd();
-    EXPECT_THAT(rig.UniqueMoves(), ElementsAre("0.000 298.000", "0.000 296.000"));
-}
-
-TEST_F(InterpreterTest, JumpSkipsNumberedBlocksBelowTheTarget)
-{
-    rig.Load({"G01 F200 U0 W0", "N0010 M97 P50", "N0020 W-5", "U-4", "N0050 W-1", "M30"});
-    rig.RunToEnd();
-    // from the jump: N0010 and N0020 skipped, the unnumbered block and N0050 run
-    EXPECT_THAT(rig.UniqueMoves(),
-                ElementsAre("0.000 300.000", "0.000 298.000", "0.000 296.000", "-1.000 296.000"));
-}
-
-TEST_F(InterpreterTest, LoopRepeatsItsBlocks)
-{
-    rig.Load({"G01 F200 U0 W0", "G22 L3", "G01 U-2", "G80", "G01 W-1", "M30"});
-    rig.RunToEnd();
-    EXPECT_THAT(rig.UniqueMoves(),
-                ElementsAre("0.000 300.000", "0.000 298.000", "0.000 296.000", "0.000 294.000", "-1.000 294.000"));
-
-    ProgramRig stray;
-    stray.Load({"G01 F200 U-2 W0", "G80", "G01 U-2"});
-    stray.RunToEnd();
-    EXPECT_THAT(stray.UniqueMoves(), ElementsAre("0.000 298.000", "0.000 296.000"));
+    struct Case { std::vector<std::string> lines, moves; };
+    const Case cases[] = {
+        // The section from N0100 to its M99 runs three times.
+        {{"N0010 G01 F200 U0 W0", "N0020 M98 P0100 L3", "N0030 M30", "N0100 U-2", "N0110 M99"},
+         {"0.000 300.000", "0.000 298.000", "0.000 296.000", "0.000 294.000"}},
+        {{"G01 F200 U-2 W0", "M99", "U-2"}, {"0.000 298.000", "0.000 296.000"}},  // a stray M99 does nothing
+        // From the jump: N0010 and N0020 skipped, the unnumbered block and N0050 run.
+        {{"G01 F200 U0 W0", "N0010 M97 P50", "N0020 W-5", "U-4", "N0050 W-1", "M30"},
+         {"0.000 300.000", "0.000 298.000", "0.000 296.000", "-1.000 296.000"}},
+        {{"G01 F200 U0 W0", "G22 L3", "G01 U-2", "G80", "G01 W-1", "M30"},
+         {"0.000 300.000", "0.000 298.000", "0.000 296.000", "0.000 294.000", "-1.000 294.000"}},
+        {{"G01 F200 U-2 W0", "G80", "G01 U-2"}, {"0.000 298.000", "0.000 296.000"}},  // a stray G80 neither
+        {{"G22 L-1", "G01 F200 U-2 W0"}, {"0.000 300.000", "0.000 298.000"}},  // L below zero starts no loop
+        {{"G01 F200 U-2 W0", "/N0020 G00 X0", "U-2"}, {"0.000 298.000", "0.000 296.000"}},
+        {{"G96 S100", "X80 Z-10"}, {"0.000 300.000"}},  // G96 stays in force: null points only
+    };
+    for (const Case& c : cases) {
+        ProgramRig rig;
+        rig.Load(c.lines);
+        rig.RunToEnd();
+        EXPECT_EQ(rig.UniqueMoves(), c.moves) << c.lines[1];
+        EXPECT_EQ(rig.completions(), 1) << c.lines[1];
+    }
 }
 
 TEST_F(InterpreterTest, SpindleStartsBeforeTheBlocksMove)
@@ -141,25 +117,11 @@ TEST_F(InterpreterTest, SpindleStartsBeforeTheBlocksMove)
     EXPECT_THAT(rig.panel.calls, ::testing::Contains("spindle 1"));
 }
 
-TEST_F(InterpreterTest, BlockSkipSkipsTheWholeBlock)
-{
-    rig.Load({"G01 F200 U-2 W0", "/N0020 G00 X0", "U-2"});
-    rig.RunToEnd();
-    EXPECT_THAT(rig.UniqueMoves(), ElementsAre("0.000 298.000", "0.000 296.000"));
-}
-
 TEST_F(InterpreterTest, DwellWaitsItsSeconds)
 {
     rig.Load({"G04 D2"});
     rig.RunToEnd();
     EXPECT_THAT(rig.clock.waits, ::testing::Contains(2000));
-}
-
-TEST_F(InterpreterTest, AcceptedCodesStayModalAndMoveNothing)
-{
-    rig.Load({"G96 S100", "X80 Z-10"});
-    rig.RunToEnd();
-    EXPECT_THAT(rig.UniqueMoves(), ElementsAre("0.000 300.000"));  // null points only
 }
 
 TEST_F(InterpreterTest, ProgramStopPausesAndCycleStartResumes)
@@ -179,11 +141,6 @@ TEST_F(InterpreterTest, ContourTooLongForTheTableIsRefused)
     rig.RunToEnd();
     EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kContourParameters)));
     EXPECT_EQ(rig.nc().contourCount, -1);
-
-    ProgramRig negative;  // an L below zero never starts a cycle by accident
-    negative.Load({"G22 L-1", "G01 F200 U-2 W0"});
-    negative.RunToEnd();
-    EXPECT_THAT(negative.UniqueMoves(), ElementsAre("0.000 300.000", "0.000 298.000"));
 }
 
 TEST_F(InterpreterTest, ContourIsCollectedThenRoughedThenFinished)

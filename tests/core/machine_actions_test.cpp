@@ -1,7 +1,6 @@
 // Clamp, release, initialise, the dialog gates and turning end for end.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "lathe/messages.h"
 #include "support/fakes.h"
@@ -61,7 +60,7 @@ TEST_F(ActionsTest, InitialiseAsksFirstAndLeavesTheChuckOpen)
     EXPECT_EQ(rig.alerts.questions.size(), 2u);
 }
 
-TEST_F(ActionsTest, DialogGates)
+TEST_F(ActionsTest, DialogGatesAndTheExitQuestion)
 {
     EXPECT_FALSE(lathe().MayEditBlank());  // clamped, even with the spindle stopped
     EXPECT_EQ(rig.alerts.messages.back(), msg::kReleaseFirst);
@@ -73,6 +72,10 @@ TEST_F(ActionsTest, DialogGates)
     EXPECT_EQ(rig.alerts.messages.back(), msg::kLatheRunning);
     EXPECT_FALSE(lathe().MaySetSpeed());
     EXPECT_EQ(rig.alerts.messages.back(), msg::kRunningCannotDo);
+
+    rig.alerts.answer = false;
+    EXPECT_FALSE(lathe().ConfirmExit());
+    EXPECT_THAT(rig.alerts.questions, ElementsAre(std::string(msg::kExitQuestion)));
 }
 
 TEST_F(ActionsTest, TraceModeShowsOnlyTheToolArea)
@@ -129,13 +132,6 @@ TEST_F(ActionsTest, TurningEndForEndRetractsFirstAndRefusesAfterTheWait)
     lathe().TurnEndForEnd();
     EXPECT_EQ(rig.alerts.messages.back(), msg::kBeingCut);
     EXPECT_EQ(rig.clock.waits.size(), 2u);
-}
-
-TEST_F(ActionsTest, ExitAsks)
-{
-    rig.alerts.answer = false;
-    EXPECT_FALSE(lathe().ConfirmExit());
-    EXPECT_THAT(rig.alerts.questions, ElementsAre(std::string(msg::kExitQuestion)));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Workpiece image files: the 1005 bytes, loading them, and the open command.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,6 @@
 // Path generation, playback and pacing.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "lathe/messages.h"
 #include "support/fakes.h"
@@ -10,48 +9,36 @@ namespace zan::test {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
+using P = std::pair<float, float>;
 
 struct MotionTest : ::testing::Test {
     Rig rig;
     Motion& motion() { return rig.lathe->motion; }
     void SetUp() override { rig.Cutting(); }
 
-    std::vector<std::pair<float, float>> Recorded()
+    std::vector<P> Recorded()
     {
         const PathBuffer& b = motion().buffer();
-        std::vector<std::pair<float, float>> points;
+        std::vector<P> points;
         for (int i = 0; i < b.writeIndex; ++i) points.emplace_back(b.points[i].z, b.points[i].x);
         return points;
     }
-    // Plays until the path is done; returns the number of points played.
-    int PlayAll()
-    {
-        int played = 0;
-        while (true) {
-            const int before = motion().buffer().readIndex;
-            const bool more = motion().PathStep(-1.0f, -1.0f, kPathPlay);
-            if (motion().buffer().readIndex != before || !more) ++played;
-            if (!more) return played;
-        }
-    }
+    bool Play() { return motion().PathStep(-1, -1, kPathPlay); }
 };
-
-using P = std::pair<float, float>;
 
 TEST_F(MotionTest, LinearMoveStepsAlongTheMajorAxisAndEndsExactly)
 {
-    motion().LinearMove(497.5f, 462, 100);
+    motion().LinearMove(497.5f, 462, 100);  // the third step passes the target by half a unit
     EXPECT_THAT(Recorded(), ElementsAre(P{499, 462}, P{498, 462}, P{497, 462}, P{497.5f, 462}));
     EXPECT_FLOAT_EQ(rig.s().posZ, 497.5f);
 
-    rig.lathe->motion.PathStep(0, 0, kPathRewind);
+    motion().PathStep(0, 0, kPathRewind);
     motion().LinearMove(493.5f, 466, 100);  // minor axis from the start point
     EXPECT_THAT(Recorded(), ElementsAre(P{496.5f, 463}, P{495.5f, 464}, P{494.5f, 465}, P{493.5f, 466},
                                         P{493.5f, 466}));
 
-    rig.lathe->motion.PathStep(0, 0, kPathRewind);
+    motion().PathStep(0, 0, kPathRewind);
     motion().LinearMove(493.5f, 466, 100);  // zero length: the end point only
     EXPECT_THAT(Recorded(), ElementsAre(P{493.5f, 466}));
 }
@@ -69,11 +56,11 @@ TEST_F(MotionTest, PlaybackMovesThePointsInOrderWithAPauseEach)
 {
     motion().LinearMove(497, 462, 100);  // F100: 100 ms a step
     EXPECT_EQ(rig.s().drawnZ, 500);      // recording does not move the tool
-    EXPECT_EQ(PlayAll(), 4);
+    while (Play()) {}
     EXPECT_EQ(rig.s().drawnZ, 497);
     EXPECT_THAT(rig.clock.waits, ElementsAre(100, 100, 100, 100));
     EXPECT_EQ(motion().buffer().writeIndex, 0);
-    EXPECT_FALSE(motion().PathStep(-1, -1, kPathPlay));  // nothing left
+    EXPECT_FALSE(Play());  // nothing left
 }
 
 TEST_F(MotionTest, PaceFollowsFeedAndOverrides)
@@ -89,17 +76,15 @@ TEST_F(MotionTest, PaceFollowsFeedAndOverrides)
         motion().Pace(kPaceOneStep);
         EXPECT_THAT(rig.clock.waits, ElementsAre(c.ms)) << c.feed;
     }
-}
-
-TEST_F(MotionTest, SpeedLevelTwoShortensTheBaseForGoodAndNeverWaitsNegative)
-{
+    // Speed level 2 shortens the base to 100 ms for good; (100 - 150) ms waits nothing.
+    rig.clock.waits.clear();
     rig.s().speedLevel = 2;
     motion().Pace(150);
     motion().Pace(kPaceOneStep);
     rig.s().speedLevel = 0;
     motion().Pace(kPaceOneStep);
     EXPECT_EQ(motion().paceBase(), 100);
-    EXPECT_THAT(rig.clock.waits, ElementsAre(0, 0));  // (100 - 150) ms waits nothing
+    EXPECT_THAT(rig.clock.waits, ElementsAre(0, 0));
 }
 
 TEST_F(MotionTest, FastSpeedsMoveAtOnceWithoutPausing)
@@ -108,23 +93,22 @@ TEST_F(MotionTest, FastSpeedsMoveAtOnceWithoutPausing)
     motion().LinearMove(495, 462, 100);
     EXPECT_EQ(rig.s().drawnZ, 495);
     EXPECT_EQ(motion().buffer().writeIndex, 0);
-    EXPECT_FALSE(motion().PathStep(-1, -1, kPathPlay));
+    EXPECT_FALSE(Play());
     EXPECT_THAT(rig.clock.waits, IsEmpty());
 }
 
-TEST_F(MotionTest, DirectMoveStopsAtTheFirstRefusedStep)
+TEST_F(MotionTest, RefusedStepStopsAndKeepsThePlaybackPlace)
 {
     rig.s().directMove = true;
     EXPECT_FALSE(motion().LinearMove(500, 805, 100));
     EXPECT_EQ(rig.s().drawnX, 800);
     EXPECT_EQ(rig.alerts.messages.size(), 1u);  // one alarm, not one per step
-}
 
-TEST_F(MotionTest, RefusedPlaybackKeepsItsPlaceForTheNextStart)
-{
+    rig.s().directMove = false;
+    rig.s().posX = rig.s().drawnX = 462;
     motion().LinearMove(500, 802, 100);
-    for (int i = 0; i < 338; ++i) ASSERT_TRUE(motion().PathStep(-1, -1, kPathPlay));
-    EXPECT_FALSE(motion().PathStep(-1, -1, kPathPlay));  // row 801
+    for (int i = 0; i < 338; ++i) ASSERT_TRUE(Play());
+    EXPECT_FALSE(Play());  // row 801
     EXPECT_EQ(motion().buffer().readIndex, 338);
     EXPECT_EQ(rig.s().drawnX, 800);
 }
@@ -133,7 +117,7 @@ TEST_F(MotionTest, SingleBlockStopsAfterThePathsLastPoint)
 {
     rig.s().singleBlock = rig.s().runFlag = true;
     motion().LinearMove(500, 462, 100);  // one point
-    EXPECT_FALSE(motion().PathStep(-1, -1, kPathPlay));
+    EXPECT_FALSE(Play());
     EXPECT_FALSE(rig.s().runFlag);
     EXPECT_THAT(rig.panel.calls, ElementsAre("cycle lamp off"));
 }
@@ -151,25 +135,20 @@ TEST_F(MotionTest, OverflowGoesDirectAndNeverWritesPastTheBuffer)
     EXPECT_EQ(motion().buffer().writeIndex, 0);
 }
 
-TEST_F(MotionTest, MinusOnePlaceholderWarnsButIsRecorded)
+TEST_F(MotionTest, MinusOnePlaceholderWarnsAndNegativeDwellDoesNotBlock)
 {
     motion().PathStep(-1.0f, 400, kPathRecord);
     EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kMinusOneTranslate)));
-    EXPECT_EQ(motion().buffer().writeIndex, 1);
-}
-
-TEST_F(MotionTest, DwellWaitsThenRecordsTheDrawnPosition)
-{
     motion().Dwell(2);
     motion().Dwell(-3);
     EXPECT_THAT(rig.clock.waits, ElementsAre(2000));
-    EXPECT_THAT(Recorded(), ElementsAre(P{500, 462}, P{500, 462}));
+    EXPECT_THAT(Recorded(), ElementsAre(P{-1, 400}, P{500, 462}, P{500, 462}));  // dwells record where the tool is
 }
 
-TEST_F(MotionTest, JogPacesByItsRateAndStopsAtRateZero)
+TEST_F(MotionTest, JogPacesByItsRateAndStopsAtRateZeroOrARefusal)
 {
     rig.panel.overrides.rapidSelected = false;
-    rig.panel.overrides.feedPercent = 0;  // 0 % feed: jog rate 0
+    rig.panel.overrides.feedPercent = 0;  // 0 % feed: jog rate 0, one step
     rig.s().jogActive = true;
     EXPECT_TRUE(motion().JogStep(3));
     EXPECT_EQ(rig.s().drawnZ, 501);
@@ -182,13 +161,9 @@ TEST_F(MotionTest, JogPacesByItsRateAndStopsAtRateZero)
     EXPECT_EQ(rig.s().jogRateZ, 7);
     EXPECT_THAT(rig.clock.waits, ElementsAre(142));
     EXPECT_FALSE(rig.s().directMove);
-}
 
-TEST_F(MotionTest, RefusedJogStopsJoggingAndLeavesNoDirectMode)
-{
     rig.s().drawnX = 800;
     rig.s().posX = 800;
-    rig.s().jogActive = true;
     EXPECT_FALSE(motion().JogStep(2));
     EXPECT_FALSE(rig.s().jogActive);
     EXPECT_FALSE(rig.s().directMove);

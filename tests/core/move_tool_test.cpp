@@ -1,7 +1,6 @@
 // Moving the tool: travel limits, cutting permission, the cut itself.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <cmath>
 
@@ -43,24 +42,22 @@ TEST_F(MoveToolTest, TravelLimitsRefuseAndLeaveTheToolWhereItWas)
         EXPECT_FALSE(rig.s().jogActive);
     }
     EXPECT_EQ(rig.display.calls.back(), "refresh 0 0 1024 768");
-}
 
-TEST_F(MoveToolTest, SmallLayoutAllowsColumnsDownTo180)
-{
-    Rig small(LatheOptions{true, ProgramFolder(".")});
-    EXPECT_EQ(small.s().drawnZ, 400);
-    EXPECT_EQ(small.s().blankEnd, 400);
-    EXPECT_EQ(small.s().blankDiameter, 80);
-    small.Cutting();
-    EXPECT_TRUE(small.lathe->MoveTool(180, 462, kMoveCut));
-    EXPECT_FALSE(small.lathe->MoveTool(179, 462, kMoveCut));
-}
-
-TEST_F(MoveToolTest, RedrawInPlaceStillChecksTravel)
-{
+    // Values beyond any integer are refused, not undefined.
+    EXPECT_FALSE(Move(NAN, 462));
+    EXPECT_FALSE(Move(1e30f, 462));
+    EXPECT_FALSE(Move(500, -1e30f));
+    EXPECT_EQ(Drawn(), (Point{1000, 800}));
+    // Redrawing in place from beyond the travel still checks it.
+    rig.alerts.messages.clear();
     rig.s().drawnZ = 1100;
     EXPECT_FALSE(Move(0, 0, kMoveRedraw));
     EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kBeyondTravel)));
+
+    Rig small(LatheOptions{true, ProgramFolder(".")});  // the small layout allows columns down to 180
+    small.Cutting();
+    EXPECT_TRUE(small.lathe->MoveTool(180, 462, kMoveCut));
+    EXPECT_FALSE(small.lathe->MoveTool(179, 462, kMoveCut));
 }
 
 TEST_F(MoveToolTest, OriginErrorResetsTheRunWithoutMoving)
@@ -72,14 +69,6 @@ TEST_F(MoveToolTest, OriginErrorResetsTheRunWithoutMoving)
     EXPECT_FALSE(rig.s().directMove);
     EXPECT_EQ(Drawn(), (Point{500, 462}));
     EXPECT_THAT(rig.panel.calls, ElementsAre("reset keys", "run complete"));
-}
-
-TEST_F(MoveToolTest, ValuesBeyondAnyIntegerAreRefusedNotUndefined)
-{
-    EXPECT_FALSE(Move(NAN, 462));
-    EXPECT_FALSE(Move(1e30f, 462));
-    EXPECT_FALSE(Move(500, -1e30f));
-    EXPECT_EQ(Drawn(), (Point{500, 462}));
 }
 
 TEST_F(MoveToolTest, StoppedSpindleRefusesToEnterTheNominalBlank)
@@ -104,7 +93,7 @@ TEST_F(MoveToolTest, StoppedSpindleRefusesToEnterTheNominalBlank)
     EXPECT_EQ(rig.s().drawnX, 300);
 }
 
-TEST_F(MoveToolTest, CutStoresTheUnroundedRow)
+TEST_F(MoveToolTest, CutStoresTheUnroundedRowWhereTheEdgeIsAboveTheSurface)
 {
     EXPECT_TRUE(Move(400, 380.6f));
     EXPECT_DOUBLE_EQ(rig.s().profile[400], double(380.6f) - 70);
@@ -114,16 +103,11 @@ TEST_F(MoveToolTest, CutStoresTheUnroundedRow)
     EXPECT_FLOAT_EQ(rig.s().posX, 380.6f);
     EXPECT_EQ(rig.s().drawnX, 380);
 
-    Rig fresh;
-    fresh.Cutting();
-    fresh.lathe->MoveTool(400, 390, kMoveCut);  // edge row 320 is below the surface
-    EXPECT_DOUBLE_EQ(fresh.s().profile[400], kUncutRow);
-}
+    EXPECT_TRUE(Move(450, 390));  // edge row 320 is below the surface
+    EXPECT_DOUBLE_EQ(rig.s().profile[450], kUncutRow);
 
-TEST_F(MoveToolTest, SubRowStoreMayRaiseTheSurfaceSlightly)
-{
     rig.s().profile[400] = 310.2;
-    Move(400, 380.9f);  // integer edge 310 < 310.2, stored 310.9
+    Move(400, 380.9f);  // integer edge 310 < 310.2, stored 310.9: a sub-row store may raise the surface
     EXPECT_NEAR(rig.s().profile[400], 310.9, 1e-4);
 }
 

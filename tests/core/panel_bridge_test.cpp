@@ -1,7 +1,6 @@
 // The two bridges between the operator panel and the machine.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "lathe/messages.h"
 #include "support/fakes.h"
@@ -96,7 +95,7 @@ TEST_F(BridgeTest, SpindleNeedsAClampedChuck)
     EXPECT_EQ(rig.s().spindleState, 0);
 }
 
-TEST_F(BridgeTest, ManualStepDecodesAxisAndSize)
+TEST_F(BridgeTest, ManualStepsAndReferenceReturns)
 {
     rig.s().stepValue = 60;  // Z- by 50
     rig.lathe->MachineCommand('r');
@@ -106,14 +105,12 @@ TEST_F(BridgeTest, ManualStepDecodesAxisAndSize)
     EXPECT_EQ(rig.s().drawnX, 457);
     EXPECT_FALSE(rig.s().directMove);
     EXPECT_THAT(rig.clock.waits, IsEmpty());  // manual steps go at once
-}
 
-TEST_F(BridgeTest, ReferenceReturnsAreIgnoredWhileRunning)
-{
+    // Reference returns are ignored while a program runs.
     rig.s().runFlag = true;
     for (char c : {'X', 'Z', 'x', 'z'}) rig.lathe->MachineCommand(c);
-    EXPECT_EQ(rig.s().drawnZ, 500);
-    EXPECT_EQ(rig.s().drawnX, 462);
+    EXPECT_EQ(rig.s().drawnZ, 450);
+    EXPECT_EQ(rig.s().drawnX, 457);
 
     rig.s().runFlag = false;
     rig.lathe->MachineCommand('X');

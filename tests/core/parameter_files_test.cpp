@@ -30,10 +30,9 @@ TEST_F(ParameterFilesTest, MissingFilesGiveTheDefaults)
 {
     EXPECT_EQ(ReadParameterFile(dir), kDefaultParameters);
     EXPECT_EQ(ReadOffsetFile(dir), ToolOffsets{});
-    EXPECT_EQ(kDefaultParameters[22], 10);  // P23, the block-number step
 }
 
-TEST_F(ParameterFilesTest, ElevenByteRecords)
+TEST_F(ParameterFilesTest, ElevenByteRecordsAndFailedWrites)
 {
     ASSERT_TRUE(WriteParameterFile(dir, kDefaultParameters));
     const std::string bytes = Bytes(kParameterFileName);
@@ -47,6 +46,9 @@ TEST_F(ParameterFilesTest, ElevenByteRecords)
     ASSERT_TRUE(WriteOffsetFile(dir, offsets));
     EXPECT_EQ(Bytes(kOffsetFileName).size(), 198u);
     EXPECT_EQ(ReadOffsetFile(dir), offsets);
+
+    EXPECT_FALSE(WriteParameterFile(dir / "missing", kDefaultParameters));
+    EXPECT_FALSE(WriteOffsetFile(dir / "missing", ToolOffsets{}));
 }
 
 TEST_F(ParameterFilesTest, ValuesComeBackWithThreeDecimals)
@@ -76,12 +78,6 @@ TEST_F(ParameterFilesTest, AShortFileKeepsTheRestAtDefaults)
     EXPECT_EQ(back[4], 1);
     EXPECT_EQ(back[5], kDefaultParameters[5]);
     EXPECT_EQ(back[22], kDefaultParameters[22]);
-}
-
-TEST_F(ParameterFilesTest, AFailedWriteReportsFailure)
-{
-    EXPECT_FALSE(WriteParameterFile(dir / "missing", kDefaultParameters));
-    EXPECT_FALSE(WriteOffsetFile(dir / "missing", ToolOffsets{}));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Peck drilling G74 and grooving G75: holes and grooves, the pecks in each,
 // both retraction modes, and parameters that must not hang.
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <cstdio>
 #include <initializer_list>
@@ -18,6 +18,8 @@ namespace {
 constexpr const char* kPeckDrillError = "G74参数有误！";
 constexpr const char* kGroovingError = "G75参数有误！";
 using Messages = std::vector<std::string>;
+using ::testing::EndsWith;
+using ::testing::StartsWith;
 
 std::string Join(std::initializer_list<std::string> parts)
 {
@@ -93,23 +95,18 @@ TEST_F(PeckTest, StartWithinOneShiftOfXWarnsAndDrillsOnlyAtX)
     // Bottom 482: after 485 a part peck backs off to 486 and feeds to 482.
     Clear();
     EXPECT_TRUE(PeckDrillCycle(ctx, 482, 302, 5, 1, 0, 4, 60));
-    EXPECT_EQ(Path(), Join({"500,302 500,302",
-                            At(302, {500, 499, 498, 497, 496, 495, 495, 496, 495, 494, 493, 492, 491, 490, 490, 491,
-                                     490, 489, 488, 487, 486, 485, 485, 486, 485, 484, 483, 482, 482, 487, 492, 497,
-                                     500}),
-                            "500,300"}));
+    EXPECT_THAT(Path(), EndsWith(At(302, {485, 486, 485, 484, 483, 482, 482, 487, 492, 497, 500}) + " 500,300"));
+    EXPECT_EQ(rig.lathe->motion.buffer().writeIndex, 36);
 }
 
 TEST_F(PeckTest, FullRetractionLeavesTheHoleBeforeEachPeck)
 {
     // Out to Z 500 and in to 1 above the last bottom, in steps of 4.
     EXPECT_TRUE(PeckDrillCycle(ctx, 480, 302, 5, 1, 1, 4, 60));
-    EXPECT_EQ(Path(), Join({"500,302 500,302",
-                            At(302, {500, 500, 499, 498, 497, 496, 495, 495, 499, 500, 496, 496, 495, 494, 493, 492,
-                                     491, 490, 490, 494, 498, 500, 496, 492, 491, 490, 489, 488, 487, 486, 485, 485,
-                                     489, 493, 497, 500, 496, 492, 488, 486, 485, 484, 483, 482, 481, 480, 480, 485,
-                                     490, 495, 500, 500}),
-                            "500,300"}));
+    EXPECT_THAT(Path(), StartsWith("500,302 500,302 " + At(302, {500, 500, 499, 498, 497, 496, 495, 495, 499, 500, 496,
+                                                                  496, 495, 494, 493, 492, 491, 490, 490, 494, 498})));
+    EXPECT_THAT(Path(), EndsWith(At(302, {481, 480, 480, 485, 490, 495, 500, 500}) + " 500,300"));
+    EXPECT_EQ(rig.lathe->motion.buffer().writeIndex, 55);
     Clear();
     EXPECT_TRUE(PeckDrillCycle(ctx, 492, 302, 5, 1, 1, 4, 60));  // the part peck goes out too
     EXPECT_EQ(Path(), Join({"500,302 500,302",

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -19,11 +20,6 @@ struct ProgramFileTest : ::testing::Test {
     ProgramFileTest() { fs::create_directories(dir); }
     ~ProgramFileTest() override { fs::remove_all(dir); }
 
-    std::string Bytes(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     void Put(const fs::path& path, std::string_view bytes)
     {
         std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -46,7 +42,8 @@ TEST_F(ProgramFileTest, TextTerminatorAndCrLf)
 {
     const fs::path file = dir / "00.zan";
     ASSERT_TRUE(WriteProgramFile(file, "N0000"));
-    EXPECT_EQ(Bytes(file), std::string("N0000\0\r\n", 8));
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), std::string("N0000\0\r\n", 8));
     EXPECT_EQ(ReadProgramText(file), "N0000");
 
     // GB2312 text and line ends come back byte for byte; a rewrite replaces all.
@@ -77,33 +74,24 @@ TEST_F(ProgramFileTest, FailedWriteLeavesTheOldFile)
     EXPECT_EQ(ReadProgramText(file), "N0000");
 }
 
-TEST(LineTableLoadTest, OneLinePerRowTheRestZero)
+TEST(LineTableLoadTest, OneLinePerRowCutAtOneHundredCharactersAtMost999Rows)
 {
     LineTable table;
-    for (auto& row : table.rows) row.fill('#');  // left over from an earlier program
+    const std::string longLine = "G01" + std::string(97, ' ') + "X99";
+    ASSERT_TRUE(LoadIntoLineTable(longLine + "\r\nM30", table));
+    EXPECT_EQ(Row(table, 0).size(), 100u);
+    EXPECT_EQ(Row(table, 1), "M30");
+
+    for (auto& row : table.rows) std::fill_n(row.begin(), 100, '#');  // left over from an earlier program
     ASSERT_TRUE(LoadIntoLineTable("N0000 G00\r\nN0010 G01 X1\nN0020 M30", table));
     EXPECT_EQ(Row(table, 0), "N0000 G00");
     EXPECT_EQ(Row(table, 1), "N0010 G01 X1");
     EXPECT_EQ(Row(table, 2), "N0020 M30");
     EXPECT_EQ(table.rows[3][0], 0);
     EXPECT_EQ(table.rows[998][99], 0);
-}
 
-TEST(LineTableLoadTest, LongLinesAreCutAtOneHundredCharacters)
-{
-    LineTable table;
-    const std::string longLine = "G01" + std::string(97, ' ') + "X99";
-    ASSERT_TRUE(LoadIntoLineTable(longLine + "\r\nM30", table));
-    EXPECT_EQ(Row(table, 0).size(), 100u);
-    EXPECT_EQ(table.rows[0][100], 0);
-    EXPECT_EQ(Row(table, 1), "M30");
-}
-
-TEST(LineTableLoadTest, AtMost999Rows)
-{
     std::string text;
     for (int i = 0; i < 999; ++i) text += "G01 X" + std::to_string(i) + "\r\n";
-    LineTable table;
     EXPECT_TRUE(LoadIntoLineTable(text, table));  // the empty line after the last CR LF needs no row
     EXPECT_EQ(Row(table, 998), "G01 X998");
     EXPECT_FALSE(LoadIntoLineTable(text + "M30", table));

@@ -4,7 +4,6 @@
 #include "nc/single_pass_cycles.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "lathe/messages.h"
 #include "nc/stepped_run.h"
@@ -45,7 +44,7 @@ void AppendRun(std::vector<P>& v, bool alongZ, float from, float to, float by, f
     for (float c = from + by; by > 0 ? c <= to : c >= to; c += by) v.push_back(alongZ ? P{c, other} : P{other, c});
 }
 
-TEST_F(SinglePassTest, TurningCycleApproachesCutsRetractsAndReturns)
+TEST_F(SinglePassTest, TurningCycleApproachesCutsRetractsAndReturnsStraightOrTapered)
 {
     EXPECT_TRUE(TurningCycle(ctx, 450, 320, 0, 80));
     std::vector<P> want{{500, 327}, {500, 324}, {500, 321}, {500, 320}};  // in by 3, corner
@@ -57,10 +56,9 @@ TEST_F(SinglePassTest, TurningCycleApproachesCutsRetractsAndReturns)
     want.emplace_back(500, 330);
     EXPECT_THAT(Recorded(), ElementsAreArray(want));
     EXPECT_EQ(PaceFeed(), 80);
-}
 
-TEST_F(SinglePassTest, TurningCycleTaperStartsTheCutHalfOfRLower)
-{
+    // R 4, a taper: the cut starts half of R lower, at (500, 318).
+    rig.lathe->motion.PathStep(0, 0, kPathRewind);
     EXPECT_TRUE(TurningCycle(ctx, 450, 320, 4, 80));
     const std::vector<P> points = Recorded();
     ASSERT_EQ(points.size(), 76u);  // one approach step more than with R 0

@@ -55,17 +55,14 @@ TEST_F(RoughTest, TurnsTheShoulderInPassesOfTheDepthOfCut)
     Element(0, 480, 320), Element(1, 460, 320), Element(2, 460, 330);
     EXPECT_TRUE(RoughTurnCycle(ctx, 340, 2, 1, 3, 80));
     EXPECT_EQ(rig.lathe->motion.paceFeed(), 80);
-    // Down to X 330 in steps of 2, the first cut at X 328, then the second
-    // pass back in steps of 5 and in by 3 (depth plus retract).
-    EXPECT_EQ(Path(0, 41), "500,338 500,336 500,334 500,332 500,330 500,330 500,330 500,328 498,328 496,328 494,328 "
-                           "492,328 490,328 488,328 486,328 484,328 482,328 480,328 478,328 476,328 474,328 472,328 "
-                           "470,328 468,328 466,328 464,328 462,328 460,328 460,328 460,329 465,329 470,329 475,329 "
-                           "480,329 485,329 490,329 495,329 500,329 500,329 500,326 500,326");
+    // Down to X 330 in steps of 2, then in to the first cut at X 328 along Z in steps of 2.
+    EXPECT_EQ(Path(0, 10), "500,338 500,336 500,334 500,332 500,330 500,330 500,330 500,328 498,328 496,328");
     // Only the face gets passes; then back to Z 500, up to a, along to (480, a).
     EXPECT_EQ(Path(0, -1, true), "460,328 460,326 460,324 460,322 460,320");
     const int n = buffer().writeIndex;
-    EXPECT_EQ(Path(n - 21), "465,321 470,321 475,321 480,321 485,321 490,321 495,321 500,321 500,321 500,340 "
-                            "498,340 496,340 494,340 492,340 490,340 488,340 486,340 484,340 482,340 480,340 480,340");
+    EXPECT_EQ(n, 183);  // with each pass out by 1, back in steps of 5 and in by 3
+    EXPECT_EQ(Path(n - 13), "500,321 500,340 498,340 496,340 494,340 492,340 490,340 488,340 486,340 484,340 "
+                            "482,340 480,340 480,340");
     EXPECT_TRUE(rig.alerts.messages.empty());
 }
 
@@ -106,47 +103,36 @@ TEST_F(RoughTest, ArcByRadiusAndByCentreRoughTheSameWay)
     EXPECT_EQ(Path(), byRadius);
 }
 
-TEST(RoughCutTest, LinesAndArcs)
+// Where a pass ends on contour element 1, from (z0, x0) to (z1, x1): the Z of
+// a turning pass at level x, and the X of a facing pass at level z.
+TEST(RoughCutTest, PassesEndOnLinesAndArcsAndStayFiniteOffThem)
 {
-    ContourTable c;
-    c.z[0] = 480, c.x[0] = 320, c.z[1] = 460, c.x[1] = 330, c.type[1] = 1;  // a taper
-    EXPECT_FLOAT_EQ(TurnCutZ(c, 1, 325), 470);
-    EXPECT_FLOAT_EQ(FaceCutX(c, 1, 470), 325);
-    c.z[1] = 480;  // along X: G71 ends at the start Z, G72 at the end X
-    EXPECT_FLOAT_EQ(TurnCutZ(c, 1, 325), 480);
-    EXPECT_FLOAT_EQ(FaceCutX(c, 1, 470), 330);
-
-    // Clockwise by radius from (470, 320) to (460, 330): centre (460, 320).
-    c.z[0] = 470, c.z[1] = 460, c.type[1] = 2, c.r[1] = 10;
-    EXPECT_NEAR(TurnCutZ(c, 1, 328), 466, 1e-3);
-    EXPECT_NEAR(FaceCutX(c, 1, 466), 312, 1e-3);
-    // Counter-clockwise by radius takes the centre from the end: (470, 330).
-    c.type[1] = 3;
-    EXPECT_NEAR(TurnCutZ(c, 1, 328), 470 - std::sqrt(96.0), 1e-3);
-    EXPECT_NEAR(FaceCutX(c, 1, 466), 330 + std::sqrt(84.0), 1e-3);
-    // By I and K: centre (466, 323), radius 5.
-    c.r[1] = 0, c.i[1] = 3, c.k2[1] = -4;
-    EXPECT_FLOAT_EQ(TurnCutZ(c, 1, 326), 462);
-    EXPECT_FLOAT_EQ(FaceCutX(c, 1, 469), 327);
-}
-
-TEST(RoughCutTest, UndefinedCutsStayFinite)
-{
-    ContourTable c;
-    c.z[0] = 470, c.x[0] = 320, c.z[1] = 460, c.x[1] = 330, c.type[1] = 2;
-    c.i[1] = 3, c.k2[1] = -4;  // circle about (466, 323), radius 5
-    EXPECT_FLOAT_EQ(TurnCutZ(c, 1, 340), 466);  // a level off the circle: level with the centre
-    EXPECT_FLOAT_EQ(FaceCutX(c, 1, 400), 323);
-    c.r[1] = 1;  // too short for the chord: the half circle over it, about (465, 325)
+    struct Case { float z0, x0, z1, x1, type, r, i, k2, x; double turnZ; float z; double faceX; };
+    const Case cases[] = {
+        {480, 320, 460, 330, 1, 0, 0, 0, 325, 470, 470, 325},  // a taper
+        {480, 320, 480, 330, 1, 0, 0, 0, 325, 480, 470, 330},  // along X: G71 ends at the start Z, G72 at the end X
+        {470, 320, 460, 330, 2, 10, 0, 0, 328, 466, 466, 312},  // clockwise by radius: centre (460, 320)
+        // Counter-clockwise by radius takes the centre from the end: (470, 330).
+        {470, 320, 460, 330, 3, 10, 0, 0, 328, 470 - std::sqrt(96.0), 466, 330 + std::sqrt(84.0)},
+        {470, 320, 460, 330, 3, 0, 3, -4, 326, 462, 469, 327},  // by I and K: centre (466, 323), radius 5
+        {470, 320, 460, 330, 2, 0, 3, -4, 340, 466, 400, 323},  // levels off the circle: level with the centre
+        {470, 320, 470, 320, 2, 1, 3, -4, 320, 470, 470, 320},  // no length, no centre: ends like a line
+    };
+    for (const Case& c : cases) {
+        ContourTable t;
+        t.z[0] = c.z0, t.x[0] = c.x0, t.z[1] = c.z1, t.x[1] = c.x1;
+        t.type[1] = c.type, t.r[1] = c.r, t.i[1] = c.i, t.k2[1] = c.k2;
+        EXPECT_NEAR(TurnCutZ(t, 1, c.x), c.turnZ, 1e-3) << c.type << " " << c.r << " at X " << c.x;
+        EXPECT_NEAR(FaceCutX(t, 1, c.z), c.faceX, 1e-3) << c.type << " " << c.r << " at Z " << c.z;
+    }
+    // A radius too short for the chord gives the half circle over it, about (465, 325).
+    ContourTable t;
+    t.z[0] = 470, t.x[0] = 320, t.z[1] = 460, t.x[1] = 330, t.type[1] = 2, t.r[1] = 1;
     ContourCircle circle{};
-    ASSERT_TRUE(ArcCircle(c, 1, circle));
+    ASSERT_TRUE(ArcCircle(t, 1, circle));
     EXPECT_NEAR(circle.z, 465, 1e-3);
     EXPECT_NEAR(circle.x, 325, 1e-3);
     EXPECT_NEAR(circle.r, std::sqrt(50.0), 1e-3);
-    c.z[1] = 470, c.x[1] = 320;  // no length, no centre: ends like a line
-    EXPECT_FALSE(ArcCircle(c, 1, circle));
-    EXPECT_FLOAT_EQ(TurnCutZ(c, 1, 320), 470);
-    EXPECT_FLOAT_EQ(FaceCutX(c, 1, 470), 320);
 }
 
 TEST_F(RoughTest, BadDepthOrCountIsRefusedWithoutMoving)

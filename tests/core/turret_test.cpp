@@ -1,7 +1,6 @@
 // Tool selection and the turret animation.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>

@@ -19,17 +19,11 @@
 
 namespace {
 
-int Usage()
+QImage Load(const char* file)
 {
-    std::fprintf(stderr, "usage: screen_probe diff|find|shift ...\n");
-    return 2;
-}
-
-bool Load(const char* file, QImage& image)
-{
-    image = QImage(QString::fromLocal8Bit(file)).convertToFormat(QImage::Format_RGB32);
+    const QImage image = QImage(QString::fromLocal8Bit(file)).convertToFormat(QImage::Format_RGB32);
     if (image.isNull()) std::fprintf(stderr, "screen_probe: cannot read %s\n", file);
-    return !image.isNull();
+    return image;
 }
 
 QRect Box(char** args, const QImage& image)
@@ -40,7 +34,7 @@ QRect Box(char** args, const QImage& image)
 
 int Diff(const QImage& a, const QImage& b, QRect box)
 {
-    if (a.size() != b.size()) {
+    if (a.size() != b.size()) {  // every pixel differs
         std::printf("%d 0 0 %d %d\n", a.width() * a.height(), a.width() - 1, a.height() - 1);
         return 0;
     }
@@ -48,14 +42,9 @@ int Diff(const QImage& a, const QImage& b, QRect box)
     QRect found;
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) {
-                ++count;
-                found = found.united(QRect(x, y, 1, 1));
-            }
-    if (count == 0)
-        std::printf("0\n");
-    else
-        std::printf("%d %d %d %d %d\n", count, found.left(), found.top(), found.right(), found.bottom());
+            if (a.pixel(x, y) != b.pixel(x, y)) ++count, found |= QRect(x, y, 1, 1);
+    if (count == 0) std::printf("0\n");
+    else std::printf("%d %d %d %d %d\n", count, found.left(), found.top(), found.right(), found.bottom());
     return 0;
 }
 
@@ -93,18 +82,18 @@ int Shift(const QImage& a, const QImage& b, bool alongX, QRect box)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) return Usage();
-    const QString command = QString::fromLatin1(argv[1]);
-    QImage a, b;
-    if (!Load(argv[2], a)) return 2;
-    if (command == QLatin1String("diff") && (argc == 4 || argc == 8)) {
-        if (!Load(argv[3], b)) return 2;
-        return Diff(a, b, argc == 8 ? Box(argv + 4, a) : a.rect());
+    const QString command = QString::fromLatin1(argc >= 3 ? argv[1] : "");
+    const bool diff = command == QLatin1String("diff") && (argc == 4 || argc == 8);
+    const bool find = command == QLatin1String("find") && argc == 8;
+    const bool shift = command == QLatin1String("shift") && argc == 9;
+    if (!diff && !find && !shift) {
+        std::fprintf(stderr, "usage: screen_probe diff|find|shift ...\n");
+        return 2;
     }
-    if (command == QLatin1String("find") && argc == 8) return Find(a, argv[3], Box(argv + 4, a));
-    if (command == QLatin1String("shift") && argc == 9) {
-        if (!Load(argv[3], b)) return 2;
-        return Shift(a, b, argv[4][0] == 'x', Box(argv + 5, a));
-    }
-    return Usage();
+    const QImage a = Load(argv[2]);
+    const QImage b = find || a.isNull() ? a : Load(argv[3]);
+    if (a.isNull() || b.isNull()) return 2;
+    if (diff) return Diff(a, b, argc == 8 ? Box(argv + 4, a) : a.rect());
+    if (find) return Find(a, argv[3], Box(argv + 4, a));
+    return Shift(a, b, argv[4][0] == 'x', Box(argv + 5, a));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A main window whose desktop is faked: message boxes are recorded and
 // answered, waits are counted instead of passing, file dialogs return what
-// the test chose, settings live in a temporary folder, ending is counted.
+// the test chose, the viewer opens nothing, settings live in a temporary
+// folder, ending is counted.
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,7 +27,6 @@ struct ShellRig {
     std::function<void(int)> duringWait;   // what the student does while the machine waits
     std::optional<std::filesystem::path> openChoice;
     std::optional<std::filesystem::path> saveChoice;
-    std::vector<std::filesystem::path> shown;  // files handed to the desktop's viewer
     int quits = 0;
     QTemporaryDir dir;
     std::unique_ptr<QSettings> settings;

@@ -17,10 +17,10 @@ void PutU16(Bytes& out, int value)
     out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
 }
 
-void PutSubBlocks(Bytes& out, const Bytes& data, int blockSize)
+void PutSubBlocks(Bytes& out, const Bytes& data, std::size_t blockSize)
 {
     for (std::size_t at = 0; at < data.size(); at += blockSize) {
-        const std::size_t size = std::min<std::size_t>(blockSize, data.size() - at);
+        const std::size_t size = std::min(blockSize, data.size() - at);
         out.push_back(static_cast<std::uint8_t>(size));
         out.insert(out.end(), data.begin() + at, data.begin() + at + size);
     }
@@ -35,29 +35,26 @@ int TableBits(const Bytes& colours)
     return bits;
 }
 
-void PutTable(Bytes& out, const Bytes& colours)
+void PutTable(Bytes& out, Bytes table)
 {
-    Bytes table = colours;
-    table.resize((2 << TableBits(colours)) * 3, 0);
+    table.resize((2 << TableBits(table)) * 3, 0);
     out.insert(out.end(), table.begin(), table.end());
 }
 
-// Packs codes LSB first with the width the reader will expect, tracking the
-// reader's table as it grows (one entry per code after the first since a clear).
+// Packs codes LSB first at the width the reader will expect, tracking the
+// reader's table: it gains an entry for every code but the first after a clear.
 class CodePacker {
 public:
-    explicit CodePacker(int codeSize) : codeSize_(codeSize), clear_(1 << codeSize) { Cleared(); }
+    explicit CodePacker(int codeSize) : codeSize_(codeSize), clear_(1 << codeSize) {}
 
     void Emit(int code)
     {
         bits_ |= static_cast<std::uint64_t>(code & ((1 << width_) - 1)) << count_;
-        count_ += width_;
-        while (count_ >= 8) {
-            bytes_.push_back(static_cast<std::uint8_t>(bits_ & 0xFF));
-            bits_ >>= 8;
-            count_ -= 8;
+        for (count_ += width_; count_ >= 8; count_ -= 8, bits_ >>= 8) bytes_.push_back(bits_ & 0xFF);
+        if (code == clear_) {
+            width_ = codeSize_ + 1, readerNext_ = clear_ + 2, fresh_ = true;
+            return;
         }
-        if (code == clear_) return Cleared();
         if (!fresh_ && readerNext_ < kTableSize) ++readerNext_;
         fresh_ = false;
         if (readerNext_ >= 1 << width_ && width_ < kMaxCodeWidth) ++width_;
@@ -65,26 +62,16 @@ public:
 
     Bytes Finish()
     {
-        if (count_ > 0) bytes_.push_back(static_cast<std::uint8_t>(bits_ & 0xFF));
+        if (count_ > 0) bytes_.push_back(bits_ & 0xFF);
         return bytes_;
     }
 
 private:
-    void Cleared()
-    {
-        width_ = codeSize_ + 1;
-        readerNext_ = clear_ + 2;
-        fresh_ = true;
-    }
-
-    const int codeSize_;
-    const int clear_;
-    int width_ = 0;
-    int readerNext_ = 0;
+    const int codeSize_, clear_;
+    int width_ = codeSize_ + 1, readerNext_ = clear_ + 2, count_ = 0;
     bool fresh_ = true;
-    Bytes bytes_;
     std::uint64_t bits_ = 0;
-    int count_ = 0;
+    Bytes bytes_;
 };
 
 Bytes EncodeLzw(const GifFrameSpec& frame)
@@ -92,26 +79,23 @@ Bytes EncodeLzw(const GifFrameSpec& frame)
     const int clear = 1 << frame.codeSize;
     CodePacker packer(frame.codeSize);
     std::unordered_map<std::uint32_t, int> table;  // (prefix code << 8 | byte) -> code
-    int next = clear + 2;
+    int next = clear + 2, current = -1;
     packer.Emit(clear);
-    int current = -1;
     for (const std::uint8_t pixel : frame.pixels) {
-        if (current < 0) {
-            current = pixel;
-            continue;
-        }
         const std::uint32_t key = static_cast<std::uint32_t>(current) << 8 | pixel;
-        if (const auto found = table.find(key); found != table.end()) {
+        if (const auto found = table.find(key); current >= 0 && found != table.end()) {
             current = found->second;
             continue;
         }
-        packer.Emit(current);
-        if (next < kTableSize) {
-            table.emplace(key, next++);
-        } else if (frame.clearWhenFull) {
-            packer.Emit(clear);
-            table.clear();
-            next = clear + 2;
+        if (current >= 0) {
+            packer.Emit(current);
+            if (next < kTableSize) {
+                table.emplace(key, next++);
+            } else if (frame.clearWhenFull) {
+                packer.Emit(clear);
+                table.clear();
+                next = clear + 2;
+            }
         }
         current = pixel;
     }
@@ -121,28 +105,23 @@ Bytes EncodeLzw(const GifFrameSpec& frame)
     return packer.Finish();
 }
 
-void PutControl(Bytes& out, const GifControlSpec& control)
-{
-    out.insert(out.end(), {0x21, 0xF9, 0x04});
-    out.push_back(static_cast<std::uint8_t>((control.disposal & 7) << 2 | control.userInput << 1 |
-                                            control.transparency));
-    PutU16(out, control.delay);
-    out.push_back(static_cast<std::uint8_t>(control.transparentIndex));
-    out.push_back(0);
-}
-
 void PutFrame(Bytes& out, const GifFrameSpec& frame)
 {
     for (const auto& extension : frame.extensions) {
         out.insert(out.end(), {0x21, extension.label});
         PutSubBlocks(out, extension.data, 255);
     }
-    if (frame.control) PutControl(out, *frame.control);
+    if (const auto& c = frame.control) {
+        out.insert(out.end(), {0x21, 0xF9, 0x04});
+        out.push_back(static_cast<std::uint8_t>((c->disposal & 7) << 2 | c->userInput << 1 | c->transparency));
+        PutU16(out, c->delay);
+        out.insert(out.end(), {static_cast<std::uint8_t>(c->transparentIndex), 0});
+    }
     out.push_back(0x2C);
     for (const int value : {frame.left, frame.top, frame.width, frame.height}) PutU16(out, value);
     const bool local = !frame.localColours.empty();
     out.push_back(static_cast<std::uint8_t>((local ? 0x80 | TableBits(frame.localColours) : 0) |
-                                            (frame.interlace ? 0x40 : 0) | (frame.sorted ? 0x20 : 0)));
+                                            (frame.interlace ? 0x40 : 0)));
     if (local) PutTable(out, frame.localColours);
     out.push_back(static_cast<std::uint8_t>(frame.codeSize));
     PutSubBlocks(out, EncodeLzw(frame), frame.subBlockSize);
@@ -165,12 +144,10 @@ std::vector<std::uint8_t> WriteGif(const GifSpec& gif)
     PutU16(out, gif.width);
     PutU16(out, gif.height);
     const bool global = !gif.globalColours.empty();
-    out.push_back(static_cast<std::uint8_t>(global ? 0xF0 | TableBits(gif.globalColours) : 0));
-    out.push_back(gif.background);
-    out.push_back(gif.aspect);
+    out.insert(out.end(), {static_cast<std::uint8_t>(global ? 0xF0 | TableBits(gif.globalColours) : 0), 0, 0});
     if (global) PutTable(out, gif.globalColours);
     for (const auto& frame : gif.frames) PutFrame(out, frame);
-    if (gif.trailer) out.push_back(0x3B);
+    out.push_back(0x3B);
     return out;
 }
 

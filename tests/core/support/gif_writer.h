@@ -24,32 +24,25 @@ struct GifExtensionSpec {
 };
 
 struct GifFrameSpec {
-    int left = 0;
-    int top = 0;
-    int width = 1;   // declared; need not match pixels.size()
-    int height = 1;
-    std::vector<std::uint8_t> pixels;        // LZW-encoded in this order
-    std::vector<std::uint8_t> localColours;  // RGB; empty: no local table; padded to 2^n entries
+    int left = 0, top = 0;
+    int width = 1, height = 1;                // declared; need not match pixels.size()
+    std::vector<std::uint8_t> pixels;         // LZW-encoded in this order
+    std::vector<std::uint8_t> localColours;   // RGB; empty: no local table; padded to 2^n entries
     bool interlace = false;
-    bool sorted = false;
-    int codeSize = 8;  // the LZW code-size byte as written
+    int codeSize = 8;                         // the LZW code-size byte as written
     std::optional<GifControlSpec> control;
-    std::vector<GifExtensionSpec> extensions;  // written before the control extension
+    std::vector<GifExtensionSpec> extensions; // written before the control extension
     bool endCode = true;
-    bool clearWhenFull = true;   // false: keeps coding with a full table
-    std::vector<int> extraCodes; // raw codes after the pixels, at the current width
+    bool clearWhenFull = true;                // false: keeps coding with a full table
+    std::vector<int> extraCodes;              // raw codes after the pixels, at the current width
     int subBlockSize = 255;
 };
 
 struct GifSpec {
     std::string signature = "GIF89a";
-    int width = 1;
-    int height = 1;
+    int width = 1, height = 1;
     std::vector<std::uint8_t> globalColours;  // RGB; empty: no global table
-    std::uint8_t background = 0;
-    std::uint8_t aspect = 0;
     std::vector<GifFrameSpec> frames;
-    bool trailer = true;
 };
 
 // A frame covering width x height with the given indices at code size 8.
