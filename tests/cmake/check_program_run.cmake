@@ -2,9 +2,10 @@
 # what is expected: the exit status, the messages on standard error and,
 # when a golden trace is given, every move.
 #   -DRUNNER=... -DPROGRAM=... -DEXPECT_EXIT=0|1|2
-#   [-DGOLDEN=file.trace] [-DEXPECT_STDERR=file] [-DARGS=--speed;3]
+#   [-DGOLDEN=file.trace] [-DEXPECT_STDERR=file] [-DARGS="--speed 3"]
 #   [-DUPDATE=ON: rewrite the golden trace instead of comparing]
-execute_process(COMMAND ${RUNNER} ${ARGS} --trace ${PROGRAM}
+separate_arguments(args UNIX_COMMAND "${ARGS}")
+execute_process(COMMAND ${RUNNER} ${args} --trace ${PROGRAM}
                 RESULT_VARIABLE status OUTPUT_VARIABLE trace ERROR_VARIABLE messages
                 TIMEOUT 60)
 if(NOT status STREQUAL "${EXPECT_EXIT}")
