@@ -12,8 +12,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "lathe/orbel_view.h"
-#include "lathe/quiet_ports.h"
+#include "gui/lathe/orbel_view.h"
+#include "core/lathe/quiet_ports.h"
 #include "null_ports.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // Ports that do nothing, so a benchmark measures the machine alone.
 
-#include "lathe/lathe.h"
-#include "lathe/quiet_ports.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/quiet_ports.h"
 
 namespace zan::bench {
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "nc/headless_run.h"
-#include "programs/program_file.h"
+#include "core/nc/headless_run.h"
+#include "core/files/program_file.h"
 
 namespace zan::bench {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "lathe/gif_reader.h"
+#include "core/files/gif_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

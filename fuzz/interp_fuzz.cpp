@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "nc/checker.h"
-#include "nc/headless_run.h"
+#include "core/nc/checker.h"
+#include "core/nc/headless_run.h"
 
 namespace {
 constexpr long kMaxTurns = 4000;

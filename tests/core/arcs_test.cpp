@@ -1,13 +1,13 @@
 // Circular interpolation G02/G03: the recorded steps follow the circle, end
 // exactly at the programmed point, and never carry a value off the circle.
 
-#include "nc/arcs.h"
+#include "core/nc/arcs.h"
 
 #include <gmock/gmock.h>
 
 #include <cmath>
 
-#include "lathe/messages.h"
+#include "core/lathe/messages.h"
 #include "support/fakes.h"
 
 namespace zan::test {

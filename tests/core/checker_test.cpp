@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "nc/checker.h"
+#include "core/nc/checker.h"
 
 namespace zan::test {
 namespace {

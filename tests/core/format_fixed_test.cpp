@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "lcd/format_fixed.h"
+#include "core/text/format_fixed.h"
 
 namespace zan::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "lathe/gif_reader.h"
+#include "core/files/gif_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include <gmock/gmock.h>
 
-#include "lathe/messages.h"
-#include "nc/nc_messages.h"
+#include "core/lathe/messages.h"
+#include "core/nc/nc_messages.h"
 #include "support/program_rig.h"
 
 namespace zan::test {

@@ -2,7 +2,7 @@
 
 #include <gmock/gmock.h>
 
-#include "lathe/messages.h"
+#include "core/lathe/messages.h"
 #include "support/fakes.h"
 
 namespace zan::test {

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "lathe/map_file.h"
+#include "core/lathe/workpiece_image.h"
 #include "support/fakes.h"
 
 namespace zan::test {

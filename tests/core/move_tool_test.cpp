@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "lathe/messages.h"
-#include "lathe/tool_shapes.h"
+#include "core/lathe/messages.h"
+#include "core/lathe/tool_shapes.h"
 #include "support/fakes.h"
 
 namespace zan::test {

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "panel/parameter_files.h"
+#include "core/files/parameter_files.h"
 
 namespace zan::test {
 namespace {

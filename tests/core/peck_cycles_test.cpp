@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "nc/path_context.h"
-#include "nc/peck_cycles.h"
+#include "core/nc/path_context.h"
+#include "core/nc/peck_cycles.h"
 #include "support/fakes.h"
 
 namespace zan::test {

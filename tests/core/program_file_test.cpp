@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "programs/program_file.h"
+#include "core/files/program_file.h"
 
 namespace zan::test {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "nc/read_number.h"
+#include "core/text/read_number.h"
 
 namespace zan::test {
 namespace {

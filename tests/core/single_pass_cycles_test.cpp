@@ -1,12 +1,12 @@
 // One-block cycles G90, G94, G92 and the thread move G33: the recorded pass
 // from the start point and back, its pace, and blocks whose lead cannot be cut.
 
-#include "nc/single_pass_cycles.h"
+#include "core/nc/single_pass_cycles.h"
 
 #include <gmock/gmock.h>
 
-#include "lathe/messages.h"
-#include "nc/stepped_run.h"
+#include "core/lathe/messages.h"
+#include "core/nc/stepped_run.h"
 #include "support/fakes.h"
 
 namespace zan::test {

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <string>
 
-#include "nc/path_context.h"
-#include "nc/rough_cut.h"
-#include "nc/stock_removal.h"
+#include "core/nc/path_context.h"
+#include "core/nc/rough_cut.h"
+#include "core/nc/stock_removal.h"
 #include "support/fakes.h"
 
 namespace zan::test {

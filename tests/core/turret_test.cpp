@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "lathe/gif_reader.h"
-#include "lathe/messages.h"
+#include "core/files/gif_reader.h"
+#include "core/lathe/messages.h"
 #include "support/fakes.h"
 
 namespace zan::test {

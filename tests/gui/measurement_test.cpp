@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QApplication>
 
-#include "lathe/measurement.h"
+#include "gui/lathe/measurement.h"
 #include "view_rig.h"
 
 namespace zan::gui::test {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "lathe/orbel_view.h"
-#include "lathe/quiet_ports.h"
+#include "gui/lathe/orbel_view.h"
+#include "core/lathe/quiet_ports.h"
 
 namespace zan::gui::test {
 

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "lathe/cylinder_shade.h"
+#include "gui/lathe/cylinder_shade.h"
 #include "view_rig.h"
 
 namespace zan::gui::test {

@@ -11,13 +11,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/command_ids.h"
-#include "dialogs/blank_dlg.h"
-#include "dialogs/blank_input.h"
-#include "dialogs/speed_dlg.h"
-#include "dialogs/tool_shape_dlg.h"
-#include "dialogs/tool_sketch.h"
-#include "lathe/messages.h"
+#include "gui/app/command_ids.h"
+#include "gui/dialogs/blank_dlg.h"
+#include "gui/dialogs/blank_input.h"
+#include "gui/dialogs/speed_dlg.h"
+#include "gui/dialogs/tool_shape_dlg.h"
+#include "gui/dialogs/tool_sketch.h"
+#include "core/lathe/messages.h"
 #include "shell_rig.h"
 
 namespace zan::test {

@@ -14,10 +14,10 @@
 #include <utility>
 #include <gtest/gtest.h>
 
-#include "app/command_ids.h"
-#include "app/help_text.h"
-#include "app/recent_files.h"
-#include "lathe/messages.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/help_text.h"
+#include "gui/app/recent_files.h"
+#include "core/lathe/messages.h"
 #include "shell_rig.h"
 
 namespace zan::test {

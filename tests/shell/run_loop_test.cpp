@@ -11,11 +11,11 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "app/command_ids.h"
-#include "app/core_gate.h"
-#include "app/gated_clicks.h"
-#include "app/run_loop.h"
-#include "app/run_loop_clock.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/core_gate.h"
+#include "gui/app/gated_clicks.h"
+#include "gui/app/run_loop.h"
+#include "gui/app/run_loop_clock.h"
 #include "shell_rig.h"
 
 namespace zan::test {

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/main_frame.h"
+#include "gui/app/main_frame.h"
 #include "support/fakes.h"
 
 namespace zan::test {

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lathe/gif_reader.h"
+#include "core/files/gif_reader.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "lathe/map_file.h"
-#include "nc/headless_run.h"
-#include "panel/parameter_files.h"
-#include "programs/program_file.h"
+#include "core/lathe/workpiece_image.h"
+#include "core/nc/headless_run.h"
+#include "core/files/parameter_files.h"
+#include "core/files/program_file.h"
 #include "run_options.h"
 
 namespace {

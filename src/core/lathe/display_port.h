@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lathe/geometry.h"
+#include "core/lathe/geometry.h"
 
 namespace zan {
 

@@ -1,4 +1,4 @@
-#include "lathe/geometry.h"
+#include "core/lathe/geometry.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "lathe/lathe.h"
+#include "core/lathe/lathe.h"
 
 namespace zan {
 

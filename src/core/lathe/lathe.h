@@ -4,12 +4,12 @@
 
 #include <string_view>
 
-#include "lathe/lathe_state.h"
-#include "lathe/ports.h"
-#include "lathe/program_folder.h"
-#include "lathe/turret.h"
-#include "nc/interpreter.h"
-#include "nc/motion.h"
+#include "core/lathe/lathe_state.h"
+#include "core/lathe/ports.h"
+#include "core/files/program_folder.h"
+#include "core/lathe/turret.h"
+#include "core/nc/interpreter.h"
+#include "core/nc/motion.h"
 
 namespace zan {
 

@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "lathe/geometry.h"
+#include "core/lathe/geometry.h"
 
-#include "nc/line_table.h"
+#include "core/files/line_table.h"
 
 namespace zan {
 

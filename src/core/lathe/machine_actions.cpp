@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "lathe/lathe.h"
-#include "lathe/messages.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/messages.h"
 
 namespace zan {
 

@@ -1,7 +1,7 @@
 // MachineCommand: the letters by which panel keys act on the machine.
 
-#include "lathe/lathe.h"
-#include "lathe/messages.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/messages.h"
 
 namespace zan {
 

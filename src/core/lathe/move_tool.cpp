@@ -6,9 +6,9 @@
 #include <cmath>
 #include <limits>
 
-#include "lathe/lathe.h"
-#include "lathe/messages.h"
-#include "lathe/tool_shapes.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/messages.h"
+#include "core/lathe/tool_shapes.h"
 
 namespace zan {
 

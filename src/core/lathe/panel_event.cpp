@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "lathe/lathe.h"
+#include "core/lathe/lathe.h"
 
 namespace zan {
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "lathe/display_port.h"
+#include "core/lathe/display_port.h"
 
 namespace zan {
 

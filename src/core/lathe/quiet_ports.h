@@ -3,7 +3,7 @@
 // screen, a display that draws nothing. Machines without a window (the
 // headless runner, benchmarks) use them, or override only what they need.
 
-#include "lathe/ports.h"
+#include "core/lathe/ports.h"
 
 namespace zan {
 

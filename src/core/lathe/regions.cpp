@@ -1,8 +1,8 @@
 // Numbered screen regions and the band under the tool: the only parts of the
 // view that are repainted outside a full repaint.
 
-#include "lathe/lathe.h"
-#include "lathe/tool_shapes.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/tool_shapes.h"
 
 namespace zan {
 

@@ -1,9 +1,9 @@
 // Tool selection: the turret turns forward to the new station, then the new
 // tool is drawn in place.
 
-#include "lathe/lathe.h"
-#include "lathe/messages.h"
-#include "lathe/tool_shapes.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/messages.h"
+#include "core/lathe/tool_shapes.h"
 
 namespace zan {
 

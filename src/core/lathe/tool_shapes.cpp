@@ -1,4 +1,4 @@
-#include "lathe/tool_shapes.h"
+#include "core/lathe/tool_shapes.h"
 
 #include <algorithm>
 

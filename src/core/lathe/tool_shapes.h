@@ -3,8 +3,8 @@
 // reference point (x, y) is the integer column and row of the commanded
 // position; edges lie above it (toward the axis), the holder hangs below.
 
-#include "lathe/geometry.h"
-#include "lathe/lathe_state.h"
+#include "core/lathe/geometry.h"
+#include "core/lathe/lathe_state.h"
 
 namespace zan {
 

@@ -1,7 +1,7 @@
-#include "lathe/turret.h"
+#include "core/lathe/turret.h"
 
-#include "lathe/lathe.h"
-#include "lathe/turret_frame.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/turret_frame.h"
 
 namespace zan {
 

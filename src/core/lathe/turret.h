@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "lathe/display_port.h"
+#include "core/lathe/display_port.h"
 
 namespace zan {
 

@@ -1,4 +1,4 @@
-#include "lathe/turret_frame.h"
+#include "core/lathe/turret_frame.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "lathe/display_port.h"
-#include "lathe/gif_reader.h"
+#include "core/lathe/display_port.h"
+#include "core/files/gif_reader.h"
 
 namespace zan {
 

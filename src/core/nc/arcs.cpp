@@ -4,14 +4,14 @@
 // squared radius, the running X and the Z budget are single precision, as the
 // controller keeps them; the chord geometry is worked out in double.
 
-#include "nc/arcs.h"
+#include "core/nc/arcs.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string_view>
 
-#include "nc/stepped_run.h"
+#include "core/nc/stepped_run.h"
 
 namespace zan {
 

@@ -2,7 +2,7 @@
 // Circular interpolation, G02 (clockwise) and G03 (counter-clockwise): unit
 // steps in Z with X on the circle, from the commanded position to (z, x).
 
-#include "nc/path_context.h"
+#include "core/nc/path_context.h"
 
 namespace zan {
 

@@ -1,13 +1,13 @@
 // The block's motion by its G code, contour collection for G71/G72, and the
 // step to the next line.
 
-#include "lathe/lathe.h"
-#include "nc/arcs.h"
-#include "nc/interpreter.h"
-#include "nc/nc_messages.h"
-#include "nc/peck_cycles.h"
-#include "nc/single_pass_cycles.h"
-#include "nc/stock_removal.h"
+#include "core/lathe/lathe.h"
+#include "core/nc/arcs.h"
+#include "core/nc/interpreter.h"
+#include "core/nc/nc_messages.h"
+#include "core/nc/peck_cycles.h"
+#include "core/nc/single_pass_cycles.h"
+#include "core/nc/stock_removal.h"
 
 namespace zan {
 

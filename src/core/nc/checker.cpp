@@ -1,10 +1,10 @@
-#include "nc/checker.h"
+#include "core/nc/checker.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 
-#include "nc/read_number.h"
+#include "core/text/read_number.h"
 
 namespace zan {
 

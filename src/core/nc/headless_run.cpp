@@ -1,7 +1,7 @@
-#include "nc/headless_run.h"
+#include "core/nc/headless_run.h"
 
-#include "lathe/messages.h"
-#include "programs/program_file.h"
+#include "core/lathe/messages.h"
+#include "core/files/program_file.h"
 
 namespace zan {
 

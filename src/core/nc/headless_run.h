@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "lathe/lathe.h"
-#include "lathe/quiet_ports.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/quiet_ports.h"
 
 namespace zan {
 

@@ -1,10 +1,10 @@
 // Reading and executing one block, the reset, and the run loop.
 
-#include "nc/interpreter.h"
+#include "core/nc/interpreter.h"
 
-#include "lathe/lathe.h"
-#include "nc/nc_messages.h"
-#include "nc/read_number.h"
+#include "core/lathe/lathe.h"
+#include "core/nc/nc_messages.h"
+#include "core/text/read_number.h"
 
 namespace zan {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "nc/nc_state.h"
+#include "core/nc/nc_state.h"
 
 namespace zan {
 

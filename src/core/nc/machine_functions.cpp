@@ -1,7 +1,7 @@
 // The block's T and M functions, applied before its motion.
 
-#include "lathe/lathe.h"
-#include "nc/interpreter.h"
+#include "core/lathe/lathe.h"
+#include "core/nc/interpreter.h"
 
 namespace zan {
 

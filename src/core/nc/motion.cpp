@@ -2,16 +2,16 @@
 // path at once and record it; the run loop plays it one point per turn, with a
 // pause before each point that the feed and the override switches set.
 
-#include "nc/motion.h"
+#include "core/nc/motion.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "lathe/lathe.h"
-#include "lathe/messages.h"
-#include "nc/path_context.h"
-#include "nc/stepped_run.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/messages.h"
+#include "core/nc/path_context.h"
+#include "core/nc/stepped_run.h"
 
 namespace zan {
 

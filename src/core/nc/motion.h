@@ -3,7 +3,7 @@
 // one view unit (one millimetre) and handed to MoveTool, either at once
 // (direct mode) or through the path buffer and paced playback.
 
-#include "nc/path_buffer.h"
+#include "core/nc/path_buffer.h"
 
 namespace zan {
 

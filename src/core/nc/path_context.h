@@ -2,7 +2,7 @@
 // What a motion generator (arcs, cycles) works with: the machine's commanded
 // position, the path recorder and pacing, and the message boxes.
 
-#include "lathe/lathe.h"
+#include "core/lathe/lathe.h"
 
 namespace zan {
 

@@ -4,11 +4,11 @@
 // retracts fully and comes back) and feeds in again one peck deeper, so the
 // chips break. The tool ends where it started.
 
-#include "nc/peck_cycles.h"
+#include "core/nc/peck_cycles.h"
 
 #include <string_view>
 
-#include "nc/rough_path.h"
+#include "core/nc/rough_path.h"
 
 namespace zan {
 

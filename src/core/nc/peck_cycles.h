@@ -1,7 +1,7 @@
 #pragma once
 // Peck drilling along Z (G74) and grooving along X (G75).
 
-#include "nc/path_context.h"
+#include "core/nc/path_context.h"
 
 namespace zan {
 

@@ -1,6 +1,6 @@
 // Intersections of a cut level with the contour's lines and arcs.
 
-#include "nc/rough_cut.h"
+#include "core/nc/rough_cut.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // Counting and recording the points of a multi-pass cycle.
 
-#include "nc/rough_path.h"
+#include "core/nc/rough_path.h"
 
 namespace zan {
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string_view>
 
-#include "nc/path_context.h"
+#include "core/nc/path_context.h"
 
 namespace zan {
 

@@ -3,12 +3,12 @@
 // faster approach, retract and return are drawn in bigger steps played at the
 // same per-point pace. Coordinates are view units (millimetres, X a radius).
 
-#include "nc/single_pass_cycles.h"
+#include "core/nc/single_pass_cycles.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "nc/stepped_run.h"
+#include "core/nc/stepped_run.h"
 
 namespace zan {
 

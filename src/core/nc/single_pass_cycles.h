@@ -1,7 +1,7 @@
 #pragma once
 // One-block cycles: approach, cut, retract and return to the start point.
 
-#include "nc/path_context.h"
+#include "core/nc/path_context.h"
 
 namespace zan {
 

@@ -1,7 +1,7 @@
 // Straight runs of the one-block cycles. Every coordinate is a float in view
 // units (millimetres; X a radius), as the path buffer stores them.
 
-#include "nc/stepped_run.h"
+#include "core/nc/stepped_run.h"
 
 #include <algorithm>
 #include <cmath>

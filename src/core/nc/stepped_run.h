@@ -4,7 +4,7 @@
 // unit steps (the G01 rule, without pacing) and a line in steps of one thread
 // lead.
 
-#include "nc/path_context.h"
+#include "core/nc/path_context.h"
 
 namespace zan {
 

@@ -3,13 +3,13 @@
 // same scheme turned by a right angle, in passes along X, each a depth of cut
 // lower in Z. The contour's own blocks run afterwards as the finishing pass.
 
-#include "nc/stock_removal.h"
+#include "core/nc/stock_removal.h"
 
 #include <array>
 
-#include "nc/nc_messages.h"
-#include "nc/rough_cut.h"
-#include "nc/rough_path.h"
+#include "core/nc/nc_messages.h"
+#include "core/nc/rough_cut.h"
+#include "core/nc/rough_path.h"
 
 namespace zan {
 

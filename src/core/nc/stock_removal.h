@@ -2,7 +2,7 @@
 // Stock-removal cycles G71 (along Z) and G72 (along X): rough the contour
 // collected in the machine's ContourTable, in passes of the depth of cut.
 
-#include "nc/path_context.h"
+#include "core/nc/path_context.h"
 
 namespace zan {
 

@@ -1,10 +1,10 @@
-#include "app/about_dlg.h"
+#include "gui/app/about_dlg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/toolbar_icons.h"
+#include "gui/app/toolbar_icons.h"
 
 namespace zan::gui {
 

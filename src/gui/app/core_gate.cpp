@@ -1,4 +1,4 @@
-#include "app/core_gate.h"
+#include "gui/app/core_gate.h"
 
 #include <utility>
 

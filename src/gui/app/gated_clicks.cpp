@@ -1,11 +1,11 @@
-#include "app/gated_clicks.h"
+#include "gui/app/gated_clicks.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
 #include <memory>
 
-#include "app/core_gate.h"
+#include "gui/app/core_gate.h"
 
 namespace zan::gui {
 

@@ -1,4 +1,4 @@
-#include "app/help_text.h"
+#include "gui/app/help_text.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -6,8 +6,8 @@
 #include <string>
 #include <system_error>
 
-#include "lathe/ports.h"
-#include "lathe/program_folder.h"
+#include "core/lathe/ports.h"
+#include "core/files/program_folder.h"
 
 namespace zan::gui {
 

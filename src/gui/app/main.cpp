@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QStringList>
 
-#include "app/main_frame.h"
+#include "gui/app/main_frame.h"
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,4 @@
-#include "app/main_frame.h"
+#include "gui/app/main_frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,14 +11,14 @@
 #include <QToolBar>
 #include <utility>
 
-#include "app/about_dlg.h"
-#include "app/command_ids.h"
-#include "app/gated_clicks.h"
-#include "app/run_loop.h"
-#include "app/toolbar_icons.h"
-#include "app/workpiece_files.h"
-#include "lathe/orbel_view.h"
-#include "programs/program_file.h"
+#include "gui/app/about_dlg.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/gated_clicks.h"
+#include "gui/app/run_loop.h"
+#include "gui/app/toolbar_icons.h"
+#include "gui/app/workpiece_files.h"
+#include "gui/lathe/orbel_view.h"
+#include "core/files/program_file.h"
 
 namespace zan::gui {
 

@@ -10,12 +10,12 @@
 #include <map>
 #include <memory>
 
-#include "app/core_gate.h"
-#include "app/qt_alerts.h"
-#include "app/recent_files.h"
-#include "app/run_loop_clock.h"
-#include "app/view_commands.h"
-#include "panel/idle_panel.h"
+#include "gui/app/core_gate.h"
+#include "gui/app/qt_alerts.h"
+#include "gui/app/recent_files.h"
+#include "gui/app/run_loop_clock.h"
+#include "gui/app/view_commands.h"
+#include "gui/panel/idle_panel.h"
 
 class QAction;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "app/qt_alerts.h"
+#include "gui/app/qt_alerts.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "lathe/ports.h"
+#include "core/lathe/ports.h"
 
 namespace zan::gui {
 

@@ -1,9 +1,9 @@
-#include "app/run_loop.h"
+#include "gui/app/run_loop.h"
 
 #include <QApplication>
 
-#include "app/core_gate.h"
-#include "lathe/lathe.h"
+#include "gui/app/core_gate.h"
+#include "core/lathe/lathe.h"
 
 namespace zan::gui {
 

@@ -1,4 +1,4 @@
-#include "app/run_loop_clock.h"
+#include "gui/app/run_loop_clock.h"
 
 #include <QEventLoop>
 #include <QTimer>

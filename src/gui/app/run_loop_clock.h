@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "lathe/ports.h"
+#include "core/lathe/ports.h"
 
 namespace zan::gui {
 

@@ -1,4 +1,4 @@
-#include "app/toolbar_icons.h"
+#include "gui/app/toolbar_icons.h"
 
 #include <QImage>
 #include <QPainter>
@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QPolygon>
 
-#include "app/command_ids.h"
+#include "gui/app/command_ids.h"
 
 namespace zan::gui {
 

@@ -1,14 +1,14 @@
-#include "app/view_commands.h"
+#include "gui/app/view_commands.h"
 
 #include <utility>
 
-#include "app/command_ids.h"
-#include "app/core_gate.h"
-#include "app/workpiece_files.h"
-#include "dialogs/blank_dlg.h"
-#include "dialogs/speed_dlg.h"
-#include "dialogs/tool_shape_dlg.h"
-#include "lathe/orbel_view.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/core_gate.h"
+#include "gui/app/workpiece_files.h"
+#include "gui/dialogs/blank_dlg.h"
+#include "gui/dialogs/speed_dlg.h"
+#include "gui/dialogs/tool_shape_dlg.h"
+#include "gui/lathe/orbel_view.h"
 
 namespace zan::gui {
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <unordered_map>
 
-#include "app/help_text.h"
-#include "lathe/map_file.h"
+#include "gui/app/help_text.h"
+#include "core/lathe/workpiece_image.h"
 
 class QWidget;
 

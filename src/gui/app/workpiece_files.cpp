@@ -1,17 +1,15 @@
-#include "app/workpiece_files.h"
+#include "gui/app/workpiece_files.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <system_error>
 #include <utility>
 
-#include "app/recent_files.h"
+#include "gui/app/recent_files.h"
 
 namespace zan::gui {
 
 namespace {
-
-constexpr std::string_view kSaveFailed = "工件镜像文件保存失败!";
 
 QString ToQString(const std::filesystem::path& path) { return QFile::decodeName(path.string().c_str()); }
 
@@ -36,24 +34,14 @@ ChooseFile WorkpieceFileDialog(QWidget* parent, FileDialogKind kind, std::functi
 
 void OpenWorkpiece(Lathe& lathe, const ChooseFile& choose, RecentFiles* recent)
 {
-    std::optional<std::filesystem::path> chosen;
-    OpenWorkpieceImage(lathe, [&] {
-        chosen = choose();
-        return chosen;
-    });
-    std::error_code error;
-    if (recent != nullptr && chosen && std::filesystem::is_regular_file(*chosen, error)) recent->Add(ToQString(*chosen));
+    const std::optional<std::filesystem::path> loaded = OpenWorkpieceImage(lathe, choose);
+    if (recent != nullptr && loaded) recent->Add(ToQString(*loaded));
 }
 
 void SaveWorkpiece(Lathe& lathe, const ChooseFile& choose, RecentFiles* recent)
 {
-    const std::optional<std::filesystem::path> file = choose();
-    if (!file || file->empty()) return;
-    if (!WriteMapFile(*file, lathe.state)) {
-        lathe.ports.alerts.Message(kSaveFailed);
-        return;
-    }
-    if (recent != nullptr) recent->Add(ToQString(*file));
+    const std::optional<std::filesystem::path> saved = SaveWorkpieceImage(lathe, choose);
+    if (recent != nullptr && saved) recent->Add(ToQString(*saved));
 }
 
 }  // namespace zan::gui

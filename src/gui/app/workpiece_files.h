@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "lathe/map_file.h"
+#include "core/lathe/workpiece_image.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "dialogs/blank_dlg.h"
+#include "gui/dialogs/blank_dlg.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,9 +9,9 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "app/core_gate.h"
-#include "dialogs/blank_input.h"
-#include "lathe/lathe.h"
+#include "gui/app/core_gate.h"
+#include "gui/dialogs/blank_input.h"
+#include "core/lathe/lathe.h"
 
 namespace zan::gui {
 

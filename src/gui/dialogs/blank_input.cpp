@@ -1,4 +1,4 @@
-#include "dialogs/blank_input.h"
+#include "gui/dialogs/blank_input.h"
 
 namespace zan::gui {
 

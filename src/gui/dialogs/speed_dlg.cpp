@@ -1,4 +1,4 @@
-#include "dialogs/speed_dlg.h"
+#include "gui/dialogs/speed_dlg.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -9,8 +9,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "app/core_gate.h"
-#include "lathe/lathe.h"
+#include "gui/app/core_gate.h"
+#include "core/lathe/lathe.h"
 
 namespace zan::gui {
 

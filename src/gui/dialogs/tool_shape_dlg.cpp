@@ -1,4 +1,4 @@
-#include "dialogs/tool_shape_dlg.h"
+#include "gui/dialogs/tool_shape_dlg.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/tool_sketch.h"
-#include "lathe/lathe.h"
-#include "lathe/tool_shapes.h"
+#include "gui/dialogs/tool_sketch.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/tool_shapes.h"
 
 namespace zan::gui {
 

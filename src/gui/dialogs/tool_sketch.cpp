@@ -1,10 +1,10 @@
-#include "dialogs/tool_sketch.h"
+#include "gui/dialogs/tool_sketch.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "lathe/ports.h"
+#include "core/lathe/ports.h"
 
 namespace zan::gui {
 

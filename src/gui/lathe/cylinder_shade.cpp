@@ -1,4 +1,4 @@
-#include "lathe/cylinder_shade.h"
+#include "gui/lathe/cylinder_shade.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "lathe/lathe_pictures.h"
+#include "gui/lathe/lathe_pictures.h"
 
 namespace zan::gui {
 

@@ -1,4 +1,4 @@
-#include "lathe/machine_painter.h"
+#include "gui/lathe/machine_painter.h"
 
 #include <algorithm>
 #include <cmath>

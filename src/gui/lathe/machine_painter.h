@@ -4,11 +4,11 @@
 // drawn by the machine's own redraw), and the workpiece band under the tool
 // after a move.
 
-#include "lathe/cylinder_shade.h"
-#include "lathe/display_port.h"
-#include "lathe/lathe_pictures.h"
-#include "lathe/lathe_state.h"
-#include "lathe/raster.h"
+#include "gui/lathe/cylinder_shade.h"
+#include "core/lathe/display_port.h"
+#include "gui/lathe/lathe_pictures.h"
+#include "core/lathe/lathe_state.h"
+#include "gui/lathe/raster.h"
 
 #include <vector>
 

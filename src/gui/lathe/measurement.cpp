@@ -1,4 +1,4 @@
-#include "lathe/measurement.h"
+#include "gui/lathe/measurement.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "lathe/lathe_state.h"
+#include "core/lathe/lathe_state.h"
 
 namespace zan::gui {
 

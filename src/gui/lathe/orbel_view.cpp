@@ -1,11 +1,11 @@
-#include "lathe/orbel_view.h"
+#include "gui/lathe/orbel_view.h"
 
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
-#include "lathe/view_text.h"
+#include "gui/lathe/view_text.h"
 
 namespace zan::gui {
 

@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <memory>
 
-#include "lathe/lathe.h"
-#include "lathe/machine_painter.h"
-#include "lathe/raster.h"
+#include "core/lathe/lathe.h"
+#include "gui/lathe/machine_painter.h"
+#include "gui/lathe/raster.h"
 
 namespace zan::gui {
 

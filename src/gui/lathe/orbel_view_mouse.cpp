@@ -3,8 +3,8 @@
 
 #include <QMouseEvent>
 
-#include "lathe/measurement.h"
-#include "lathe/orbel_view.h"
+#include "gui/lathe/measurement.h"
+#include "gui/lathe/orbel_view.h"
 
 namespace zan::gui {
 

@@ -1,4 +1,4 @@
-#include "lathe/raster.h"
+#include "gui/lathe/raster.h"
 
 #include <algorithm>
 #include <array>

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <span>
 
-#include "lathe/geometry.h"
+#include "core/lathe/geometry.h"
 
 namespace zan::gui {
 

@@ -1,4 +1,4 @@
-#include "lathe/view_text.h"
+#include "gui/lathe/view_text.h"
 
 #include <QFontMetrics>
 #include <QPainter>

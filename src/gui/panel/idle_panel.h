@@ -9,9 +9,9 @@
 #include <string>
 #include <utility>
 
-#include "lathe/lathe.h"
-#include "lathe/quiet_ports.h"
-#include "programs/program_file.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/quiet_ports.h"
+#include "core/files/program_file.h"
 
 namespace zan::gui {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "lathe/lathe.h"
+#include "core/lathe/lathe.h"
 
 namespace zan::test {
 

@@ -1,4 +1,4 @@
-#include "lcd/format_fixed.h"
+#include "core/text/format_fixed.h"
 
 #include <algorithm>
 #include <cmath>

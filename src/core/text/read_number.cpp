@@ -1,4 +1,4 @@
-#include "nc/read_number.h"
+#include "core/text/read_number.h"
 
 namespace zan {
 

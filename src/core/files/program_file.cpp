@@ -1,11 +1,11 @@
-#include "programs/program_file.h"
+#include "core/files/program_file.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
-#include "programs/file_replace.h"
+#include "core/files/file_replace.h"
 
 namespace zan {
 

@@ -1,4 +1,4 @@
-#include "programs/file_replace.h"
+#include "core/files/file_replace.h"
 
 #include <fstream>
 #include <system_error>

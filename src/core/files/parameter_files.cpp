@@ -1,12 +1,12 @@
-#include "panel/parameter_files.h"
+#include "core/files/parameter_files.h"
 
 #include <fstream>
 #include <span>
 #include <string>
 
-#include "lcd/format_fixed.h"
-#include "nc/read_number.h"
-#include "programs/file_replace.h"
+#include "core/text/format_fixed.h"
+#include "core/text/read_number.h"
+#include "core/files/file_replace.h"
 
 namespace zan {
 

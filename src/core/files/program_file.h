@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "nc/line_table.h"
+#include "core/files/line_table.h"
 
 namespace zan {
 

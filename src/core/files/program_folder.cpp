@@ -1,4 +1,4 @@
-#include "lathe/program_folder.h"
+#include "core/files/program_folder.h"
 
 #include <system_error>
 

@@ -1,0 +1,27 @@
+# Fails when the core reaches outside its layers: a Qt header or a header of
+# the Qt layer anywhere in the core, or a folder that includes one above it.
+# Layers, lowest first; a folder may include its own and those listed before it.
+set(layers text files lathe nc programs lcd panel station)
+
+file(GLOB_RECURSE files ${CORE_DIR}/*.h ${CORE_DIR}/*.cpp)
+foreach(f IN LISTS files)
+  file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*(<Q|\"gui/)")
+  if(hits)
+    message(SEND_ERROR "${f} includes the Qt layer: ${hits}")
+  endif()
+  file(RELATIVE_PATH rel ${CORE_DIR} ${f})
+  string(REGEX REPLACE "/.*" "" folder "${rel}")
+  list(FIND layers ${folder} own)
+  if(own EQUAL -1)
+    message(SEND_ERROR "${f} lies in a folder without a layer: ${folder}")
+    continue()
+  endif()
+  file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"core/")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE ".*\"core/([a-z]+)/.*" "\\1" target "${line}")
+    list(FIND layers ${target} level)
+    if(level GREATER own)
+      message(SEND_ERROR "${rel} (layer ${folder}) includes a layer above it: ${line}")
+    endif()
+  endforeach()
+endforeach()
