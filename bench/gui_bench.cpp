@@ -25,11 +25,13 @@ struct ViewMachine {
     zan::bench::NullAlerts alerts;
     zan::bench::NullClock clock;
     zan::QuietPanel panel;
-    COrbelView view{alerts, clock, panel, nullptr, ViewOptions{1024}};
+    COrbelView view{nullptr, ViewOptions{1024}};
+    zan::Station station{zan::Ports{alerts, clock, view, panel}, zan::StationOptions{}};
     ViewMachine()
     {
-        view.lathe().state.spindleState = 1;
-        view.lathe().state.chuckOpen = false;
+        view.Attach(station);
+        station.lathe.state.spindleState = 1;
+        station.lathe.state.chuckOpen = false;
         view.RepaintAll();
     }
 };
@@ -39,13 +41,13 @@ struct ViewMachine {
 void BM_MoveToolDrawing(benchmark::State& state)
 {
     ViewMachine m;
-    zan::Lathe& lathe = m.view.lathe();
+    zan::Lathe& lathe = m.station.lathe;
     const float row = static_cast<float>(state.range(0));
     float z = 400.0f, step = 1.0f;
     for (auto _ : state) {
         z += step;
         if (z >= 700.0f || z <= 300.0f) step = -step;
-        benchmark::DoNotOptimize(lathe.MoveTool(z, row, zan::kMoveCut));
+        benchmark::DoNotOptimize(lathe.MoveTool(z, row, zan::MoveMode::Cut));
     }
 }
 BENCHMARK(BM_MoveToolDrawing)->Arg(380)->Arg(352);  // 352: cutting 10 mm deep on the way

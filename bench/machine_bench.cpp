@@ -20,7 +20,7 @@ void BM_MoveToolCut(benchmark::State& state)
     float z = 300;
     float dz = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(machine->lathe.MoveTool(z, 380.5f, kMoveCut));
+        benchmark::DoNotOptimize(machine->lathe.MoveTool(z, 380.5f, MoveMode::Cut));
         z += dz;
         if (z >= 450 || z <= 300) dz = -dz;
     }
@@ -32,10 +32,10 @@ BENCHMARK(BM_MoveToolCut)->Arg(1)->Arg(2)->Arg(4);
 void BM_LinearPathGeneration(benchmark::State& state)
 {
     auto machine = std::make_unique<NullMachine>();
-    Motion& motion = machine->lathe.motion;
+    Motion& motion = machine->station.motion;
     long points = 0;
     for (auto _ : state) {
-        motion.PathStep(0, 0, kPathRewind);
+        motion.PathStep(0, 0, PathMode::Rewind);
         machine->lathe.state.posZ = 240;
         machine->lathe.state.posX = 300;
         motion.LinearMove(990, 700, 100);
@@ -49,10 +49,10 @@ BENCHMARK(BM_LinearPathGeneration);
 void BM_RapidPathGeneration(benchmark::State& state)
 {
     auto machine = std::make_unique<NullMachine>();
-    Motion& motion = machine->lathe.motion;
+    Motion& motion = machine->station.motion;
     long points = 0;
     for (auto _ : state) {
-        motion.PathStep(0, 0, kPathRewind);
+        motion.PathStep(0, 0, PathMode::Rewind);
         machine->lathe.state.drawnZ = 240;
         machine->lathe.state.drawnX = 300;
         motion.RapidMove(990, 700);

@@ -1,8 +1,8 @@
 #pragma once
 // Ports that do nothing, so a benchmark measures the machine alone.
 
-#include "core/lathe/lathe.h"
 #include "core/lathe/quiet_ports.h"
+#include "core/station/station.h"
 
 namespace zan::bench {
 
@@ -18,7 +18,8 @@ struct NullMachine {
     NullClock clock;
     QuietDisplay display;
     QuietPanel panel;
-    Lathe lathe{Ports{alerts, clock, display, panel}, LatheOptions{}};
+    Station station{Ports{alerts, clock, display, panel}, StationOptions{}};
+    Lathe& lathe = station.lathe;
     NullMachine()
     {
         lathe.state.spindleState = 1;  // cutting allowed

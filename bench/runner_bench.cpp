@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/nc/headless_run.h"
+#include "core/station/headless.h"
 #include "core/files/program_file.h"
 
 namespace zan::bench {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/nc/checker.h"
-#include "core/nc/headless_run.h"
+#include "core/station/headless.h"
 
 namespace {
 constexpr long kMaxTurns = 4000;

@@ -27,7 +27,7 @@ MATCHER(NearPoint, "is within 0.01 of")
 
 struct ArcTest : ::testing::Test {
     Rig rig;
-    PathContext ctx{*rig.lathe};
+    PathContext ctx{*rig.lathe, rig.station->motion};
 
     void SetUp() override
     {
@@ -37,18 +37,18 @@ struct ArcTest : ::testing::Test {
     }
     std::vector<P> Recorded() const
     {
-        const PathBuffer& b = rig.lathe->motion.buffer();
+        const PathBuffer& b = rig.station->motion.buffer();
         std::vector<P> points;
         for (int i = 0; i < b.writeIndex; ++i) points.emplace_back(b.points[i].z, b.points[i].x);
         return points;
     }
     void Restart()
     {
-        rig.lathe->motion.PathStep(0, 0, kPathRewind);
+        rig.station->motion.PathStep(0, 0, PathMode::Rewind);
         rig.s().posZ = 500;
         rig.s().posX = 300;
     }
-    int PaceFeed() const { return rig.lathe->motion.paceFeed(); }
+    int PaceFeed() const { return rig.station->motion.paceFeed(); }
 };
 
 // Quarter circle from (500, 300) to (495, 295) around (500, 295).

@@ -49,9 +49,9 @@ TEST_F(InterpreterTest, NoMotionBeforeAnyCodeAfterAReset)
     rig.interp().ExecuteNextBlock(false);
     rig.Load({"X80 Z-10", "G1  X1"});
     EXPECT_FALSE(rig.interp().ExecuteNextBlock(true));  // a motion block that moves nothing
-    EXPECT_EQ(rig.lathe->motion.buffer().writeIndex, 0);
+    EXPECT_EQ(rig.station->motion.buffer().writeIndex, 0);
     EXPECT_FALSE(rig.interp().ExecuteNextBlock(true));  // an undefined code
-    EXPECT_EQ(rig.lathe->motion.buffer().writeIndex, 0);
+    EXPECT_EQ(rig.station->motion.buffer().writeIndex, 0);
 }
 
 TEST_F(InterpreterTest, SyntaxErrorsAreReportedAndTheBlockGoesOn)

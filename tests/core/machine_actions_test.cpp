@@ -37,7 +37,7 @@ TEST_F(ActionsTest, ReleaseRefusesWhileTurningOrRunning)
 TEST_F(ActionsTest, InitialiseAsksFirstAndLeavesTheChuckOpen)
 {
     rig.Cutting();
-    lathe().MoveTool(400, 380, kMoveCut);
+    lathe().MoveTool(400, 380, MoveMode::Cut);
     rig.alerts.answer = false;
     lathe().Initialise();
     EXPECT_EQ(rig.s().drawnZ, 400);
@@ -51,7 +51,7 @@ TEST_F(ActionsTest, InitialiseAsksFirstAndLeavesTheChuckOpen)
     EXPECT_EQ(rig.s().spindleState, 0);
     EXPECT_THAT(rig.alerts.questions, ElementsAre(std::string(msg::kInitialiseQuestion),
                                                    std::string(msg::kInitialiseQuestion)));
-    EXPECT_EQ(lathe().MachineCommand('L'), 0);
+    EXPECT_EQ(rig.station->MachineCommand(MachineLetter::SpindleL), 0);
     EXPECT_EQ(rig.alerts.messages.back(), msg::kNotClamped);
 
     rig.s().runFlag = true;
@@ -76,6 +76,23 @@ TEST_F(ActionsTest, DialogGatesAndTheExitQuestion)
     rig.alerts.answer = false;
     EXPECT_FALSE(lathe().ConfirmExit());
     EXPECT_THAT(rig.alerts.questions, ElementsAre(std::string(msg::kExitQuestion)));
+}
+
+// The dialog's length counts from the chuck face, which the small layout
+// puts at column 119; an empty field keeps its value, a refusal changes nothing.
+TEST(BlankCommand, LengthFromTheChuckFaceOfEitherLayout)
+{
+    for (const bool small : {false, true}) {
+        Rig rig(StationOptions{small, ProgramFolder(".")});
+        EXPECT_TRUE(rig.station->SetBlank("90", "350"));
+        EXPECT_EQ(rig.s().blankDiameter, 90);
+        EXPECT_EQ(rig.s().blankEnd, small ? 469 : 503);
+        EXPECT_TRUE(rig.station->SetBlank("", ""));
+        EXPECT_EQ(rig.s().blankEnd, small ? 469 : 503);
+        EXPECT_FALSE(rig.station->SetBlank("200", "100"));
+        EXPECT_EQ(rig.s().blankDiameter, 90);
+        EXPECT_EQ(rig.alerts.messages.back(), "工件直径超出允许范围!");
+    }
 }
 
 TEST_F(ActionsTest, TraceModeShowsOnlyTheToolArea)
@@ -118,13 +135,13 @@ TEST_F(ActionsTest, TurningEndForEndMirrorsTheBlank)
 TEST_F(ActionsTest, TurningEndForEndRetractsFirstAndRefusesAfterTheWait)
 {
     rig.Cutting();
-    lathe().MoveTool(600, 441, kMoveCut);
+    lathe().MoveTool(600, 441, MoveMode::Cut);
     lathe().TurnEndForEnd();
     EXPECT_EQ(rig.s().drawnX, 540);
     EXPECT_THAT(rig.clock.waits, ElementsAre(1000));
     EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kStopAndRelease)));
 
-    lathe().MoveTool(600, 450, kMoveCut);
+    lathe().MoveTool(600, 450, MoveMode::Cut);
     lathe().TurnEndForEnd();
     EXPECT_EQ(rig.s().drawnX, 450);  // far enough down already
 

@@ -75,7 +75,7 @@ TEST_F(MapFileTest, AShortFileReadsAsZeros)
 TEST_F(MapFileTest, OpeningRetractsTheToolAndLeavesTheMachineAlone)
 {
     rig.Cutting();
-    rig.lathe->MoveTool(600, 441, kMoveCut);
+    rig.lathe->MoveTool(600, 441, MoveMode::Cut);
     rig.s().profile[600] = 250;
     ASSERT_TRUE(WriteMapFile(dir / "a.map", rig.s()));
     rig.s().profile[600] = 317;

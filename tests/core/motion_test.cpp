@@ -14,7 +14,7 @@ using P = std::pair<float, float>;
 
 struct MotionTest : ::testing::Test {
     Rig rig;
-    Motion& motion() { return rig.lathe->motion; }
+    Motion& motion() { return rig.station->motion; }
     void SetUp() override { rig.Cutting(); }
 
     std::vector<P> Recorded()
@@ -24,7 +24,7 @@ struct MotionTest : ::testing::Test {
         for (int i = 0; i < b.writeIndex; ++i) points.emplace_back(b.points[i].z, b.points[i].x);
         return points;
     }
-    bool Play() { return motion().PathStep(-1, -1, kPathPlay); }
+    bool Play() { return motion().PathStep(-1, -1, PathMode::Play); }
 };
 
 TEST_F(MotionTest, LinearMoveStepsAlongTheMajorAxisAndEndsExactly)
@@ -33,12 +33,12 @@ TEST_F(MotionTest, LinearMoveStepsAlongTheMajorAxisAndEndsExactly)
     EXPECT_THAT(Recorded(), ElementsAre(P{499, 462}, P{498, 462}, P{497, 462}, P{497.5f, 462}));
     EXPECT_FLOAT_EQ(rig.s().posZ, 497.5f);
 
-    motion().PathStep(0, 0, kPathRewind);
+    motion().PathStep(0, 0, PathMode::Rewind);
     motion().LinearMove(493.5f, 466, 100);  // minor axis from the start point
     EXPECT_THAT(Recorded(), ElementsAre(P{496.5f, 463}, P{495.5f, 464}, P{494.5f, 465}, P{493.5f, 466},
                                         P{493.5f, 466}));
 
-    motion().PathStep(0, 0, kPathRewind);
+    motion().PathStep(0, 0, PathMode::Rewind);
     motion().LinearMove(493.5f, 466, 100);  // zero length: the end point only
     EXPECT_THAT(Recorded(), ElementsAre(P{493.5f, 466}));
 }
@@ -125,19 +125,19 @@ TEST_F(MotionTest, SingleBlockStopsAfterThePathsLastPoint)
 TEST_F(MotionTest, OverflowGoesDirectAndNeverWritesPastTheBuffer)
 {
     rig.s().lockSwitch = true;  // keep the tool out of the way
-    for (int i = 0; i < PathBuffer::kCapacity; ++i) motion().PathStep(400, 400, kPathRecord);
+    for (int i = 0; i < PathBuffer::kCapacity; ++i) motion().PathStep(400, 400, PathMode::Record);
     EXPECT_TRUE(rig.s().directMove);
     rig.s().directMove = false;  // as M03 does
-    EXPECT_TRUE(motion().PathStep(401, 400, kPathRecord));
+    EXPECT_TRUE(motion().PathStep(401, 400, PathMode::Record));
     EXPECT_EQ(motion().buffer().writeIndex, PathBuffer::kCapacity);
     EXPECT_TRUE(rig.s().directMove);
-    motion().PathStep(0, 0, kPathRewind);
+    motion().PathStep(0, 0, PathMode::Rewind);
     EXPECT_EQ(motion().buffer().writeIndex, 0);
 }
 
 TEST_F(MotionTest, MinusOnePlaceholderWarnsAndNegativeDwellDoesNotBlock)
 {
-    motion().PathStep(-1.0f, 400, kPathRecord);
+    motion().PathStep(-1.0f, 400, PathMode::Record);
     EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kMinusOneTranslate)));
     motion().Dwell(2);
     motion().Dwell(-3);

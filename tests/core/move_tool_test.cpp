@@ -17,7 +17,7 @@ using ::testing::IsEmpty;
 struct MoveToolTest : ::testing::Test {
     Rig rig;
     void SetUp() override { rig.Cutting(); }
-    bool Move(float z, float x, int mode = kMoveCut) { return rig.lathe->MoveTool(z, x, mode); }
+    bool Move(float z, float x, MoveMode mode = MoveMode::Cut) { return rig.lathe->MoveTool(z, x, mode); }
     Point Drawn() { return Point{rig.s().drawnZ, rig.s().drawnX}; }
 };
 
@@ -51,13 +51,13 @@ TEST_F(MoveToolTest, TravelLimitsRefuseAndLeaveTheToolWhereItWas)
     // Redrawing in place from beyond the travel still checks it.
     rig.alerts.messages.clear();
     rig.s().drawnZ = 1100;
-    EXPECT_FALSE(Move(0, 0, kMoveRedraw));
+    EXPECT_FALSE(Move(0, 0, MoveMode::Redraw));
     EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kBeyondTravel)));
 
-    Rig small(LatheOptions{true, ProgramFolder(".")});  // the small layout allows columns down to 180
+    Rig small(StationOptions{true, ProgramFolder(".")});  // the small layout allows columns down to 180
     small.Cutting();
-    EXPECT_TRUE(small.lathe->MoveTool(180, 462, kMoveCut));
-    EXPECT_FALSE(small.lathe->MoveTool(179, 462, kMoveCut));
+    EXPECT_TRUE(small.lathe->MoveTool(180, 462, MoveMode::Cut));
+    EXPECT_FALSE(small.lathe->MoveTool(179, 462, MoveMode::Cut));
 }
 
 TEST_F(MoveToolTest, OriginErrorResetsTheRunWithoutMoving)
@@ -83,7 +83,7 @@ TEST_F(MoveToolTest, StoppedSpindleRefusesToEnterTheNominalBlank)
     rig.alerts.messages.clear();
     EXPECT_TRUE(Move(400, 359));
     EXPECT_TRUE(Move(500, 300));  // at the blank's end column: not the blank
-    EXPECT_TRUE(Move(400, 300, kMoveRetract));
+    EXPECT_TRUE(Move(400, 300, MoveMode::Retract));
     EXPECT_THAT(rig.alerts.messages, IsEmpty());
 
     rig.s().spindleState = 1;
@@ -154,6 +154,26 @@ TEST_F(MoveToolTest, CustomToolCutsAlongItsFirstEdgeAndNeverDividesByZero)
     StoreCustomShape(t, vertical, 2, 30, 70);
     EXPECT_TRUE(Move(500, 400));
     EXPECT_DOUBLE_EQ(p[510], kUncutRow);
+}
+
+TEST_F(MoveToolTest, NoCutGoesBeyondTheSpindleAxis)
+{
+    // A tall custom tool reaches 200 rows above its reference point, past the
+    // axis: the part is cut off at the axis, never below it.
+    CustomTool& t = rig.s().custom;
+    const Point drawn[] = {{235, 300}, {235 + 30, 300 - 30}};
+    StoreCustomShape(t, drawn, 2, 30, 200);
+    rig.lathe->SelectCustomTool();
+    EXPECT_TRUE(Move(400, 400));
+    const auto& p = rig.s().profile;
+    EXPECT_DOUBLE_EQ(p[400], kAxisRow);
+    EXPECT_DOUBLE_EQ(p[430], kAxisRow);
+
+    // Tool 1 at the top of its travel (row 292) has its edge on row 222.
+    rig.s().toolStation = 1;
+    EXPECT_TRUE(Move(600, 292));
+    EXPECT_DOUBLE_EQ(p[600], kAxisRow);
+    EXPECT_DOUBLE_EQ(p[615], kAxisRow);
 }
 
 TEST_F(MoveToolTest, LockSwitchAndTraceModeDoNotCut)

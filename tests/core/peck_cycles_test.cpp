@@ -51,7 +51,7 @@ std::string Hole(float at, bool alongX = false)
 
 struct PeckTest : ::testing::Test {
     Rig rig;
-    PathContext ctx{*rig.lathe};
+    PathContext ctx{*rig.lathe, rig.station->motion};
     void SetUp() override { StartAt(500, 300); }
     void StartAt(float z, float x)
     {
@@ -61,15 +61,15 @@ struct PeckTest : ::testing::Test {
     std::string Path()
     {
         std::string out;
-        for (int i = 0; i < rig.lathe->motion.buffer().writeIndex; ++i) {
-            const PathPoint p = rig.lathe->motion.buffer().points[i];
+        for (int i = 0; i < rig.station->motion.buffer().writeIndex; ++i) {
+            const PathPoint p = rig.station->motion.buffer().points[i];
             out += (i ? " " : "") + At(p.x, {p.z});
         }
         return out;
     }
     void Clear()
     {
-        rig.lathe->motion.PathStep(0, 0, kPathRewind);
+        rig.station->motion.PathStep(0, 0, PathMode::Rewind);
         rig.alerts.messages.clear();
     }
 };
@@ -79,7 +79,7 @@ TEST_F(PeckTest, DrillsHolesAtEachShiftAndAtTheLastX)
     EXPECT_TRUE(PeckDrillCycle(ctx, 480, 310, 5, 1, 0, 4, 60));
     EXPECT_EQ(Path(), Join({"500,300", Hole(300), "500,302 500,304 500,304", Hole(304), "500,306 500,308 500,308",
                             Hole(308), "500,310 500,310", Hole(310), "500,304 500,300"}));
-    EXPECT_EQ(rig.lathe->motion.paceFeed(), 60);
+    EXPECT_EQ(rig.station->motion.paceFeed(), 60);
     EXPECT_TRUE(rig.alerts.messages.empty());
     // x at the start drills nothing and only returns.
     Clear();
@@ -96,7 +96,7 @@ TEST_F(PeckTest, StartWithinOneShiftOfXWarnsAndDrillsOnlyAtX)
     Clear();
     EXPECT_TRUE(PeckDrillCycle(ctx, 482, 302, 5, 1, 0, 4, 60));
     EXPECT_THAT(Path(), EndsWith(At(302, {485, 486, 485, 484, 483, 482, 482, 487, 492, 497, 500}) + " 500,300"));
-    EXPECT_EQ(rig.lathe->motion.buffer().writeIndex, 36);
+    EXPECT_EQ(rig.station->motion.buffer().writeIndex, 36);
 }
 
 TEST_F(PeckTest, FullRetractionLeavesTheHoleBeforeEachPeck)
@@ -106,7 +106,7 @@ TEST_F(PeckTest, FullRetractionLeavesTheHoleBeforeEachPeck)
     EXPECT_THAT(Path(), StartsWith("500,302 500,302 " + At(302, {500, 500, 499, 498, 497, 496, 495, 495, 499, 500, 496,
                                                                   496, 495, 494, 493, 492, 491, 490, 490, 494, 498})));
     EXPECT_THAT(Path(), EndsWith(At(302, {481, 480, 480, 485, 490, 495, 500, 500}) + " 500,300"));
-    EXPECT_EQ(rig.lathe->motion.buffer().writeIndex, 55);
+    EXPECT_EQ(rig.station->motion.buffer().writeIndex, 55);
     Clear();
     EXPECT_TRUE(PeckDrillCycle(ctx, 492, 302, 5, 1, 1, 4, 60));  // the part peck goes out too
     EXPECT_EQ(Path(), Join({"500,302 500,302",

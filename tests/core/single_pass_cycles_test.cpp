@@ -20,7 +20,7 @@ using P = std::pair<float, float>;
 
 struct SinglePassTest : ::testing::Test {
     Rig rig;
-    PathContext ctx{*rig.lathe};
+    PathContext ctx{*rig.lathe, rig.station->motion};
 
     void SetUp() override
     {
@@ -30,12 +30,12 @@ struct SinglePassTest : ::testing::Test {
     }
     std::vector<P> Recorded() const
     {
-        const PathBuffer& b = rig.lathe->motion.buffer();
+        const PathBuffer& b = rig.station->motion.buffer();
         std::vector<P> points;
         for (int i = 0; i < b.writeIndex; ++i) points.emplace_back(b.points[i].z, b.points[i].x);
         return points;
     }
-    int PaceFeed() const { return rig.lathe->motion.paceFeed(); }
+    int PaceFeed() const { return rig.station->motion.paceFeed(); }
 };
 
 // Appends the points after `from` up to `to` in steps of `by`, along Z or X.
@@ -58,7 +58,7 @@ TEST_F(SinglePassTest, TurningCycleApproachesCutsRetractsAndReturnsStraightOrTap
     EXPECT_EQ(PaceFeed(), 80);
 
     // R 4, a taper: the cut starts half of R lower, at (500, 318).
-    rig.lathe->motion.PathStep(0, 0, kPathRewind);
+    rig.station->motion.PathStep(0, 0, PathMode::Rewind);
     EXPECT_TRUE(TurningCycle(ctx, 450, 320, 4, 80));
     const std::vector<P> points = Recorded();
     ASSERT_EQ(points.size(), 76u);  // one approach step more than with R 0
@@ -91,7 +91,7 @@ TEST_F(SinglePassTest, ThreadsStepOneLeadAtATimeWithoutOvershoot)
     EXPECT_EQ(PaceFeed(), 25);
 
     // G92 P1.5: the thread advances 1.5 a point, paced by the whole millimetre.
-    rig.lathe->motion.PathStep(0, 0, kPathRewind);
+    rig.station->motion.PathStep(0, 0, PathMode::Rewind);
     rig.s().posZ = 500;
     EXPECT_TRUE(ThreadingCycle(ctx, 490, 320, 1.5f, 0));
     EXPECT_THAT(Recorded(), ElementsAre(P{500, 326}, P{500, 322}, P{500, 320},  // in by 4
@@ -129,7 +129,7 @@ TEST_F(SinglePassTest, HugeThreadStopsAtTheStepLimit)
     // target a hundred kilometres away must still end after a bounded run.
     struct Counter : MoveObserver {
         long moves = 0;
-        void OnMoveTool(float, float, int) override { ++moves; }
+        void OnMoveTool(float, float, MoveMode) override { ++moves; }
     } counter;
     rig.lathe->moveObserver = &counter;
     rig.s().directMove = rig.s().lockSwitch = true;

@@ -19,9 +19,9 @@ constexpr const char* kRoughError = "G71或G72参数错误!";
 
 struct RoughTest : ::testing::Test {
     Rig rig;
-    PathContext ctx{*rig.lathe};
+    PathContext ctx{*rig.lathe, rig.station->motion};
     ContourTable& contour() { return rig.s().contour; }
-    const PathBuffer& buffer() { return rig.lathe->motion.buffer(); }
+    const PathBuffer& buffer() { return rig.station->motion.buffer(); }
 
     void SetUp() override
     {
@@ -54,7 +54,7 @@ TEST_F(RoughTest, TurnsTheShoulderInPassesOfTheDepthOfCut)
     // I4 K2 (2 a pass, retract 1); contour (480, 320), (460, 320), (460, 330).
     Element(0, 480, 320), Element(1, 460, 320), Element(2, 460, 330);
     EXPECT_TRUE(RoughTurnCycle(ctx, 340, 2, 1, 3, 80));
-    EXPECT_EQ(rig.lathe->motion.paceFeed(), 80);
+    EXPECT_EQ(rig.station->motion.paceFeed(), 80);
     // Down to X 330 in steps of 2, then in to the first cut at X 328 along Z in steps of 2.
     EXPECT_EQ(Path(0, 10), "500,338 500,336 500,334 500,332 500,330 500,330 500,330 500,328 498,328 496,328");
     // Only the face gets passes; then back to Z 500, up to a, along to (480, a).
@@ -96,7 +96,7 @@ TEST_F(RoughTest, ArcByRadiusAndByCentreRoughTheSameWay)
     const std::string byRadius = Path();
     EXPECT_NE(byRadius.find("470.202,328 470.202,329"), std::string::npos);  // 480 - sqrt(100 - 2 * 2)
 
-    rig.lathe->motion.PathStep(0, 0, kPathRewind);
+    rig.station->motion.PathStep(0, 0, PathMode::Rewind);
     SetUp();
     contour().r[1] = 0, contour().i[1] = 10, contour().k2[1] = 0;  // I20 K0
     ASSERT_TRUE(RoughTurnCycle(ctx, 340, 2, 1, 2, 100));
@@ -142,7 +142,7 @@ TEST_F(RoughTest, BadDepthOrCountIsRefusedWithoutMoving)
     for (const auto& [delta, count] : cases) {
         for (const bool face : {false, true}) {
             SCOPED_TRACE(testing::Message() << "delta " << delta << " count " << count << " face " << face);
-            rig.lathe->motion.PathStep(0, 0, kPathRewind);
+            rig.station->motion.PathStep(0, 0, PathMode::Rewind);
             rig.alerts.messages.clear();
             EXPECT_FALSE(face ? RoughFaceCycle(ctx, 340, delta, 1, count, 100)
                               : RoughTurnCycle(ctx, 340, delta, 1, count, 100));

@@ -33,7 +33,7 @@ struct TurretTest : ::testing::Test {
             std::ofstream out(dir / name, std::ios::binary);
             out.write(reinterpret_cast<const char*>(kTinyGif), sizeof kTinyGif);
         }
-        rig = std::make_unique<Rig>(LatheOptions{false, ProgramFolder(dir)});
+        rig = std::make_unique<Rig>(StationOptions{false, ProgramFolder(dir)});
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
@@ -74,13 +74,13 @@ TEST_F(TurretTest, FramesSitAtTheirPlacesAndAreBlackedOut)
 TEST_F(TurretTest, NextToolWrapsFromFourToOne)
 {
     rig->s().toolStation = 4;
-    rig->lathe->MachineCommand('d');
+    rig->station->MachineCommand(MachineLetter::NextTool);
     EXPECT_THAT(Frames(), ElementsAre("41.gif", "1.gif"));
     EXPECT_EQ(rig->s().toolStation, 1);
 
     rig->s().toolStation = 5;  // the custom tool has no turret position
     rig->display.calls.clear();
-    rig->lathe->MachineCommand('d');
+    rig->station->MachineCommand(MachineLetter::NextTool);
     EXPECT_THAT(Frames(), IsEmpty());
     EXPECT_EQ(rig->s().toolStation, 1);
 }

@@ -22,7 +22,7 @@ int Differences(const QImage& image, const QImage& other, const QRegion& area, b
 }
 
 struct RegionCase {
-    int region;
+    Region region;
     QRegion area;
     void (*change)(LatheState&);
 };
@@ -50,21 +50,21 @@ const QRegion kJaws(126, 0, 106, 768);
 
 INSTANTIATE_TEST_SUITE_P(
     Regions, RegionRefresh,
-    ::testing::Values(RegionCase{5, kJaws, [](LatheState& s) { s.chuckOpen = true; }},
-                      RegionCase{4, QRegion(0, 98, 153, 302), [](LatheState& s) { s.spindleState = 2; }},
-                      RegionCase{8, QRegion(500, 210, 50, 62), [](LatheState& s) { s.tailstockOn = true; }},
-                      RegionCase{2, QRegion(500, 10, 100, 100), [](LatheState& s) { s.coolantOn = true; }},
-                      RegionCase{14, QRegion(500, 362, 240, 340), [](LatheState& s) { s.toolStation = 2; }},
+    ::testing::Values(RegionCase{Region::Jaws, kJaws, [](LatheState& s) { s.chuckOpen = true; }},
+                      RegionCase{Region::ChuckBody, QRegion(0, 98, 153, 302), [](LatheState& s) { s.spindleState = 2; }},
+                      RegionCase{Region::Tailstock, QRegion(500, 210, 50, 62), [](LatheState& s) { s.tailstockOn = true; }},
+                      RegionCase{Region::Nozzle, QRegion(500, 10, 100, 100), [](LatheState& s) { s.coolantOn = true; }},
+                      RegionCase{Region::ToolArea, QRegion(500, 362, 240, 340), [](LatheState& s) { s.toolStation = 2; }},
                       // The workpiece region repaints the jaws too: they grip the new profile.
-                      RegionCase{9, QRegion(153, 142, 1100 - 153, 200) + kJaws,
+                      RegionCase{Region::Workpiece, QRegion(153, 142, 1100 - 153, 200) + kJaws,
                                  [](LatheState& s) { std::fill(s.profile.begin() + 153, s.profile.begin() + 300, 280.0); }}),
-    [](const ::testing::TestParamInfo<RegionCase>& info) { return "Region" + std::to_string(info.param.region); });
+    [](const ::testing::TestParamInfo<RegionCase>& info) { return "Region" + std::to_string(static_cast<int>(info.param.region)); });
 
 TEST(RegionRefresh, EveryRepaintShowsThePanel)
 {
     ViewRig rig;
     EXPECT_EQ(rig.panel.shown, 0) << "the panel comes with the first repaint on screen";
-    rig.view->lathe().RefreshArea(5);
+    rig.view->lathe().RefreshArea(Region::Jaws);
     rig.view->RepaintAll();
     EXPECT_EQ(rig.panel.shown, 2);
 }
@@ -73,18 +73,21 @@ TEST(TraceMode, LeavesThePathAndIgnoresRegions)
 {
     ViewRig rig;
     rig.s().traceMode = true;
-    rig.view->lathe().MoveTool(600.0f, 400.0f, kMoveCut);
+    rig.view->lathe().MoveTool(600.0f, 400.0f, MoveMode::Cut);
     EXPECT_EQ(rig.At(550, 431), 0xFFFF0000u);  // on the line from (500, 462) to (600, 400)
     EXPECT_EQ(rig.At(600, 400), 0xFFFF0000u);
     EXPECT_EQ(rig.s().posZ, 500.0f) << "the path is drawn, the tool is not moved";
     rig.s().chuckOpen = true;
     const QImage before = rig.Snapshot();
-    for (int region : {1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13}) rig.view->lathe().RefreshArea(region);
+    using enum Region;
+    for (Region region : {Default, Nozzle, WholeView, ChuckBody, Jaws, Tailstock, Workpiece, MoveStopped, Initialised,
+                          ToolTwo, LoadedWorkpiece})
+        rig.view->lathe().RefreshArea(region);
     EXPECT_EQ(rig.Snapshot(), before);
-    // Region 14 repaints around the tool, which trace mode does not draw.
-    rig.view->lathe().RefreshArea(14);
+    // The tool area repaints around the tool, which trace mode does not draw.
+    rig.view->lathe().RefreshArea(ToolArea);
     EXPECT_EQ(rig.At(600, 400), 0xFF000000u);
-    EXPECT_EQ(rig.At(550, 431), 0xFFFF0000u) << "outside region 14 the path stays";
+    EXPECT_EQ(rig.At(550, 431), 0xFFFF0000u) << "outside the tool area the path stays";
 }
 
 // Drawing only what changed must leave the same picture as painting it all.
@@ -102,11 +105,11 @@ TEST(IncrementalDrawing, MatchesTheFullRepaintAfterCutting)
     rig.view->RepaintAll();
     Lathe& lathe = rig.view->lathe();
     // Steps of at most 10 columns: the strips beside the nozzle are 10 pixels wide.
-    ASSERT_TRUE(lathe.MoveTool(495.0f, 400.0f, kMoveCut));
-    for (float z = 495.0f; z >= 380.0f; z -= 1.0f) ASSERT_TRUE(lathe.MoveTool(z, 352.4f, kMoveCut));
-    ASSERT_TRUE(lathe.MoveTool(380.0f, 360.0f, kMoveCut));
-    for (float z = 380.0f; z <= 430.0f; z += 2.0f) ASSERT_TRUE(lathe.MoveTool(z, 360.0f, kMoveCut));
-    ASSERT_TRUE(lathe.MoveTool(430.0f, 430.0f, kMoveCut));
+    ASSERT_TRUE(lathe.MoveTool(495.0f, 400.0f, MoveMode::Cut));
+    for (float z = 495.0f; z >= 380.0f; z -= 1.0f) ASSERT_TRUE(lathe.MoveTool(z, 352.4f, MoveMode::Cut));
+    ASSERT_TRUE(lathe.MoveTool(380.0f, 360.0f, MoveMode::Cut));
+    for (float z = 380.0f; z <= 430.0f; z += 2.0f) ASSERT_TRUE(lathe.MoveTool(z, 360.0f, MoveMode::Cut));
+    ASSERT_TRUE(lathe.MoveTool(430.0f, 430.0f, MoveMode::Cut));
     EXPECT_NEAR(rig.s().profile[400], 282.4, 1e-4) << "the moves cut";
     ExpectSameAsFullRepaint(rig);
 }
@@ -121,8 +124,8 @@ TEST(IncrementalDrawing, ToolOfStationFourMatchesTheFullRepaint)
     lathe.SelectTool(4);
     rig.s().speedLevel = 0;
     rig.view->RepaintAll();  // the new station's redraw leaves the old tool's corners
-    for (float z = 500.0f; z >= 400.0f; z -= 1.0f) ASSERT_TRUE(lathe.MoveTool(z, 375.0f, kMoveCut));
-    ASSERT_TRUE(lathe.MoveTool(400.0f, 376.0f, kMoveCut));
+    for (float z = 500.0f; z >= 400.0f; z -= 1.0f) ASSERT_TRUE(lathe.MoveTool(z, 375.0f, MoveMode::Cut));
+    ASSERT_TRUE(lathe.MoveTool(400.0f, 376.0f, MoveMode::Cut));
     ExpectSameAsFullRepaint(rig);
 }
 
@@ -132,7 +135,7 @@ TEST(NestedRepaint, RefusedRedrawDoesNotRecurse)
 {
     ViewRig rig;
     rig.s().traceMode = true;
-    rig.view->lathe().MoveTool(100.0f, 250.0f, kMoveCut);  // trace mode goes anywhere
+    rig.view->lathe().MoveTool(100.0f, 250.0f, MoveMode::Cut);  // trace mode goes anywhere
     rig.s().traceMode = false;
     rig.alerts.messages.clear();
     rig.view->RepaintAll();

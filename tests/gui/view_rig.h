@@ -31,15 +31,20 @@ struct CountingPanel : QuietPanel {
     void ShowPanel() override { ++shown; }
 };
 
+// The view with a controller attached, as the main window builds them.
 struct ViewRig {
     explicit ViewRig(int displayWidth = 1024)
-        : view(std::make_unique<COrbelView>(alerts, clock, panel, nullptr, ViewOptions{displayWidth}))
+        : view(std::make_unique<COrbelView>(nullptr, ViewOptions{displayWidth})),
+          station(std::make_unique<Station>(Ports{alerts, clock, *view, panel},
+                                            StationOptions{view->smallLayout(), ProgramFolder::OfExecutable()}))
     {
+        view->Attach(*station);
     }
     RecordingAlerts alerts;
     NoClock clock;
     CountingPanel panel;
     std::unique_ptr<COrbelView> view;
+    std::unique_ptr<Station> station;
 
     LatheState& s() { return view->lathe().state; }
     QRgb At(int x, int y) const { return view->backing().pixel(x, y); }

@@ -13,7 +13,7 @@
 
 #include "gui/app/command_ids.h"
 #include "gui/dialogs/blank_dlg.h"
-#include "gui/dialogs/blank_input.h"
+#include "core/lathe/blank_input.h"
 #include "gui/dialogs/speed_dlg.h"
 #include "gui/dialogs/tool_shape_dlg.h"
 #include "gui/dialogs/tool_sketch.h"
@@ -40,8 +40,8 @@ TEST(BlankInput, LimitsAndFieldLengths)
         {"1234", "1234", kDiameterOut}, {"", "", ""},            {"0", "5", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(gui::ReadBlankInput(c.diameter, c.length).refusal, c.refusal) << c.diameter << " / " << c.length;
-    const gui::BlankInput accepted = gui::ReadBlankInput("199", "");
+        EXPECT_EQ(ReadBlankInput(c.diameter, c.length).refusal, c.refusal) << c.diameter << " / " << c.length;
+    const BlankInput accepted = ReadBlankInput("199", "");
     EXPECT_TRUE(accepted.diameter == 199 && !accepted.length);
 }
 
@@ -74,6 +74,11 @@ TEST(BlankDialog, AcceptsDigitsWithinLimitsAndRepaintsTheBlank)
     const int end = rig.s().blankEnd;
     QPointer<gui::CBlankDlg> dialog = OpenBlankDialog(rig);
     ASSERT_NE(dialog, nullptr);
+    // The dialog shows the blank in use, its length from the chuck face.
+    const int face = rig.s().layout.chuckFace();
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("diameter")->text(), QString::number(diameter));
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("length")->text(), QString::number(end - face));
+    for (auto* field : dialog->findChildren<QLineEdit*>()) field->clear();
     dialog->findChild<QPushButton*>("ok")->click();  // both fields empty: the blank stays
     EXPECT_EQ(rig.s().blankDiameter, diameter);
     EXPECT_EQ(rig.s().blankEnd, end);
@@ -83,6 +88,7 @@ TEST(BlankDialog, AcceptsDigitsWithinLimitsAndRepaintsTheBlank)
     dialog = OpenBlankDialog(rig);
     ASSERT_NE(dialog, nullptr);
     auto* length = dialog->findChild<QLineEdit*>("length");
+    for (auto* field : dialog->findChildren<QLineEdit*>()) field->clear();
     QTest::keyClicks(dialog->findChild<QLineEdit*>("diameter"), "9a0");  // letters do not get in
     QTest::keyClicks(length, "800");
     dialog->findChild<QPushButton*>("ok")->click();
@@ -93,7 +99,7 @@ TEST(BlankDialog, AcceptsDigitsWithinLimitsAndRepaintsTheBlank)
     length->setText(QStringLiteral("350"));
     dialog->findChild<QPushButton*>("ok")->click();
     EXPECT_EQ(rig.s().blankDiameter, 90);
-    EXPECT_EQ(rig.s().blankEnd, 503);  // the length counts from the chuck face, column 153
+    EXPECT_EQ(rig.s().blankEnd, 350 + face);  // the length counts from the chuck face of the layout
     EXPECT_EQ(rig.waits, (std::vector<int>{300, 300}));
 }
 
@@ -114,12 +120,15 @@ TEST(SpeedDialog, MachineChoiceMovesTheSliderAndOkStoresIt)
     slider->setValue(3);
     dialog->findChild<QPushButton*>("cancel")->click();
     EXPECT_EQ(rig.s().speedLevel, 0);
-    rig.Command(cmd::kSpeed);  // the same dialog, the slider where it was left
+    rig.Command(cmd::kSpeed);  // the same dialog, on the level in force: the cancelled choice is gone
     EXPECT_EQ(rig.frame->commands().speedDialog(), dialog);
-    EXPECT_EQ(slider->value(), 3);
+    EXPECT_EQ(slider->value(), 0);
+    slider->setValue(3);
     dialog->findChild<QPushButton*>("ok")->click();
     EXPECT_EQ(rig.s().speedLevel, 3);
     EXPECT_FALSE(dialog->isVisible());
+    rig.Command(cmd::kSpeed);
+    EXPECT_EQ(slider->value(), 3);
 }
 
 // Drives the editor's drawing area with the left button.

@@ -30,7 +30,7 @@ struct RunRig : ShellRig {
         const std::filesystem::path file = Path("01.zan");
         std::ofstream(file, std::ios::binary) << program;
         EXPECT_TRUE(frame->LoadProgram(file));
-        lathe().MachineCommand('L');  // the chuck is clamped at start: the spindle may turn
+        frame->station().MachineCommand(MachineLetter::SpindleL);  // the chuck is clamped at start: the spindle may turn
     }
     bool Turn() { return frame->runLoop().Turn(); }
 };

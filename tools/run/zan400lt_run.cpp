@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/lathe/workpiece_image.h"
-#include "core/nc/headless_run.h"
+#include "core/station/headless.h"
 #include "core/files/parameter_files.h"
 #include "core/files/program_file.h"
 #include "run_options.h"

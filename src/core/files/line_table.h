@@ -19,17 +19,7 @@ struct LineTable {
         for (auto& row : rows)
             for (int i = 0; i < kTextBytes; ++i) row[i] = 0;
     }
-};
-
-// Contour elements collected for the stock-removal cycles.
-struct ContourTable {
-    static constexpr int kElements = 100;
-    std::array<float, kElements> z{};
-    std::array<float, kElements> x{};
-    std::array<float, kElements> k2{};
-    std::array<float, kElements> i{};
-    std::array<float, kElements> r{};
-    std::array<float, kElements> type{};
+    friend bool operator==(const LineTable&, const LineTable&) = default;
 };
 
 }  // namespace zan

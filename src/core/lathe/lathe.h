@@ -1,28 +1,23 @@
 #pragma once
-// The simulated lathe: its state, the one operation that moves the tool, the
-// panel event bridge and the machine actions behind the view's commands.
+// The simulated lathe: its state, the one operation that moves the tool and
+// the machine actions behind the view's commands. The motion and the
+// interpreter sit above it; the events it raises go to the controller's owner.
 
 #include <string_view>
 
+#include "core/files/program_folder.h"
+#include "core/lathe/codes.h"
 #include "core/lathe/lathe_state.h"
 #include "core/lathe/ports.h"
-#include "core/files/program_folder.h"
 #include "core/lathe/turret.h"
-#include "core/nc/interpreter.h"
-#include "core/nc/motion.h"
 
 namespace zan {
-
-// Modes of MoveTool.
-inline constexpr int kMoveCut = 1;     // move, check, cut and draw
-inline constexpr int kMoveRedraw = 2;  // redraw the tool where it is drawn
-inline constexpr int kMoveRetract = 8; // as kMoveCut without the cutting permission
 
 // Sees every move the machine is asked to make (tracing, headless runs).
 class MoveObserver {
 public:
     virtual ~MoveObserver() = default;
-    virtual void OnMoveTool(float col, float row, int mode) = 0;
+    virtual void OnMoveTool(float col, float row, MoveMode mode) = 0;
 };
 
 struct LatheOptions {
@@ -32,26 +27,33 @@ struct LatheOptions {
 
 class Lathe {
 public:
-    Lathe(Ports ports, LatheOptions options);
+    // Events the machine raises go to `events`, which must outlive it.
+    Lathe(Ports ports, EventSink& events, LatheOptions options);
     Lathe(const Lathe&) = delete;
     Lathe& operator=(const Lathe&) = delete;
 
     LatheState state;
     Ports ports;
-    Motion motion{*this};
     Turret turret{*this};
     const ProgramFolder folder;
-    Interpreter interpreter{*this};
     MoveObserver* moveObserver = nullptr;  // not owned; may be null
 
     // Moving and cutting.
-    bool MoveTool(float col, float row, int mode);
-    void RefreshArea(int region);
+    bool MoveTool(float col, float row, MoveMode mode);
+    void RefreshArea(Region region);
     void RepaintUnderTool();
 
-    // The two bridges with the operator panel.
-    void PanelEvent(int code);
-    int MachineCommand(char letter);
+    // Raises a panel event: the controller's owner handles it.
+    void PanelEvent(PanelEventCode code) { events_.PanelEvent(code); }
+
+    // The machine's own halves of panel events and machine commands.
+    void ApplyOffset(int pair);   // offset pair 1..9 becomes active; the tool moves by it
+    void ClearOffset();
+    void ApplyOverrides();        // the panel's override percentages become factors
+    void UpdateJogRates();
+    int StartSpindle(MachineLetter letter);  // L or R; 0 when the chuck is released
+    void StopSpindle();
+    void ToggleCoolant();
 
     // Machine actions.
     void Clamp();
@@ -71,11 +73,15 @@ public:
     void NextTool();               // the panel's "d"
 
 private:
-    void ApplyOffset(int pair);
-    void UpdateJogRates();
-    void ManualMoveTo(float z, float x);
     bool StopMove(std::string_view message);
+    bool StopSevereError();
+    bool RefuseCut();
+    bool MayCut(int x, int y, MoveMode mode) const;
+    bool TraceMove(int x, int y, MoveMode mode);
+    void DrawMove(int x, int y, float row);
     void CutProfile(int x, int y, float row);
+
+    EventSink& events_;
 };
 
 }  // namespace zan

@@ -4,9 +4,8 @@
 
 #include <array>
 
-#include "core/lathe/geometry.h"
-
 #include "core/files/line_table.h"
+#include "core/lathe/geometry.h"
 
 namespace zan {
 
@@ -14,11 +13,24 @@ inline constexpr int kProfileColumns = 1100;
 inline constexpr int kAxisRow = 242;           // the spindle axis
 inline constexpr double kUncutRow = 317.0;     // radius 75: uncut for blanks up to 150 mm
 
+// Contour elements collected for the stock-removal cycles.
+struct ContourTable {
+    static constexpr int kElements = 100;
+    std::array<float, kElements> z{};
+    std::array<float, kElements> x{};
+    std::array<float, kElements> k2{};
+    std::array<float, kElements> i{};
+    std::array<float, kElements> r{};
+    std::array<float, kElements> type{};
+    friend bool operator==(const ContourTable&, const ContourTable&) = default;
+};
+
 // Columns that differ between the normal and the small layout.
 struct Layout {
     bool small = false;
     int chuckFace() const { return small ? 119 : 153; }
     int minTravelColumn() const { return small ? 180 : 232; }
+    friend bool operator==(const Layout&, const Layout&) = default;
 };
 
 struct CustomTool {
@@ -29,6 +41,7 @@ struct CustomTool {
     // Vertices as offsets from the holder's top-left corner. One slot more than
     // the drawable points: a full outline of 50 points is closed by (0, 0).
     std::array<Point, kMaxPoints + 1> customPoints{};
+    friend bool operator==(const CustomTool&, const CustomTool&) = default;
 };
 
 struct LatheState {
@@ -75,6 +88,8 @@ struct LatheState {
     std::array<double, kProfileColumns> profile;
     CustomTool custom;
     LineTable lineTable;
+
+    friend bool operator==(const LatheState&, const LatheState&) = default;
 };
 
 }  // namespace zan

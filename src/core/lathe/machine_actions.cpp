@@ -22,7 +22,7 @@ void Lathe::Clamp()
         return;
     }
     state.chuckOpen = false;
-    RefreshArea(5);
+    RefreshArea(Region::Jaws);
 }
 
 void Lathe::Release()
@@ -32,7 +32,7 @@ void Lathe::Release()
         return;
     }
     state.chuckOpen = true;
-    RefreshArea(5);
+    RefreshArea(Region::Jaws);
 }
 
 void Lathe::Initialise()
@@ -45,13 +45,13 @@ void Lathe::Initialise()
     // The start position of the normal layout, in both layouts.
     state.drawnZ = 500;
     state.drawnX = 462;
-    MoveTool(500.0f, 462.0f, kMoveCut);
+    MoveTool(500.0f, 462.0f, MoveMode::Cut);
     state.chuckOpen = true;  // a new blank must be clamped before the spindle starts
-    RefreshArea(11);
+    RefreshArea(Region::Initialised);
     state.profile.fill(kUncutRow);
     state.spindleState = 0;
-    PanelEvent(11);
-    RefreshArea(11);
+    PanelEvent(PanelEventCode::Reset);
+    RefreshArea(Region::Initialised);
 }
 
 bool Lathe::MayEditBlank()
@@ -80,14 +80,14 @@ void Lathe::ToggleTrace()
 {
     state.traceMode = !state.traceMode;
     ports.alerts.Message(state.traceMode ? msg::kTraceOn : msg::kTraceOff);
-    RefreshArea(14);
+    RefreshArea(Region::ToolArea);
 }
 
 void Lathe::ToggleTailstock()
 {
     state.tailstockOn = !state.tailstockOn;
     ports.alerts.Message(state.tailstockOn ? msg::kCentreAdded : msg::kCentreRemoved);
-    RefreshArea(8);
+    RefreshArea(Region::Tailstock);
 }
 
 void Lathe::TurnEndForEnd()
@@ -107,7 +107,7 @@ void Lathe::TurnEndForEnd()
     int i = std::min(s.blankEnd, kProfileColumns - 1);
     int j = std::max(s.layout.chuckFace(), 0);
     for (; i > j; --i, ++j) std::swap(s.profile[i], s.profile[j]);
-    RefreshArea(9);
+    RefreshArea(Region::Workpiece);
 }
 
 // Draws the tool straight down by 99 rows, clear of the workpiece, before it
@@ -118,8 +118,8 @@ void Lathe::RetractTool()
     if (s.drawnX >= kRetractBelowRow) return;
     const int start = s.drawnX;
     for (int row = start; row <= start + kRetractRows; ++row) {
-        MoveTool(s.posZ, static_cast<float>(row), kMoveRetract);
-        PanelEvent(87);
+        MoveTool(s.posZ, static_cast<float>(row), MoveMode::Retract);
+        PanelEvent(PanelEventCode::JogRatesAndPosition);
     }
 }
 

@@ -45,60 +45,94 @@ bool Lathe::StopMove(std::string_view message)
     ports.alerts.Message(message);
     state.jogActive = false;
     state.runFlag = false;
-    RefreshArea(10);
+    RefreshArea(Region::MoveStopped);
     return false;
 }
 
-bool Lathe::MoveTool(float col, float row, int mode)
+// A position at or left of column 0 or above row 0 cannot come from a sound
+// program: the run is reset.
+bool Lathe::StopSevereError()
+{
+    ports.display.DrawErrorText(msg::kSevereError);
+    state.directMove = false;
+    state.runFlag = false;
+    PanelEvent(PanelEventCode::Reset);
+    return false;
+}
+
+// The move is not made, but the run is only stopped, not failed.
+bool Lathe::RefuseCut()
+{
+    ports.alerts.Message(msg::kCannotCut);
+    state.runFlag = false;
+    state.jogActive = false;
+    state.directMove = false;
+    return true;
+}
+
+// A fixed tool may not enter the blank while the spindle stands or the chuck
+// is released. Judged on the nominal blank, whether or not that material is
+// still there; the custom tool and the retract are never refused.
+bool Lathe::MayCut(int x, int y, MoveMode mode) const
+{
+    const LatheState& s = state;
+    if (s.toolStation == kCustomStation || mode == MoveMode::Redraw || mode == MoveMode::Retract) return true;
+    const bool still = s.spindleState == 0 || s.chuckOpen;
+    return !(still && y < s.blankDiameter / 2 + 309 && x < s.blankEnd);
+}
+
+// In trace mode the path is drawn instead of cut; nothing is checked.
+bool Lathe::TraceMove(int x, int y, MoveMode mode)
+{
+    if (mode == MoveMode::Redraw) return true;
+    ports.display.DrawTraceLine(Point{state.drawnZ, state.drawnX}, Point{x, y});
+    state.drawnZ = x;
+    state.drawnX = y;
+    return true;
+}
+
+bool Lathe::MoveTool(float col, float row, MoveMode mode)
 {
     LatheState& s = state;
     if (moveObserver) moveObserver->OnMoveTool(col, row, mode);
     int x = TruncToView(col);
     int y = TruncToView(row);
 
-    if (s.lockSwitch && mode != kMoveRedraw) return true;
-
-    if (s.traceMode) {
-        // The path is drawn instead of cut; nothing is checked.
-        if (mode == kMoveRedraw) return true;
-        ports.display.DrawTraceLine(Point{s.drawnZ, s.drawnX}, Point{x, y});
-        s.drawnZ = x;
-        s.drawnX = y;
-        return true;
-    }
+    if (s.lockSwitch && mode != MoveMode::Redraw) return true;
+    if (s.traceMode) return TraceMove(x, y, mode);
 
     float unroundedRow = row;
-    if (mode == kMoveRedraw) {
+    if (mode == MoveMode::Redraw) {
         x = s.drawnZ;
         y = s.drawnX;
         unroundedRow = static_cast<float>(s.drawnX);
     }
     s.repaintColumn = x;
 
-    if (mode != kMoveRedraw && (x <= 0 || y <= 0)) {
-        ports.display.DrawErrorText(msg::kSevereError);
-        s.directMove = false;
-        s.runFlag = false;
-        PanelEvent(11);
-        return false;
-    }
+    if (mode != MoveMode::Redraw && (x <= 0 || y <= 0)) return StopSevereError();
     if (x < s.layout.minTravelColumn() || y < kMinRow) return StopMove(msg::kProgramAlarm);
     if (x > kMaxColumn || y > kMaxRow) return StopMove(msg::kBeyondTravel);
+    if (!MayCut(x, y, mode)) return RefuseCut();
 
-    const bool fixedTool = s.toolStation != kCustomStation;
-    if (fixedTool && mode != kMoveRedraw && mode != kMoveRetract && (s.spindleState == 0 || s.chuckOpen) &&
-        y < s.blankDiameter / 2 + 309 && x < s.blankEnd) {
-        // Judged on the nominal blank, whether or not that material is still there.
-        ports.alerts.Message(msg::kCannotCut);
-        s.runFlag = false;
-        s.jogActive = false;
-        s.directMove = false;
-        return true;
+    DrawMove(x, y, unroundedRow);
+    if (mode != MoveMode::Redraw) {
+        s.posZ = col;
+        s.posX = row;
     }
+    s.drawnZ = x;
+    s.drawnX = y;
+    if (s.speedLevel < 3) RepaintUnderTool();
+    return true;
+}
 
+// Erases the tool where it was drawn, takes the mirrored outline out of the
+// upper half of the workpiece, cuts and draws the tool at (x, y).
+void Lathe::DrawMove(int x, int y, float row)
+{
+    const LatheState& s = state;
     const Point from{s.drawnZ, s.drawnX};
     const Point to{x, y};
-    const bool custom = !fixedTool;
+    const bool custom = s.toolStation == kCustomStation;
     ToolErase erase;
     erase.oldOutline = ToolOutline(s.toolStation, s.custom, from);
     erase.hasHolder = custom;
@@ -115,27 +149,19 @@ bool Lathe::MoveTool(float col, float row, int mode)
         ports.display.FillReflected(Mirrored(tool.outline), custom ? &mirroredHolder : nullptr);
     }
 
-    CutProfile(x, y, unroundedRow);
+    CutProfile(x, y, row);
 
     if (!s.turretBusy) {
-        tool.turretPicture = fixedTool ? s.toolStation : 1;
+        tool.turretPicture = custom ? 1 : s.toolStation;
         tool.pictureAt = Point{x, y + 1};
         ports.display.DrawTool(tool);
     }
-
-    if (mode != kMoveRedraw) {
-        s.posZ = col;
-        s.posX = row;
-    }
-    s.drawnZ = x;
-    s.drawnX = y;
-    if (s.speedLevel < 3) RepaintUnderTool();
-    return true;
 }
 
 // Lowers the workpiece wherever the edge reaches above its surface. The test
 // uses the integer row, the stored value the unrounded one, so measurements
-// keep the commanded fraction.
+// keep the commanded fraction. No edge removes material beyond the spindle
+// axis: a tall custom tool that reaches past it cuts the part off there.
 void Lathe::CutProfile(int x, int y, float row)
 {
     auto& profile = state.profile;
@@ -146,14 +172,14 @@ void Lathe::CutProfile(int x, int y, float row)
         if (!MakeCustomEdge(state.custom, Point{x, y}, edge)) return;  // vertical edge: no cut
         for (int k = x; k <= last; ++k) {
             const int e = edge.RowAt(k);
-            if (e < profile[k]) profile[k] = e;
+            if (e < profile[k]) profile[k] = std::max<double>(e, kAxisRow);
         }
         return;
     }
     auto cut = [&](auto edgeRow) {
         for (int k = x; k <= last; ++k) {
             const int d = k - x;
-            if (edgeRow(d, y) < profile[k]) profile[k] = edgeRow(d, row);
+            if (edgeRow(d, y) < profile[k]) profile[k] = std::max<double>(edgeRow(d, row), kAxisRow);
         }
     };
     switch (station) {

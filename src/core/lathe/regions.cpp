@@ -8,8 +8,6 @@ namespace zan {
 
 namespace {
 
-constexpr int kTraceRegion = 14;
-
 // Nozzle pictures, in view pixels.
 constexpr int kNozzleWidth = 100;
 constexpr int kNozzleOffHeight = 59;
@@ -23,27 +21,27 @@ Rect JawsRect(const Layout& layout)
 
 }  // namespace
 
-void Lathe::RefreshArea(int region)
+void Lathe::RefreshArea(Region region)
 {
     const LatheState& s = state;
     // While the path is shown, only the tool's own area may be repainted: the
     // drawn path would be wiped out otherwise.
-    if (s.traceMode && region != kTraceRegion) return;
+    if (s.traceMode && region != Region::ToolArea) return;
     LatheDisplay& display = ports.display;
     switch (region) {
-    case 2: display.Refresh(Rect{s.drawnZ, 10, s.drawnZ + 100, 110}); break;
-    case 3:
-    case 10:
-    case 11: display.Refresh(Rect{0, 0, 1024, 768}); break;
-    case 4: display.Refresh(Rect{0, 98, 153, 400}); break;
-    case 5: display.Refresh(JawsRect(s.layout)); break;
-    case 8: display.Refresh(Rect{s.blankEnd, 210, s.blankEnd + 50, 272}); break;
-    case 9:
-    case 13:
+    case Region::Nozzle: display.Refresh(Rect{s.drawnZ, 10, s.drawnZ + 100, 110}); break;
+    case Region::WholeView:
+    case Region::MoveStopped:
+    case Region::Initialised: display.Refresh(Rect{0, 0, 1024, 768}); break;
+    case Region::ChuckBody: display.Refresh(Rect{0, 98, 153, 400}); break;
+    case Region::Jaws: display.Refresh(JawsRect(s.layout)); break;
+    case Region::Tailstock: display.Refresh(Rect{s.blankEnd, 210, s.blankEnd + 50, 272}); break;
+    case Region::Workpiece:
+    case Region::LoadedWorkpiece:
         display.Refresh(Rect{153, 142, 1100, 342});
         display.Refresh(JawsRect(s.layout));
         break;
-    case kTraceRegion: display.Refresh(Rect{s.drawnZ, s.drawnX - 100, s.drawnZ + 240, s.drawnX + 240}); break;
+    case Region::ToolArea: display.Refresh(Rect{s.drawnZ, s.drawnX - 100, s.drawnZ + 240, s.drawnX + 240}); break;
     default: display.Refresh(Rect{0, 0, 1000, 768}); break;
     }
 }

@@ -16,8 +16,8 @@ void Lathe::SelectTool(int station)
     }
     turret.TurnTurret(state.toolStation, station);
     state.toolStation = station;
-    MoveTool(0.0f, 0.0f, kMoveRedraw);
-    if (station == 2) RefreshArea(12);
+    MoveTool(0.0f, 0.0f, MoveMode::Redraw);
+    if (station == 2) RefreshArea(Region::ToolTwo);
 }
 
 void Lathe::SelectCustomTool() { state.toolStation = kCustomStation; }
@@ -26,7 +26,7 @@ void Lathe::NextTool()
 {
     turret.TurnTurret(state.toolStation, state.toolStation + 1);
     state.toolStation = state.toolStation < 4 ? state.toolStation + 1 : 1;
-    RefreshArea(1);
+    RefreshArea(Region::Default);
 }
 
 }  // namespace zan

@@ -43,7 +43,7 @@ std::optional<std::filesystem::path> OpenWorkpieceImage(Lathe& lathe, const Choo
     const std::optional<std::vector<unsigned char>> bytes = ReadMapFile(*path);
     if (!bytes) return std::nullopt;  // cannot be read: nothing to report
     ApplyMapImage(*bytes, lathe.state);
-    lathe.RefreshArea(13);
+    lathe.RefreshArea(Region::LoadedWorkpiece);
     return path;
 }
 

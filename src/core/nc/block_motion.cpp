@@ -13,79 +13,89 @@ namespace zan {
 
 void Interpreter::RunMotion()
 {
-    LatheState& s = lathe_.state;
-    Motion& motion = lathe_.motion;
-    PathContext ctx{lathe_};
-    const float z = nc.targetZ;
-    const float x = nc.targetX;
     switch (nc.gCode) {
     case 0:
-        motion.RapidMove(z, x);
-        nc.lastMotionG = 0;
-        return;
     case 1:
-        if (nc.Collecting()) {
-            AppendContourElement(1);
-            RecordNullPoint();
-            return;
-        }
-        motion.LinearMove(z, x, nc.feedF);
-        nc.lastMotionG = 1;
-        return;
     case 2:
-    case 3: {
-        if (nc.Collecting()) {  // I and K keep their values after a collected arc
-            AppendContourElement(nc.gCode);
-            RecordNullPoint();
-            return;
-        }
-        const bool clockwise = nc.gCode == 2;
-        if (nc.wordI != -1.0f && nc.wordK != -1.0f)
-            ArcByCentre(ctx, z, x, 2 * nc.wordK, nc.wordI, nc.feedF, clockwise);
-        else
-            ArcByRadius(ctx, z, x, nc.wordR, nc.feedF, clockwise);
-        nc.wordI = nc.wordK = -1.0f;
-        nc.lastMotionG = nc.gCode;
-        return;
-    }
+    case 3: RunMove(); return;
     case 4:
-        motion.Dwell(nc.wordD);
+        motion_.Dwell(nc.wordD);
         RecordNullPoint();
         nc.gCode = nc.lastMotionG;
         return;
     case 22:
-        nc.loopStartLine = s.lineIndex;
+        nc.loopStartLine = lathe_.state.lineIndex;
         nc.loopCount = nc.wordL;
         RecordNullPoint();
         return;
+    case 80:
+        if (nc.loopStartLine != -1 && nc.loopCount > 1) lathe_.state.lineIndex = nc.loopStartLine;
+        --nc.loopCount;
+        RecordNullPoint();
+        return;
     case 26:
-        motion.RapidMove(s.refZ, s.refX);
-        nc.targetZ = s.refZ;
-        nc.targetX = s.refX;
-        nc.gCode = nc.lastMotionG;
-        return;
-    case 27:  // X alone returns to the reference point
-        motion.RapidMove(static_cast<float>(s.drawnZ), s.refX);
-        nc.gCode = nc.lastMotionG;
-        return;
-    case 29:  // Z alone
-        motion.RapidMove(s.refZ, static_cast<float>(s.drawnX));
-        nc.gCode = nc.lastMotionG;
-        return;
+    case 27:
+    case 29: ReturnToReference(); return;
     case 32:
     case 93:
     case 96:
     case 97: RecordNullPoint(); return;  // accepted; nothing to move
-    case 33: ThreadMove(ctx, z, x, static_cast<int>(nc.wordP)); return;
     case 71:
     case 72: StartContour(); return;
-    case 74: PeckDrillCycle(ctx, z, x, nc.wordI, nc.wordK, nc.wordR, nc.wordE, nc.feedF); return;
-    case 75: GroovingCycle(ctx, z, x, nc.wordI, nc.wordK, nc.wordE, nc.feedF); return;
-    case 80:
-        if (nc.loopStartLine != -1 && nc.loopCount > 1) s.lineIndex = nc.loopStartLine;
-        --nc.loopCount;
+    default: RunCycle(); return;
+    }
+}
+
+// G00..G03, or one element of a contour being collected. I and K keep their
+// values after a collected arc.
+void Interpreter::RunMove()
+{
+    const int g = nc.gCode;
+    if (g != 0 && nc.Collecting()) {
+        AppendContourElement(g);
         RecordNullPoint();
         return;
+    }
+    if (g == 0) motion_.RapidMove(nc.targetZ, nc.targetX);
+    if (g == 1) motion_.LinearMove(nc.targetZ, nc.targetX, nc.feedF);
+    if (g == 2 || g == 3) {
+        PathContext ctx{lathe_, motion_};
+        const bool clockwise = g == 2;
+        if (nc.wordI != -1.0f && nc.wordK != -1.0f)
+            ArcByCentre(ctx, nc.targetZ, nc.targetX, 2 * nc.wordK, nc.wordI, nc.feedF, clockwise);
+        else
+            ArcByRadius(ctx, nc.targetZ, nc.targetX, nc.wordR, nc.feedF, clockwise);
+        nc.wordI = nc.wordK = -1.0f;
+    }
+    nc.lastMotionG = g;
+}
+
+// G26 both axes, G27 X alone, G29 Z alone; the modal code reverts.
+void Interpreter::ReturnToReference()
+{
+    const LatheState& s = lathe_.state;
+    switch (nc.gCode) {
+    case 26:
+        motion_.RapidMove(s.refZ, s.refX);
+        nc.targetZ = s.refZ;
+        nc.targetX = s.refX;
+        break;
+    case 27: motion_.RapidMove(static_cast<float>(s.drawnZ), s.refX); break;
+    default: motion_.RapidMove(s.refZ, static_cast<float>(s.drawnX)); break;
+    }
+    nc.gCode = nc.lastMotionG;
+}
+
+// The one-block cycles; other codes do nothing.
+void Interpreter::RunCycle()
+{
+    PathContext ctx{lathe_, motion_};
+    const float z = nc.targetZ;
+    const float x = nc.targetX;
+    switch (nc.gCode) {
+    case 33: ThreadMove(ctx, z, x, static_cast<int>(nc.wordP)); return;
+    case 74: PeckDrillCycle(ctx, z, x, nc.wordI, nc.wordK, nc.wordR, nc.wordE, nc.feedF); return;
+    case 75: GroovingCycle(ctx, z, x, nc.wordI, nc.wordK, nc.wordE, nc.feedF); return;
     case 90: TurningCycle(ctx, z, x, nc.wordR, nc.feedF); return;
     case 92: ThreadingCycle(ctx, z, x, nc.wordP, nc.wordR); return;
     case 94: FacingCycle(ctx, z, x, nc.wordR, nc.feedF); return;
@@ -137,7 +147,7 @@ void Interpreter::FinishLine()
 {
     LatheState& s = lathe_.state;
     if (nc.Collecting() && nc.contourCount == nc.wordL) {
-        PathContext ctx{lathe_};
+        PathContext ctx{lathe_, motion_};
         if (nc.faceCycle)
             RoughFaceCycle(ctx, nc.cycleStart, nc.cycleI, nc.cycleK, nc.wordL, nc.feedF);
         else
@@ -149,10 +159,10 @@ void Interpreter::FinishLine()
         nc.faceCycle = false;
         s.lineIndex = nc.returnLine;
         nc.returnLine = -1;
-        lathe_.PanelEvent(6);
+        lathe_.PanelEvent(PanelEventCode::ShowRunLines);
         return;
     }
-    lathe_.PanelEvent(6);
+    lathe_.PanelEvent(PanelEventCode::ShowRunLines);
     ++s.lineIndex;
 }
 

@@ -3,6 +3,7 @@
 #include "core/nc/interpreter.h"
 
 #include "core/lathe/lathe.h"
+#include "core/nc/motion.h"
 #include "core/nc/nc_messages.h"
 #include "core/text/read_number.h"
 
@@ -51,25 +52,13 @@ int Truncated(double value) { return static_cast<int>(value); }
 
 void Interpreter::ReadWord(std::string_view row, int column, Block& block)
 {
-    const LatheState& s = lathe_.state;
-    auto number = [&] { return ReadNumber(row, column); };
     switch (row[column]) {
     case '/':
         // Block skip: words to the left keep their effect, the rest is not read.
         ++lathe_.state.lineIndex;
         block.endedEarly = true;
         return;
-    case 'N': {
-        const int n = Truncated(number());
-        if (nc.seekBlock != -1 && n < nc.seekBlock) {
-            RecordNullPoint();
-            ++lathe_.state.lineIndex;
-            block.endedEarly = true;
-        } else if (nc.repeatCount == -1) {
-            nc.seekBlock = -1;
-        }
-        return;
-    }
+    case 'N': ReadBlockNumber(row, column, block); return;
     case 'G':
         nc.presentG = true;
         if (const auto code = ReadCode(row, column))
@@ -83,7 +72,32 @@ void Interpreter::ReadWord(std::string_view row, int column, Block& block)
         else
             lathe_.ports.alerts.Message(msg::kMSyntax);
         return;
-    case 'T': block.t = Truncated(number()); return;
+    case 'T': block.t = Truncated(ReadNumber(row, column)); return;
+    default: ReadValueWord(row, column); return;
+    }
+}
+
+// While a block number is searched for (M97, M98), blocks numbered below it
+// are passed over.
+void Interpreter::ReadBlockNumber(std::string_view row, int column, Block& block)
+{
+    const int n = Truncated(ReadNumber(row, column));
+    if (nc.seekBlock != -1 && n < nc.seekBlock) {
+        RecordNullPoint();
+        ++lathe_.state.lineIndex;
+        block.endedEarly = true;
+    } else if (nc.repeatCount == -1) {
+        nc.seekBlock = -1;
+    }
+}
+
+// Coordinates and the words that only store a value. X, U, I and K are
+// diameters, stored halved as a radius.
+void Interpreter::ReadValueWord(std::string_view row, int column)
+{
+    const LatheState& s = lathe_.state;
+    auto number = [&] { return ReadNumber(row, column); };
+    switch (row[column]) {
     case 'X':
         nc.presentX = true;
         nc.targetX = static_cast<float>(number() * 0.5 + s.offsetX - s.originX);
@@ -124,17 +138,17 @@ bool Interpreter::Reset()
     nc.contourCount = -1;
     nc.seekBlock = -1;
     nc.faceCycle = false;
-    lathe_.motion.PathStep(s.posZ, s.posX, kPathRewind);
+    motion_.PathStep(s.posZ, s.posX, PathMode::Rewind);
     s.runFlag = false;
     s.lineIndex = 0;
     s.lockSwitch = false;
-    lathe_.PanelEvent(7);  // the panel reloads the program and reports the end
+    lathe_.PanelEvent(PanelEventCode::RunComplete);  // the panel reloads the program and reports the end
     return true;
 }
 
 void Interpreter::RecordNullPoint()
 {
-    lathe_.motion.PathStep(lathe_.state.posZ, lathe_.state.posX, kPathRecord);
+    motion_.PathStep(lathe_.state.posZ, lathe_.state.posX, PathMode::Record);
 }
 
 bool Interpreter::Locked() const { return lathe_.state.lockSwitch; }
@@ -145,10 +159,10 @@ bool Interpreter::Locked() const { return lathe_.state.lockSwitch; }
 bool Interpreter::OnIdle(int idleCount)
 {
     LatheState& s = lathe_.state;
-    if (idleCount > 2 && s.jogActive) lathe_.motion.JogStep(-1);
+    if (idleCount > 2 && s.jogActive) motion_.JogStep(-1);
     if (!s.runFlag || idleCount <= 2) return true;
     if (!nc.motionLatch && !ExecuteNextBlock(true) && s.runFlag) nc.motionLatch = true;
-    if (nc.motionLatch && s.runFlag && !lathe_.motion.PathStep(-1.0f, -1.0f, kPathPlay)) nc.motionLatch = false;
+    if (nc.motionLatch && s.runFlag && !motion_.PathStep(-1.0f, -1.0f, PathMode::Play)) nc.motionLatch = false;
     return true;
 }
 

@@ -11,10 +11,11 @@
 namespace zan {
 
 class Lathe;
+class Motion;
 
 class Interpreter {
 public:
-    explicit Interpreter(Lathe& lathe) : lathe_(lathe) {}
+    Interpreter(Lathe& lathe, Motion& motion) : lathe_(lathe), motion_(motion) {}
 
     // run = true: execute the block at lineIndex; false: reset. Returns false
     // when the block was a motion block (its path must be played back).
@@ -35,11 +36,20 @@ private:
     bool Reset();
     Block ReadWords(std::string_view row);
     void ReadWord(std::string_view row, int column, Block& block);
-    bool EndBlockEarly();
+    void ReadBlockNumber(std::string_view row, int column, Block& block);
+    void ReadValueWord(std::string_view row, int column);
     void ApplyTool(int t);
     // Applies the block's M function; true when it ended the block.
     bool ApplyM(int m);
+    bool EndProgram(int m);
+    bool SwitchSpindle(int m);
+    bool SwitchCoolant(bool on);
+    bool SwitchChuck(bool clamp);
+    bool JumpOrRepeat(int m);
     void RunMotion();
+    void RunMove();
+    void ReturnToReference();
+    void RunCycle();
     void StartContour();
     void AppendContourElement(int type);
     void FinishLine();
@@ -47,6 +57,7 @@ private:
     bool Locked() const;
 
     Lathe& lathe_;
+    Motion& motion_;
 };
 
 }  // namespace zan

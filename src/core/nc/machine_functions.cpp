@@ -18,85 +18,110 @@ void Interpreter::ApplyTool(int t)
     }
     if (t >= 0 && t < 50) {
         s.offsetNumber = t % 10;
-        lathe_.PanelEvent(20 + t % 10);
+        lathe_.PanelEvent(OffsetEvent(t % 10));
     }
 }
 
 bool Interpreter::ApplyM(int m)
 {
-    LatheState& s = lathe_.state;
     switch (m) {
     case 0:  // program stop; the block's motion is still recorded
-        s.runFlag = false;
+        lathe_.state.runFlag = false;
         RecordNullPoint();
         return false;
-    case 2:  // end of program; spindle and coolant keep their state
-        s.lockSwitch = false;
-        s.runFlag = false;
-        lathe_.RefreshArea(3);
-        lathe_.MoveTool(s.posZ, s.posX, kMoveCut);
-        Reset();
-        return true;
+    case 2:
+    case 30: return EndProgram(m);
     case 3:
     case 4:
-    case 5:
-        if (Locked()) return false;
-        s.spindleState = m == 5 ? 0 : m - 2;
-        lathe_.PanelEvent(m);  // 3, 4, 5: the panel's spindle lamps
-        lathe_.RefreshArea(4);
-        if (m == 3) s.directMove = false;  // a new start plays through the buffer again
-        return false;
+    case 5: return SwitchSpindle(m);
     case 8:
-    case 9:
-        s.coolantOn = m == 8;
-        lathe_.RefreshArea(2);
-        lathe_.PanelEvent(m == 8 ? 40 : 41);
-        lathe_.MoveTool(s.posZ, s.posX, kMoveCut);
-        return false;
+    case 9: return SwitchCoolant(m == 8);
     case 10:
-    case 11:
-        if (Locked()) return false;
-        s.runFlag = false;  // the chuck refuses to move while a program runs
-        if (m == 10)
-            lathe_.Clamp();
-        else
-            lathe_.Release();
-        s.runFlag = true;
-        return false;
-    case 30:  // end of program with spindle and coolant off
-        s.lockSwitch = false;
+    case 11: return SwitchChuck(m == 10);
+    case 97:
+    case 98:
+    case 99: return JumpOrRepeat(m);
+    default: return false;
+    }
+}
+
+// M02 keeps spindle and coolant as they are; M30 stops both.
+bool Interpreter::EndProgram(int m)
+{
+    LatheState& s = lathe_.state;
+    s.lockSwitch = false;
+    if (m == 2) {
+        s.runFlag = false;
+        lathe_.RefreshArea(Region::WholeView);
+        lathe_.MoveTool(s.posZ, s.posX, MoveMode::Cut);
+    } else {
         s.spindleState = 0;
         s.coolantOn = false;
         s.runFlag = false;
-        lathe_.PanelEvent(5);
-        lathe_.PanelEvent(41);
-        lathe_.RefreshArea(7);
-        lathe_.PanelEvent(5);
-        Reset();
-        return true;
-    case 97:  // jump: read again from the top, skipping blocks numbered below P
-        nc.seekBlock = static_cast<int>(nc.wordP);
-        nc.wordP = -1.0f;
-        RecordNullPoint();
-        s.lineIndex = 0;
-        return true;
-    case 98:  // section from block P to the next M99, L times in all
-        nc.seekBlock = static_cast<int>(nc.wordP);
-        nc.repeatCount = nc.wordL;
-        RecordNullPoint();
-        s.lineIndex = 0;
-        return true;
-    case 99:
-        if (nc.repeatCount > 1) {
-            RecordNullPoint();
-            --nc.repeatCount;
-            s.lineIndex = 0;
-            return true;
-        }
+        lathe_.PanelEvent(PanelEventCode::SpindleLampsOff);
+        lathe_.PanelEvent(PanelEventCode::CoolantLampOff);
+        lathe_.RefreshArea(Region::ProgramEnd);
+        lathe_.PanelEvent(PanelEventCode::SpindleLampsOff);
+    }
+    Reset();
+    return true;
+}
+
+// M03, M04, M05: the spindle and the panel's spindle lamps.
+bool Interpreter::SwitchSpindle(int m)
+{
+    if (Locked()) return false;
+    LatheState& s = lathe_.state;
+    s.spindleState = m == 5 ? 0 : m - 2;
+    lathe_.PanelEvent(m == 3   ? PanelEventCode::SpindleLampL
+                      : m == 4 ? PanelEventCode::SpindleLampR
+                               : PanelEventCode::SpindleLampsOff);
+    lathe_.RefreshArea(Region::ChuckBody);
+    if (m == 3) s.directMove = false;  // a new start plays through the buffer again
+    return false;
+}
+
+bool Interpreter::SwitchCoolant(bool on)
+{
+    LatheState& s = lathe_.state;
+    s.coolantOn = on;
+    lathe_.RefreshArea(Region::Nozzle);
+    lathe_.PanelEvent(on ? PanelEventCode::CoolantLampOn : PanelEventCode::CoolantLampOff);
+    lathe_.MoveTool(s.posZ, s.posX, MoveMode::Cut);
+    return false;
+}
+
+// M10 clamps, M11 releases; the chuck refuses to move while a program runs,
+// so the run flag is lowered around the action.
+bool Interpreter::SwitchChuck(bool clamp)
+{
+    if (Locked()) return false;
+    LatheState& s = lathe_.state;
+    s.runFlag = false;
+    if (clamp)
+        lathe_.Clamp();
+    else
+        lathe_.Release();
+    s.runFlag = true;
+    return false;
+}
+
+// M97 jumps: read again from the top, skipping blocks numbered below P.
+// M98 runs the section from block P to the next M99, L times in all.
+bool Interpreter::JumpOrRepeat(int m)
+{
+    LatheState& s = lathe_.state;
+    if (m == 99 && nc.repeatCount <= 1) {
         nc.seekBlock = nc.repeatCount = -1;
         return false;
-    default: return false;
     }
+    if (m == 97 || m == 98) nc.seekBlock = static_cast<int>(nc.wordP);
+    if (m == 97) nc.wordP = -1.0f;
+    if (m == 98) nc.repeatCount = nc.wordL;
+    if (m == 99) --nc.repeatCount;
+    RecordNullPoint();
+    s.lineIndex = 0;
+    return true;
 }
 
 }  // namespace zan

@@ -39,30 +39,30 @@ bool Motion::DirectMode() const
     return lathe_.state.directMove || lathe_.state.speedLevel > 1;
 }
 
-bool Motion::PathStep(float z, float x, int mode)
+bool Motion::PathStep(float z, float x, PathMode mode)
 {
     // Rewind and clear only ever act on the buffer: they must never move the
     // tool, even when moves are going direct.
-    if (mode == kPathRewind) {
+    if (mode == PathMode::Rewind) {
         buffer_.writeIndex = buffer_.readIndex = 0;
         return false;
     }
-    if (mode == kPathClear) {
+    if (mode == PathMode::Clear) {
         std::fill(buffer_.points.begin(), buffer_.points.end(), PathPoint{});
         OverflowTest();
         return true;
     }
-    if (DirectMode()) return mode == kPathPlay ? false : DirectStep(z, x, mode);
-    if (mode == kPathPlay) return Play();
+    if (DirectMode()) return mode == PathMode::Play ? false : DirectStep(z, x);
+    if (mode == PathMode::Play) return Play();
     return Record(z, x);
 }
 
-bool Motion::DirectStep(float z, float x, int mode)
+bool Motion::DirectStep(float z, float x)
 {
     lathe_.state.posZ = z;
     lathe_.state.posX = x;
-    lathe_.PanelEvent(87);
-    return lathe_.MoveTool(z, x, mode);
+    lathe_.PanelEvent(PanelEventCode::JogRatesAndPosition);
+    return lathe_.MoveTool(z, x, MoveMode::Cut);
 }
 
 bool Motion::Record(float z, float x)
@@ -72,7 +72,7 @@ bool Motion::Record(float z, float x)
     // A full buffer keeps moving the tool directly rather than write past it.
     if (b.writeIndex >= PathBuffer::kCapacity) {
         s.directMove = true;
-        return DirectStep(z, x, kPathRecord);
+        return DirectStep(z, x);
     }
     if (b.savePending) {
         b.savedDrawnZ = s.drawnZ;
@@ -106,14 +106,14 @@ bool Motion::Play()
     const PathPoint p = b.points[b.readIndex];
     s.posZ = p.z;
     s.posX = p.x;
-    lathe_.PanelEvent(87);
-    if (!lathe_.MoveTool(p.z, p.x, kPathRecord)) return false;  // stays on this point
+    lathe_.PanelEvent(PanelEventCode::JogRatesAndPosition);
+    if (!lathe_.MoveTool(p.z, p.x, MoveMode::Cut)) return false;  // stays on this point
 
     if (++b.readIndex == b.writeIndex) {
         b.readIndex = b.writeIndex = 0;
         if (s.singleBlock) {
             s.runFlag = false;
-            lathe_.PanelEvent(31);
+            lathe_.PanelEvent(PanelEventCode::CycleStartLampOff);
         }
         return false;
     }
@@ -156,7 +156,7 @@ bool Motion::RapidMove(float z, float x)
         zc = Toward(zc, z);
         xc = Toward(xc, x);
         ++steps;
-        if (!PathStep(zc, xc, kPathRecord)) return false;
+        if (!PathStep(zc, xc, PathMode::Record)) return false;
     }
     while (steps < kMaxSteps && (zIsShort ? shortOf(xc, x, xUp) : shortOf(zc, z, zUp))) {
         if (zIsShort)
@@ -164,9 +164,9 @@ bool Motion::RapidMove(float z, float x)
         else
             zc = Toward(zc, z);
         ++steps;
-        if (!PathStep(zc, xc, kPathRecord)) return false;
+        if (!PathStep(zc, xc, PathMode::Record)) return false;
     }
-    if (!PathStep(z, x, kPathRecord)) return false;
+    if (!PathStep(z, x, PathMode::Record)) return false;
     Pace(0);
     return true;
 }
@@ -176,7 +176,7 @@ bool Motion::RapidMove(float z, float x)
 bool Motion::LinearMove(float z, float x, int feed)
 {
     Pace(feed);
-    PathContext ctx{lathe_};
+    PathContext ctx{lathe_, *this};
     return LinearSteps(ctx, lathe_.state.posZ, lathe_.state.posX, z, x);
 }
 
@@ -185,7 +185,7 @@ bool Motion::Dwell(int seconds)
     // A negative dwell waits nothing; a huge one waits as long as a wait can.
     if (seconds > 0) lathe_.ports.clock.Wait(TruncMs(seconds * 1000.0));
     const LatheState& s = lathe_.state;
-    PathStep(static_cast<float>(s.drawnZ), static_cast<float>(s.drawnX), kPathRecord);
+    PathStep(static_cast<float>(s.drawnZ), static_cast<float>(s.drawnX), PathMode::Record);
     return true;
 }
 
@@ -210,7 +210,7 @@ bool Motion::JogStep(int direction)
         s.directMove = false;  // a refused jog must not leave later runs unpaced
         return false;
     }
-    lathe_.PanelEvent(87);
+    lathe_.PanelEvent(PanelEventCode::JogRatesAndPosition);
     s.directMove = false;
     const int rate = (jogDirection_ == 3 || jogDirection_ == 4) ? s.jogRateZ : s.jogRateX;
     if (rate == 0) {

@@ -10,10 +10,12 @@ namespace zan {
 class Lathe;
 
 // Modes of PathStep.
-inline constexpr int kPathPlay = 0;
-inline constexpr int kPathRecord = 1;
-inline constexpr int kPathRewind = -1;
-inline constexpr int kPathClear = -8;
+enum class PathMode : int {
+    Play = 0,     // play the next recorded point
+    Record = 1,   // record a point (or move there at once in direct mode)
+    Rewind = -1,  // forget the recorded path
+    Clear = -8,   // wipe the buffer
+};
 
 // Pace's argument that means "wait one step" rather than "set the feed".
 inline constexpr int kPaceOneStep = 33;
@@ -22,7 +24,7 @@ class Motion {
 public:
     explicit Motion(Lathe& lathe) : lathe_(lathe) {}
 
-    bool PathStep(float z, float x, int mode);
+    bool PathStep(float z, float x, PathMode mode);
     void Pace(int arg);
     bool RapidMove(float z, float x);
     bool LinearMove(float z, float x, int feed);
@@ -35,7 +37,7 @@ public:
 
 private:
     bool DirectMode() const;
-    bool DirectStep(float z, float x, int mode);
+    bool DirectStep(float z, float x);
     bool Record(float z, float x);
     bool Play();
     void OverflowTest();

@@ -3,7 +3,7 @@
 // (from point k-1 to point k, with the type and arc data of element k) reaches
 // the pass's cut level. Every answer is a finite number.
 
-#include "core/files/line_table.h"
+#include "core/lathe/lathe_state.h"
 
 namespace zan {
 

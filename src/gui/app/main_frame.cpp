@@ -72,7 +72,7 @@ CMainFrame::CMainFrame(ShellSetup setup)
     if (setup.startRunLoop) runLoop_->Start();
 }
 
-// The view and its machine go first, while the ports they were given live.
+// The view and the controller go first, while the ports they were given live.
 CMainFrame::~CMainFrame()
 {
     runLoop_->Stop();
@@ -81,9 +81,8 @@ CMainFrame::~CMainFrame()
     panel_.Attach(nullptr);
     delete takeCentralWidget();
     view_ = nullptr;
+    station_.reset();
 }
-
-Lathe& CMainFrame::lathe() { return view_->lathe(); }
 
 QAction* CMainFrame::action(int commandId) const
 {
@@ -104,11 +103,14 @@ void CMainFrame::createView()
     host->setMinimumSize(1, 1);
     setCentralWidget(host);
 
-    view_ = new COrbelView(alerts_, clock_, panel_, host);
+    view_ = new COrbelView(host);
     view_->setGeometry(0, 0, kViewWidth, kViewHeight);
     new GatedClicks(gate_, view_);
-    panel_.Attach(&view_->lathe());
-    runLoop_ = new RunLoop(view_->lathe(), gate_, this);
+    station_ = std::make_unique<Station>(Ports{alerts_, clock_, *view_, panel_},
+                                         StationOptions{view_->smallLayout(), ProgramFolder::OfExecutable()});
+    view_->Attach(*station_);
+    panel_.Attach(station_.get());
+    runLoop_ = new RunLoop(*station_, gate_, this);
 }
 
 // The commands, with the desktop's file dialogs and viewer unless the setup
@@ -128,7 +130,7 @@ void CMainFrame::createCommands(ShellSetup& setup)
     services.openDocument = setup.openDocument ? std::move(setup.openDocument) : OpenDocument(OpenWithDesktop);
     services.recent = recent_.get();
     services.endProgram = [this] { endProgram(); };
-    commands_ = std::make_unique<ViewCommands>(*this, *view_, gate_, std::move(services));
+    commands_ = std::make_unique<ViewCommands>(*this, *view_, *station_, gate_, std::move(services));
 }
 
 QAction* CMainFrame::addCommand(int commandId, const QString& text, const QString& statusTip)

@@ -1,8 +1,9 @@
 #pragma once
 // The main window "ZAN 400LT": menu, toolbar, status bar and accelerators
-// around the lathe view. It owns the machine's outside world (message boxes,
-// the clock, the interim operator panel), the door every command goes through
-// and the run loop that plays programs.
+// around the lathe view. It owns the controller (the core's Station), its
+// outside world (message boxes, the clock, the interim operator panel), the
+// door every command goes through and the run loop that plays programs. The
+// lathe view is one of the controller's ports, beside the panel.
 
 #include <QMainWindow>
 #include <filesystem>
@@ -15,7 +16,8 @@
 #include "gui/app/recent_files.h"
 #include "gui/app/run_loop_clock.h"
 #include "gui/app/view_commands.h"
-#include "gui/panel/idle_panel.h"
+#include "core/station/idle_panel.h"
+#include "core/station/station.h"
 
 class QAction;
 class QLabel;
@@ -53,7 +55,8 @@ public:
     ~CMainFrame() override;
 
     COrbelView& view() { return *view_; }
-    Lathe& lathe();
+    Station& station() { return *station_; }
+    Lathe& lathe() { return station_->lathe; }
     CoreGate& gate() { return gate_; }
     RunLoop& runLoop() { return *runLoop_; }
     IdlePanel& panel() { return panel_; }
@@ -93,6 +96,7 @@ private:
     Alerts& alerts_;
     RunLoopClock clock_;
     IdlePanel panel_;
+    std::unique_ptr<Station> station_;  // after its ports, so it goes before them
     CoreGate gate_;
     std::unique_ptr<QSettings> ownSettings_;
     std::unique_ptr<RecentFiles> recent_;

@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "gui/app/core_gate.h"
-#include "core/lathe/lathe.h"
+#include "core/station/station.h"
 
 namespace zan::gui {
 
@@ -15,7 +15,8 @@ constexpr int kIdleTurn = 3;
 constexpr int kIdlePollMs = 15;
 }  // namespace
 
-RunLoop::RunLoop(Lathe& lathe, CoreGate& gate, QObject* parent) : QObject(parent), lathe_(lathe), gate_(gate)
+RunLoop::RunLoop(Station& station, CoreGate& gate, QObject* parent)
+    : QObject(parent), station_(station), gate_(gate)
 {
     connect(&timer_, &QTimer::timeout, this, &RunLoop::OnTimer);
 }
@@ -35,7 +36,7 @@ void RunLoop::Stop()
 bool RunLoop::Turn()
 {
     if (gate_.Busy() || QApplication::activeModalWidget() != nullptr) return false;
-    gate_.Run([this] { lathe_.interpreter.OnIdle(kIdleTurn); });
+    gate_.Run([this] { station_.OnIdle(kIdleTurn); });
     return true;
 }
 
@@ -45,7 +46,7 @@ void RunLoop::OnTimer()
     // the window's events, and a running timer would spin through them.
     timer_.stop();
     const bool ran = Turn();
-    const bool moving = ran && (lathe_.state.runFlag || lathe_.state.jogActive);
+    const bool moving = ran && (station_.lathe.state.runFlag || station_.lathe.state.jogActive);
     if (active_) timer_.start(moving ? 0 : kIdlePollMs);
 }
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 namespace zan {
-class Lathe;
+class Station;
 }
 
 namespace zan::gui {
@@ -18,7 +18,7 @@ class CoreGate;
 class RunLoop : public QObject {
     Q_OBJECT
 public:
-    RunLoop(Lathe& lathe, CoreGate& gate, QObject* parent = nullptr);
+    RunLoop(Station& station, CoreGate& gate, QObject* parent = nullptr);
 
     void Start();
     void Stop();
@@ -30,7 +30,7 @@ public:
 private:
     void OnTimer();
 
-    Lathe& lathe_;
+    Station& station_;
     CoreGate& gate_;
     QTimer timer_;
     bool active_ = false;

@@ -12,8 +12,9 @@
 
 namespace zan::gui {
 
-ViewCommands::ViewCommands(QWidget& frame, COrbelView& view, CoreGate& gate, CommandServices services)
-    : frame_(frame), view_(view), gate_(gate), services_(std::move(services))
+ViewCommands::ViewCommands(QWidget& frame, COrbelView& view, Station& station, CoreGate& gate,
+                           CommandServices services)
+    : frame_(frame), view_(view), station_(station), gate_(gate), services_(std::move(services))
 {
     RegisterMachineActions();
     RegisterDialogs();
@@ -21,7 +22,9 @@ ViewCommands::ViewCommands(QWidget& frame, COrbelView& view, CoreGate& gate, Com
 
 ViewCommands::~ViewCommands() = default;
 
-Lathe& ViewCommands::lathe() { return view_.lathe(); }
+Lathe& ViewCommands::lathe() { return station_.lathe; }
+
+void ViewCommands::Measure(MeasureMode mode) { view_.Measure(mode); }
 
 CSpeedDlg* ViewCommands::speedDialog() const { return speed_.data(); }
 
@@ -47,17 +50,17 @@ void ViewCommands::RegisterMachineActions()
     On(cmd::kTool3, [this] { lathe().SelectTool(3); });
     On(cmd::kTool4, [this] { lathe().SelectTool(4); });
     // These go to the operator panel's own keys through the event bridge.
-    On(cmd::kCycleStart, [this] { lathe().PanelEvent(33); });
-    On(cmd::kFeedHold, [this] { lathe().PanelEvent(34); });
-    On(cmd::kSpindle, [this] { lathe().PanelEvent(35); });
-    On(cmd::kRapidFeed, [this] { lathe().PanelEvent(36); });
+    On(cmd::kCycleStart, [this] { station_.PanelEvent(PanelEventCode::PressCycleStart); });
+    On(cmd::kFeedHold, [this] { station_.PanelEvent(PanelEventCode::PressFeedHold); });
+    On(cmd::kSpindle, [this] { station_.PanelEvent(PanelEventCode::PressSpindleToggle); });
+    On(cmd::kRapidFeed, [this] { station_.PanelEvent(PanelEventCode::PressRapidFeed); });
     On(cmd::kSecondPanel, [this] {
-        lathe().PanelEvent(0);
-        lathe().PanelEvent(48);
+        station_.PanelEvent(PanelEventCode::ShowPanel);
+        station_.PanelEvent(PanelEventCode::SecondKeyPad);
     });
-    On(cmd::kMeasureDiameter, [this] { view_.MeasureDiameter(); });
-    On(cmd::kMeasureLengthManual, [this] { view_.MeasureLengthManual(); });
-    On(cmd::kMeasureLengthAuto, [this] { view_.MeasureLengthAuto(); });
+    On(cmd::kMeasureDiameter, [this] { Measure(MeasureMode::Diameter); });
+    On(cmd::kMeasureLengthManual, [this] { Measure(MeasureMode::FirstPoint); });
+    On(cmd::kMeasureLengthAuto, [this] { Measure(MeasureMode::AutoLength); });
 }
 
 void ViewCommands::RegisterDialogs()
@@ -75,7 +78,7 @@ void ViewCommands::RegisterDialogs()
 void ViewCommands::OpenBlankDialog()
 {
     if (!lathe().MayEditBlank()) return;
-    auto* dialog = new CBlankDlg(lathe(), gate_, &frame_);
+    auto* dialog = new CBlankDlg(station_, gate_, &frame_);
     dialog->show();
 }
 
@@ -83,7 +86,7 @@ void ViewCommands::OpenBlankDialog()
 void ViewCommands::OpenSpeedDialog()
 {
     if (!lathe().MaySetSpeed()) return;
-    if (speed_.isNull()) speed_ = new CSpeedDlg(lathe(), gate_, &frame_);
+    if (speed_.isNull()) speed_ = new CSpeedDlg(station_, gate_, &frame_);
     speed_->Present();
 }
 

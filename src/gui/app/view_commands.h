@@ -9,6 +9,7 @@
 
 #include "gui/app/help_text.h"
 #include "core/lathe/workpiece_image.h"
+#include "core/station/station.h"
 
 class QWidget;
 
@@ -30,7 +31,7 @@ struct CommandServices {
 
 class ViewCommands {
 public:
-    ViewCommands(QWidget& frame, COrbelView& view, CoreGate& gate, CommandServices services);
+    ViewCommands(QWidget& frame, COrbelView& view, Station& station, CoreGate& gate, CommandServices services);
     ~ViewCommands();
 
     bool Handles(int commandId) const { return handlers_.count(commandId) != 0; }
@@ -44,6 +45,7 @@ private:
     void RegisterDialogs();
     void On(int commandId, std::function<void()> handler);
     Lathe& lathe();
+    void Measure(MeasureMode mode);
 
     void OpenBlankDialog();
     void OpenSpeedDialog();
@@ -52,6 +54,7 @@ private:
 
     QWidget& frame_;
     COrbelView& view_;
+    Station& station_;
     CoreGate& gate_;
     CommandServices services_;
     QPointer<CSpeedDlg> speed_;

@@ -10,14 +10,12 @@
 #include <QVBoxLayout>
 
 #include "gui/app/core_gate.h"
-#include "gui/dialogs/blank_input.h"
-#include "core/lathe/lathe.h"
+#include "core/station/station.h"
 
 namespace zan::gui {
 
 namespace {
 
-constexpr int kChuckFace = 153;       // the typed length counts from the chuck face
 constexpr int kSettleMs = 300;        // the new blank shows before the dialog goes
 constexpr int kMaxTypedChars = 4;     // enough to tell a size that is too large
 
@@ -33,13 +31,17 @@ QLineEdit* DigitsEdit(QWidget* parent, const char* name)
 
 }  // namespace
 
-CBlankDlg::CBlankDlg(Lathe& lathe, CoreGate& gate, QWidget* parent)
-    : QDialog(parent), lathe_(lathe), gate_(gate)
+CBlankDlg::CBlankDlg(Station& station, CoreGate& gate, QWidget* parent)
+    : QDialog(parent), station_(station), gate_(gate)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("毛坯参数设置"));
     diameter_ = DigitsEdit(this, "diameter");
     length_ = DigitsEdit(this, "length");
+    // The blank in use; its length counts from the chuck face.
+    const LatheState& s = station.lathe.state;
+    diameter_->setText(QString::number(s.blankDiameter));
+    length_->setText(QString::number(s.blankEnd - s.layout.chuckFace()));
 
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel(QStringLiteral(" 毛坯直径："), this), 0, 0);
@@ -76,17 +78,11 @@ void CBlankDlg::OnOk()
     const QByteArray diameterText = diameter_->text().toLatin1();
     const QByteArray lengthText = length_->text().toLatin1();
     QPointer<CBlankDlg> self(this);
-    Lathe& lathe = lathe_;
-    gate_.Run([self, &lathe, diameterText, lengthText] {
-        const BlankInput input = ReadBlankInput(diameterText.toStdString(), lengthText.toStdString());
-        if (!input.refusal.empty()) {
-            lathe.ports.alerts.Message(input.refusal);
-            return;  // the dialog stays open for a correction
-        }
-        if (input.diameter) lathe.state.blankDiameter = *input.diameter;
-        if (input.length) lathe.state.blankEnd = *input.length + kChuckFace;
-        lathe.MachineCommand('f');
-        lathe.ports.clock.Wait(kSettleMs);
+    Station& station = station_;
+    gate_.Run([self, &station, diameterText, lengthText] {
+        // A refused size leaves the dialog open for a correction.
+        if (!station.SetBlank(diameterText.toStdString(), lengthText.toStdString())) return;
+        station.lathe.ports.clock.Wait(kSettleMs);
         if (self) self->accept();
     });
 }

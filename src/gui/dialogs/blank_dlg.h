@@ -1,13 +1,14 @@
 #pragma once
 // "毛坯参数设置": the blank's diameter and length. Modeless and created anew
-// each time the command opens it; it deletes itself when closed.
+// each time the command opens it, showing the blank in use; it deletes
+// itself when closed.
 
 #include <QDialog>
 
 class QLineEdit;
 
 namespace zan {
-class Lathe;
+class Station;
 }
 
 namespace zan::gui {
@@ -17,12 +18,12 @@ class CoreGate;
 class CBlankDlg : public QDialog {
     Q_OBJECT
 public:
-    CBlankDlg(Lathe& lathe, CoreGate& gate, QWidget* parent);
+    CBlankDlg(Station& station, CoreGate& gate, QWidget* parent);
 
 private:
     void OnOk();
 
-    Lathe& lathe_;
+    Station& station_;
     CoreGate& gate_;
     QLineEdit* diameter_ = nullptr;
     QLineEdit* length_ = nullptr;

@@ -10,14 +10,14 @@
 #include <QVBoxLayout>
 
 #include "gui/app/core_gate.h"
-#include "core/lathe/lathe.h"
+#include "core/station/station.h"
 
 namespace zan::gui {
 
 namespace {
 
-constexpr int kSlowest = 0;
-constexpr int kFastest = 4;
+constexpr int kSlowest = kSlowestSpeed;
+constexpr int kFastest = kFastestSpeed;
 
 const QString kIntroText = QStringLiteral(
     "提高程序的运行速度会失去代码运行过程中的部分图形功能，如实时刷新功能，但不影响代码运行的最终结果。"
@@ -36,8 +36,8 @@ QPushButton* Button(QWidget* parent, const QString& text, const char* name)
 
 }  // namespace
 
-CSpeedDlg::CSpeedDlg(Lathe& lathe, CoreGate& gate, QWidget* parent)
-    : QDialog(parent), lathe_(lathe), gate_(gate)
+CSpeedDlg::CSpeedDlg(Station& station, CoreGate& gate, QWidget* parent)
+    : QDialog(parent), station_(station), gate_(gate)
 {
     setWindowTitle(QStringLiteral("速度性能控制"));
     description_ = new QLabel(kIntroText, this);
@@ -119,6 +119,8 @@ QWidget* CSpeedDlg::CreateMachineChoice()
 
 void CSpeedDlg::Present()
 {
+    // A choice that was cancelled is not shown again.
+    if (!isVisible()) slider_->setValue(station_.speedLevel());
     show();
     raise();
     activateWindow();
@@ -127,8 +129,8 @@ void CSpeedDlg::Present()
 void CSpeedDlg::OnOk()
 {
     const int level = slider_->value();
-    Lathe& lathe = lathe_;
-    gate_.Run([&lathe, level] { lathe.state.speedLevel = level; });
+    Station& station = station_;
+    gate_.Run([&station, level] { station.SetSpeedLevel(level); });
     accept();
 }
 

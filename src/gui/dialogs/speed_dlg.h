@@ -1,7 +1,7 @@
 #pragma once
 // "速度性能控制": the run speed level 0 (slowest, every picture) to 4 (fastest,
 // no pacing and no intermediate pictures). Modeless, created once and shown
-// again on later requests with the slider where it was left.
+// again on later requests with the slider on the level in force.
 
 #include <QDialog>
 
@@ -9,7 +9,7 @@ class QLabel;
 class QSlider;
 
 namespace zan {
-class Lathe;
+class Station;
 }
 
 namespace zan::gui {
@@ -19,9 +19,10 @@ class CoreGate;
 class CSpeedDlg : public QDialog {
     Q_OBJECT
 public:
-    CSpeedDlg(Lathe& lathe, CoreGate& gate, QWidget* parent);
+    CSpeedDlg(Station& station, CoreGate& gate, QWidget* parent);
 
-    // Brings the dialog up, or back to the front when it is up already.
+    // Brings the dialog up on the level in force, or back to the front (as
+    // the student left it) when it is up already.
     void Present();
 
 private:
@@ -29,7 +30,7 @@ private:
     QWidget* CreateMachineChoice();
     void OnOk();
 
-    Lathe& lathe_;
+    Station& station_;
     CoreGate& gate_;
     QSlider* slider_ = nullptr;
     QLabel* description_ = nullptr;

@@ -29,7 +29,7 @@ bool SmallLayout(const ViewOptions& options)
 
 }  // namespace
 
-COrbelView::COrbelView(Alerts& alerts, Clock& clock, PanelLink& panel, QWidget* parent, ViewOptions options)
+COrbelView::COrbelView(QWidget* parent, ViewOptions options)
     : QWidget(parent),
       smallLayout_(SmallLayout(options)),
       backing_(kViewWidth, kViewHeight, QImage::Format_RGB32),
@@ -41,8 +41,11 @@ COrbelView::COrbelView(Alerts& alerts, Clock& clock, PanelLink& panel, QWidget* 
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     backing_.fill(Qt::black);
-    lathe_ = std::make_unique<Lathe>(Ports{alerts, clock, *this, panel},
-                                     LatheOptions{smallLayout_, ProgramFolder::OfExecutable()});
+}
+
+void COrbelView::Attach(Station& station)
+{
+    station_ = &station;
     // The picture is ready before the window first shows; the panel comes
     // with the first repaint on screen.
     Repaint(backing_.rect(), false);
@@ -62,7 +65,7 @@ void COrbelView::Flush()
 // tailstock, then the tool in place and the operator panel.
 void COrbelView::Repaint(const QRect& area, bool showPanel)
 {
-    if (!lathe_) return;  // the machine is still being built; the first repaint follows
+    if (!station_) return;  // the machine is still being built; Attach paints it
     const QRect target = area & backing_.rect();
     if (painting_) {
         // Asked for while the tool is being redrawn in place (a refused redraw
@@ -70,21 +73,21 @@ void COrbelView::Repaint(const QRect& area, bool showPanel)
         // the machine again, which would ask again without end.
         const QRect outer = raster_.clip();
         raster_.SetClip(target);
-        painter_.PaintMachine(raster_, lathe_->state);
+        painter_.PaintMachine(raster_, lathe().state);
         raster_.SetClip(outer);
         return;
     }
     painting_ = true;
     raster_.SetClip(target);
-    painter_.PaintMachine(raster_, lathe_->state);
-    const LatheState& s = lathe_->state;
-    if (!s.runFlag && !s.traceMode) lathe_->MoveTool(0.0f, 0.0f, kMoveRedraw);
+    painter_.PaintMachine(raster_, lathe().state);
+    const LatheState& s = lathe().state;
+    if (!s.runFlag && !s.traceMode) lathe().MoveTool(0.0f, 0.0f, MoveMode::Redraw);
     raster_.ResetClip();
     painting_ = false;
     Flush();
     if (showPanel && !showingPanel_) {
         showingPanel_ = true;
-        lathe_->PanelEvent(0);
+        station_->PanelEvent(PanelEventCode::ShowPanel);
         showingPanel_ = false;
     }
 }
@@ -127,8 +130,8 @@ void COrbelView::DrawErrorText(std::string_view text) { WriteText(QPoint(0, 0), 
 
 void COrbelView::RepaintUnderTool(const UnderTool& under)
 {
-    if (!lathe_) return;  // the first repaint paints the workpiece anyway
-    painter_.PaintUnderTool(raster_, lathe_->state, under);
+    if (!station_) return;  // the first repaint paints the workpiece anyway
+    painter_.PaintUnderTool(raster_, lathe().state, under);
     Flush();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The lathe view: owns the machine and paints it into a backing image in view
-// pixels (one pixel = one millimetre). Everything the machine asks to draw is
+// The lathe view: paints the machine into a backing image in view pixels
+// (one pixel = one millimetre). It is the machine's display port; the
+// controller that owns the machine is attached once it is built. Everything the machine asks to draw is
 // painted into the backing image at once; the widget then copies only the
 // rectangles that changed onto the screen.
 
@@ -9,7 +10,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "core/lathe/lathe.h"
+#include "core/station/station.h"
 #include "gui/lathe/machine_painter.h"
 #include "gui/lathe/raster.h"
 
@@ -24,19 +25,22 @@ struct ViewOptions {
 class COrbelView : public QWidget, public LatheDisplay {
     Q_OBJECT
 public:
-    COrbelView(Alerts& alerts, Clock& clock, PanelLink& panel, QWidget* parent = nullptr, ViewOptions options = {});
+    explicit COrbelView(QWidget* parent = nullptr, ViewOptions options = {});
     ~COrbelView() override;
 
-    Lathe& lathe() { return *lathe_; }
+    // The layout the machine must be built with for this display.
+    bool smallLayout() const { return smallLayout_; }
+    // The controller whose machine this view shows; it must outlive the
+    // view's use of it. The view paints it at once.
+    void Attach(Station& station);
+    Lathe& lathe() { return station_->lathe; }
     const QImage& backing() const { return backing_; }
 
     // The full repaint: machine, tool in place, then the operator panel is shown.
     void RepaintAll();
 
     // Measurement commands: a prompt, then the mouse does the rest.
-    void MeasureDiameter();
-    void MeasureLengthManual();
-    void MeasureLengthAuto();
+    void Measure(MeasureMode mode);
 
     // LatheDisplay
     void EraseTool(const ToolErase& erase) override;
@@ -70,11 +74,10 @@ private:
     Raster raster_;
     MachinePainter painter_;
     QFont font_;
-    Point firstPoint_{0, 0};   // first click of a manual length measurement
     bool painting_ = false;    // a repaint is drawing the tool in place
     bool showingPanel_ = false;
     bool shown_ = false;
-    std::unique_ptr<Lathe> lathe_;  // last: the machine draws through the members above while it is built
+    Station* station_ = nullptr;  // not owned
 };
 
 }  // namespace zan::gui

@@ -1,9 +1,10 @@
 // Measuring the workpiece with the mouse, and the mouse read-out: both are
-// written as green text straight onto the view.
+// written as green text straight onto the view. The controller keeps the
+// measurement's state; the view keeps the cursor in step with it.
 
 #include <QMouseEvent>
 
-#include "gui/lathe/measurement.h"
+#include "core/lathe/measurement.h"
 #include "gui/lathe/orbel_view.h"
 
 namespace zan::gui {
@@ -18,61 +19,46 @@ const QColor kReadoutInk(0, 255, 0);
 
 }  // namespace
 
-void COrbelView::MeasureLengthManual()
+void COrbelView::Measure(MeasureMode mode)
 {
-    lathe_->state.measureMode = measure::kFirstPoint;
-    UpdateCursor();
-    lathe_->ports.alerts.Message(measure::kAskFirstPoint);
-}
-
-void COrbelView::MeasureLengthAuto()
-{
-    lathe_->state.measureMode = measure::kAutoLength;
-    UpdateCursor();
-    lathe_->ports.alerts.Message(measure::kAskSegment);
-}
-
-void COrbelView::MeasureDiameter()
-{
-    lathe_->ports.alerts.Message(measure::kAskSegment);
-    lathe_->state.measureMode = measure::kDiameter;
+    station_->BeginMeasurement(mode);
     UpdateCursor();
 }
 
 void COrbelView::UpdateCursor()
 {
-    switch (lathe_->state.measureMode) {
-    case measure::kFirstPoint:
-    case measure::kSecondPoint: setCursor(Qt::CrossCursor); break;
-    case measure::kAutoLength: setCursor(Qt::SizeHorCursor); break;
-    case measure::kDiameter: setCursor(Qt::SizeVerCursor); break;
+    switch (station_->measureMode()) {
+    case MeasureMode::FirstPoint:
+    case MeasureMode::SecondPoint: setCursor(Qt::CrossCursor); break;
+    case MeasureMode::AutoLength: setCursor(Qt::SizeHorCursor); break;
+    case MeasureMode::Diameter: setCursor(Qt::SizeVerCursor); break;
     default: setCursor(Qt::ArrowCursor); break;
     }
 }
 
 void COrbelView::ClickAt(Point at)
 {
-    const MeasureStep step = MeasureClick(lathe_->state, at, firstPoint_);
+    const std::string result = station_->MeasureClick(at);
     UpdateCursor();
-    if (!step.message.empty()) lathe_->ports.alerts.Message(step.message);
-    if (!step.result.empty()) WriteText(kResultAt, step.result, kReadoutInk, Qt::black);
+    if (!result.empty()) WriteText(kResultAt, result, kReadoutInk, Qt::black);
 }
 
 void COrbelView::ShowMouseReadout(Point at)
 {
     WriteText(kMouseAt, MouseText(at.x, at.y), kReadoutInk, Qt::black);
-    WriteText(kModeAt, ModeText(lathe_->state.traceMode), kReadoutInk, Qt::black);
+    WriteText(kModeAt, ModeText(lathe().state.traceMode), kReadoutInk, Qt::black);
 }
 
 void COrbelView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || station_ == nullptr) return QWidget::mousePressEvent(event);
     const QPoint p = event->position().toPoint();
     ClickAt(Point{p.x(), p.y()});
 }
 
 void COrbelView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (station_ == nullptr) return;
     const QPoint p = event->position().toPoint();
     UpdateCursor();
     ShowMouseReadout(Point{p.x(), p.y()});

@@ -28,8 +28,9 @@ int RecordingDisplay::count(const std::string& prefix) const
                                            [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
 }
 
-Rig::Rig(LatheOptions options)
-    : lathe(std::make_unique<Lathe>(Ports{alerts, clock, display, panel}, std::move(options)))
+Rig::Rig(StationOptions options)
+    : station(std::make_unique<Station>(Ports{alerts, clock, display, panel}, std::move(options))),
+      lathe(&station->lathe)
 {
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/lathe/lathe.h"
+#include "core/station/station.h"
 
 namespace zan::test {
 
@@ -85,12 +85,13 @@ struct RecordingPanel : PanelLink {
 // A machine with recording ports. The spindle is started and the chuck clamped
 // unless a test says otherwise, so moves over the blank cut.
 struct Rig {
-    explicit Rig(LatheOptions options = {});
+    explicit Rig(StationOptions options = {});
     RecordingAlerts alerts;
     RecordingClock clock;
     RecordingDisplay display;
     RecordingPanel panel;
-    std::unique_ptr<Lathe> lathe;
+    std::unique_ptr<Station> station;
+    Lathe* lathe = nullptr;  // the station's
     LatheState& s() { return lathe->state; }
     void Cutting();  // spindle running, chuck clamped
 };

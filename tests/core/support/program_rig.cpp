@@ -25,7 +25,7 @@ int ProgramRig::Run(int maxTurns)
     s().runFlag = true;
     int turns = 0;
     while (s().runFlag && turns < maxTurns) {
-        lathe->interpreter.OnIdle(3);
+        station->interpreter.OnIdle(3);
         ++turns;
     }
     return turns;
@@ -48,7 +48,7 @@ std::vector<std::string> ProgramRig::MachineMoves() const
     std::vector<std::string> out;
     const LatheState& st = lathe->state;
     for (const TracedMove& m : trace.moves) {
-        if (m.mode == kMoveRedraw) continue;
+        if (m.mode == MoveMode::Redraw) continue;
         char line[64];
         std::snprintf(line, sizeof line, "%.3f %.3f", m.z + st.originZ, 2 * (m.x + st.originX));
         out.emplace_back(line);

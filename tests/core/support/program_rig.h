@@ -11,12 +11,12 @@ namespace zan::test {
 
 struct TracedMove {
     float z, x;
-    int mode;
+    MoveMode mode;
 };
 
 struct MoveTrace : MoveObserver {
     std::vector<TracedMove> moves;
-    void OnMoveTool(float col, float row, int mode) override { moves.push_back({col, row, mode}); }
+    void OnMoveTool(float col, float row, MoveMode mode) override { moves.push_back({col, row, mode}); }
 };
 
 struct ProgramRig : Rig {
@@ -28,8 +28,8 @@ struct ProgramRig : Rig {
     int Run(int maxTurns = 100000);
     // Runs to the program's end, resuming after every stop (M00).
     void RunToEnd(int maxTurns = 100000);
-    Interpreter& interp() { return lathe->interpreter; }
-    NcState& nc() { return lathe->interpreter.nc; }
+    Interpreter& interp() { return station->interpreter; }
+    NcState& nc() { return station->interpreter.nc; }
     int completions() const;  // how often the panel was told the run ended
     // Moves in machine coordinates: "Z X" with X a diameter.
     std::vector<std::string> MachineMoves() const;

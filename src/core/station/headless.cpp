@@ -1,4 +1,4 @@
-#include "core/nc/headless_run.h"
+#include "core/station/headless.h"
 
 #include "core/lathe/messages.h"
 #include "core/files/program_file.h"
@@ -7,25 +7,25 @@ namespace zan {
 
 HeadlessMachine::HeadlessMachine(HeadlessSetup setup) : setup_(std::move(setup))
 {
-    lathe_ = std::make_unique<Lathe>(Ports{*this, *this, *this, *this}, LatheOptions{false, setup_.folder});
-    lathe_->state.speedLevel = setup_.speedLevel;
-    lathe_->moveObserver = this;
-    lathe_->PanelEvent(30);  // the panel's overrides become the machine's factors
+    station_ = std::make_unique<Station>(Ports{*this, *this, *this, *this}, StationOptions{false, setup_.folder});
+    station_->SetSpeedLevel(setup_.speedLevel);
+    station_->lathe.moveObserver = this;
+    station_->PanelEvent(PanelEventCode::Overrides);
 }
 
 HeadlessMachine::~HeadlessMachine() = default;
 
-void HeadlessMachine::LoadProgram(std::string_view text) { LoadIntoLineTable(text, lathe_->state.lineTable); }
+void HeadlessMachine::LoadProgram(std::string_view text) { LoadIntoLineTable(text, lathe().state.lineTable); }
 
 RunEnd HeadlessMachine::Run(long maxTurns)
 {
-    LatheState& s = lathe_->state;
+    LatheState& s = lathe().state;
     finished_ = alarm_ = false;
     for (turns_ = 0; turns_ < maxTurns; ++turns_) {
         if (finished_) return RunEnd::Finished;
         if (alarm_) return RunEnd::Alarm;
         s.runFlag = true;  // cycle start again at once after a stop (M00)
-        lathe_->interpreter.OnIdle(3);
+        station_->OnIdle(3);
     }
     if (finished_) return RunEnd::Finished;
     return alarm_ ? RunEnd::Alarm : RunEnd::TurnLimit;
@@ -54,9 +54,9 @@ OffsetPair HeadlessMachine::ToolOffset(int pair)
     return pair >= 1 && pair <= 9 ? setup_.offsets[pair] : OffsetPair{};
 }
 
-void HeadlessMachine::OnMoveTool(float col, float row, int mode)
+void HeadlessMachine::OnMoveTool(float col, float row, MoveMode mode)
 {
-    if (mode == kMoveRedraw) return;
+    if (mode == MoveMode::Redraw) return;
     ++moves_;
     if (onMove) onMove(col, row);
 }

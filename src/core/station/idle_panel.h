@@ -9,16 +9,16 @@
 #include <string>
 #include <utility>
 
-#include "core/lathe/lathe.h"
+#include "core/station/station.h"
 #include "core/lathe/quiet_ports.h"
 #include "core/files/program_file.h"
 
-namespace zan::gui {
+namespace zan {
 
 class IdlePanel : public QuietPanel {
 public:
     // The machine whose keys this panel presses; none until the view exists.
-    void Attach(Lathe* lathe) { lathe_ = lathe; }
+    void Attach(Station* station) { station_ = station; }
 
     // The program run by cycle start: loaded now and after every run. False
     // when lines beyond the machine's 999 rows had to be left out.
@@ -36,33 +36,33 @@ public:
     // Starts (or resumes after a feed hold) the loaded program.
     void PressCycleStart() override
     {
-        if (lathe_ == nullptr || lathe_->state.runFlag || !ProgramLoaded()) return;
-        lathe_->state.runFlag = true;
+        if (station_ == nullptr || station_->lathe.state.runFlag || !ProgramLoaded()) return;
+        station_->lathe.state.runFlag = true;
     }
     // Holds the run where it is; cycle start resumes it.
     void PressFeedHold() override
     {
-        if (lathe_ != nullptr) lathe_->state.runFlag = false;
+        if (station_ != nullptr) station_->lathe.state.runFlag = false;
     }
     void PressSpindleToggle(bool spindleRunning) override
     {
-        if (lathe_ != nullptr) lathe_->MachineCommand(spindleRunning ? 'S' : 'L');
+        if (station_ != nullptr) station_->MachineCommand(spindleRunning ? MachineLetter::SpindleStop : MachineLetter::SpindleL);
     }
     void PressRapidFeed() override { overrides_.rapidSelected = !overrides_.rapidSelected; }
 
 private:
     // A first row shorter than two characters would end the program at once.
-    bool ProgramLoaded() const { return lathe_->state.lineTable.rows[0][1] != 0; }
+    bool ProgramLoaded() const { return station_->lathe.state.lineTable.rows[0][1] != 0; }
 
     bool Reload()
     {
-        if (lathe_ == nullptr || program_.empty()) return true;
-        return LoadIntoLineTable(program_, lathe_->state.lineTable);
+        if (station_ == nullptr || program_.empty()) return true;
+        return LoadIntoLineTable(program_, station_->lathe.state.lineTable);
     }
 
-    Lathe* lathe_ = nullptr;
+    Station* station_ = nullptr;
     std::string program_;
     PanelOverrides overrides_;
 };
 
-}  // namespace zan::gui
+}  // namespace zan

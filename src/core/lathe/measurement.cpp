@@ -1,10 +1,10 @@
-#include "gui/lathe/measurement.h"
+#include "core/lathe/measurement.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-namespace zan::gui {
+namespace zan {
 
 namespace {
 
@@ -44,6 +44,7 @@ std::string LengthText(int length, bool automatic)
 std::string DiameterText(const LatheState& s, int x)
 {
     const double diameter = (s.profile[x] - kAxisRow) * 2;
+    if (!(diameter > 0)) return {};  // nothing left of the part at this column
     if (diameter < s.blankDiameter) return Format("直径测量结果:%.3fmm               ", diameter);
     return Format("直径测量结果:%d.000mm               ", s.blankDiameter);
 }
@@ -52,23 +53,37 @@ std::string MouseText(int x, int y) { return Format("鼠标坐标:(%d,%d)   ", x
 
 MeasureStep MeasureClick(LatheState& s, Point click, Point& firstPoint)
 {
-    switch (s.measureMode) {
-    case measure::kFirstPoint:
+    switch (static_cast<MeasureMode>(s.measureMode)) {
+    case MeasureMode::FirstPoint:
         firstPoint = click;
-        s.measureMode = measure::kSecondPoint;
+        s.measureMode = static_cast<int>(MeasureMode::SecondPoint);
         return {measure::kAskSecondPoint, {}};
-    case measure::kSecondPoint:
-        s.measureMode = measure::kNone;
+    case MeasureMode::SecondPoint:
+        s.measureMode = static_cast<int>(MeasureMode::None);
         return {{}, LengthText(std::abs(click.x - firstPoint.x) - 1, false)};
-    case measure::kAutoLength:
+    case MeasureMode::AutoLength:
         // Clicks beside the profile's columns have nothing to measure.
         if (!InProfile(click.x)) return {};
         return {{}, LengthText(AutoLength(s, click.x), true)};
-    case measure::kDiameter:
+    case MeasureMode::Diameter: {
         if (click.x > s.blankEnd || !InProfile(click.x)) return {measure::kOutsideWorkpiece, {}};
-        return {{}, DiameterText(s, click.x)};
+        std::string text = DiameterText(s, click.x);
+        if (text.empty()) return {measure::kOutsideWorkpiece, {}};
+        return {{}, std::move(text)};
+    }
     default: return {};
     }
 }
 
-}  // namespace zan::gui
+std::string_view MeasurePrompt(MeasureMode mode)
+{
+    switch (mode) {
+    case MeasureMode::FirstPoint: return measure::kAskFirstPoint;
+    case MeasureMode::SecondPoint: return measure::kAskSecondPoint;
+    case MeasureMode::AutoLength:
+    case MeasureMode::Diameter: return measure::kAskSegment;
+    default: return {};
+    }
+}
+
+}  // namespace zan

@@ -1,5 +1,6 @@
 #pragma once
-// A machine without a window: nothing is drawn and nothing waits. Part
+// The controller without a window: the same Station as the desktop
+// program's, with ports where nothing is drawn and nothing waits. Part
 // programs run to their end as cycle start runs them in automatic mode, with
 // every stop resumed at once; messages go to a sink and questions are
 // answered OK. Used by the headless runner, the fuzz target and the tests.
@@ -9,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/lathe/lathe.h"
 #include "core/lathe/quiet_ports.h"
+#include "core/station/station.h"
 
 namespace zan {
 
@@ -32,7 +33,8 @@ public:
     explicit HeadlessMachine(HeadlessSetup setup);
     ~HeadlessMachine() override;
 
-    Lathe& lathe() { return *lathe_; }
+    Station& station() { return *station_; }
+    Lathe& lathe() { return station_->lathe; }
     // Program text as a file holds it (CR LF or LF lines) into the LineTable.
     void LoadProgram(std::string_view text);
     RunEnd Run(long maxTurns);
@@ -57,10 +59,10 @@ private:
     void ShowRunLines() override { ++blocks_; }
     void ShowRunComplete() override { finished_ = true; }
     // MoveObserver
-    void OnMoveTool(float col, float row, int mode) override;
+    void OnMoveTool(float col, float row, MoveMode mode) override;
 
     HeadlessSetup setup_;
-    std::unique_ptr<Lathe> lathe_;
+    std::unique_ptr<Station> station_;
     bool finished_ = false;
     bool alarm_ = false;
     long turns_ = 0;

@@ -1,6 +1,6 @@
-#include "gui/dialogs/blank_input.h"
+#include "core/lathe/blank_input.h"
 
-namespace zan::gui {
+namespace zan {
 
 namespace {
 
@@ -45,4 +45,4 @@ BlankInput ReadBlankInput(std::string_view diameterText, std::string_view length
     return input;
 }
 
-}  // namespace zan::gui
+}  // namespace zan

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace zan::gui {
+namespace zan {
 
 struct BlankInput {
     std::optional<int> diameter;  // mm
@@ -16,4 +16,4 @@ struct BlankInput {
 // Reads the two fields as typed (digits only).
 BlankInput ReadBlankInput(std::string_view diameterText, std::string_view lengthText);
 
-}  // namespace zan::gui
+}  // namespace zan

@@ -1,0 +1,46 @@
+#include "core/station/station.h"
+
+#include "core/lathe/blank_input.h"
+
+namespace zan {
+
+Station::Station(Ports ports, StationOptions options)
+    : lathe(ports, *this, LatheOptions{options.smallLayout, std::move(options.folder)})
+{
+}
+
+bool Station::SetBlank(std::string_view diameterText, std::string_view lengthText)
+{
+    const BlankInput input = ReadBlankInput(diameterText, lengthText);
+    if (!input.refusal.empty()) {
+        lathe.ports.alerts.Message(input.refusal);
+        return false;
+    }
+    LatheState& s = lathe.state;
+    if (input.diameter) s.blankDiameter = *input.diameter;
+    if (input.length) s.blankEnd = *input.length + s.layout.chuckFace();
+    MachineCommand(MachineLetter::RepaintAll);
+    return true;
+}
+
+void Station::SetSpeedLevel(int level)
+{
+    if (level >= kSlowestSpeed && level <= kFastestSpeed) lathe.state.speedLevel = level;
+}
+
+void Station::BeginMeasurement(MeasureMode mode)
+{
+    // The diameter prompt comes before the mode changes, the others after.
+    if (mode == MeasureMode::Diameter) lathe.ports.alerts.Message(MeasurePrompt(mode));
+    lathe.state.measureMode = static_cast<int>(mode);
+    if (mode != MeasureMode::Diameter) lathe.ports.alerts.Message(MeasurePrompt(mode));
+}
+
+std::string Station::MeasureClick(Point at)
+{
+    MeasureStep step = zan::MeasureClick(lathe.state, at, firstPoint_);
+    if (!step.message.empty()) lathe.ports.alerts.Message(step.message);
+    return std::move(step.result);
+}
+
+}  // namespace zan

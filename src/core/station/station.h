@@ -1,0 +1,68 @@
+#pragma once
+// The whole controller in one object: the machine, the motion that moves it
+// and the interpreter that runs part programs. The desktop program and the
+// runner without a window build the very same object; they differ only in
+// the ports they give it. Both bridges between the operator panel and the
+// machine (panel events and machine commands) are dispatched here, since
+// some of their codes need the machine and the interpreter together.
+
+#include <string>
+#include <string_view>
+
+#include "core/lathe/codes.h"
+#include "core/lathe/lathe.h"
+#include "core/lathe/measurement.h"
+#include "core/nc/interpreter.h"
+#include "core/nc/motion.h"
+
+namespace zan {
+
+struct StationOptions {
+    bool smallLayout = false;  // displays narrower than 1024 pixels
+    ProgramFolder folder = ProgramFolder(".");
+};
+
+inline constexpr int kSlowestSpeed = 0;
+inline constexpr int kFastestSpeed = 4;
+
+class Station : public EventSink {
+public:
+    Station(Ports ports, StationOptions options);
+    Station(const Station&) = delete;
+    Station& operator=(const Station&) = delete;
+
+    Lathe lathe;
+    Motion motion{lathe};
+    Interpreter interpreter{lathe, motion};
+
+    // The two bridges. Codes outside the tables do nothing.
+    void PanelEvent(PanelEventCode code) override;
+    int MachineCommand(MachineLetter letter);
+
+    // One turn of the run loop (see Interpreter::OnIdle).
+    bool OnIdle(int idleCount) { return interpreter.OnIdle(idleCount); }
+
+    // The blank dialog's fields as typed: a refusal is shown and changes
+    // nothing; an empty field keeps its value. The length counts from the
+    // chuck face. True when the blank was taken.
+    bool SetBlank(std::string_view diameterText, std::string_view lengthText);
+    // The speed dialog's level, 0 (slowest) to 4 (fastest); others are refused.
+    void SetSpeedLevel(int level);
+    int speedLevel() const { return lathe.state.speedLevel; }
+
+    // Measuring with the mouse: the prompt is shown as the mode starts; a
+    // click returns what to write on the view (its message already shown).
+    void BeginMeasurement(MeasureMode mode);
+    std::string MeasureClick(Point at);
+    MeasureMode measureMode() const { return static_cast<MeasureMode>(lathe.state.measureMode); }
+
+private:
+    void Reset();
+    void ManualMoveTo(float z, float x);
+    int Jog(int direction);
+    void Step();
+
+    Point firstPoint_{0, 0};  // first click of a manual length measurement
+};
+
+}  // namespace zan
