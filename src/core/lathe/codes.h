@@ -92,4 +92,12 @@ public:
     virtual void PanelEvent(PanelEventCode code) = 0;
 };
 
+// Both bridges, as the operator panel sees them: it sends machine commands
+// and raises panel events (a reset, for instance).
+class MachineBridge : public EventSink {
+public:
+    // The machine's answer: 1 done, 0 refused.
+    virtual int MachineCommand(MachineLetter letter) = 0;
+};
+
 }  // namespace zan

@@ -4,6 +4,14 @@
 
 namespace zan {
 
+Station::Station(ControllerPorts ports, StationOptions options)
+    : panel_(std::make_unique<Panel>(PanelPorts{ports.alerts, ports.window, ports.fields}, lathe, *this,
+                                     options.folder)),
+      lathe(Ports{ports.alerts, ports.clock, ports.display, *panel_}, *this,
+            LatheOptions{options.smallLayout, options.folder})
+{
+}
+
 Station::Station(Ports ports, StationOptions options)
     : lathe(ports, *this, LatheOptions{options.smallLayout, std::move(options.folder)})
 {

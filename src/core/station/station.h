@@ -6,6 +6,7 @@
 // machine (panel events and machine commands) are dispatched here, since
 // some of their codes need the machine and the interpreter together.
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -14,19 +15,38 @@
 #include "core/lathe/measurement.h"
 #include "core/nc/interpreter.h"
 #include "core/nc/motion.h"
+#include "core/panel/panel.h"
 
 namespace zan {
 
 struct StationOptions {
     bool smallLayout = false;  // displays narrower than 1024 pixels
-    ProgramFolder folder = ProgramFolder(".");
+    ProgramFolder folder = ProgramFolder(".");  // programs, parameter files, turret pictures
+};
+
+// The outside world of the whole controller: the machine's ports, and the
+// operator panel's window and fields.
+struct ControllerPorts {
+    Alerts& alerts;
+    Clock& clock;
+    LatheDisplay& display;
+    PanelWindow& window;
+    PanelFields& fields;
 };
 
 inline constexpr int kSlowestSpeed = 0;
 inline constexpr int kFastestSpeed = 4;
 
-class Station : public EventSink {
+class Station : public MachineBridge {
+    // The controller's own operator panel, when it has one. It is built
+    // before the machine, which reports to it.
+    std::unique_ptr<Panel> panel_;
+
 public:
+    // The whole controller, with its operator panel.
+    Station(ControllerPorts ports, StationOptions options);
+    // The machine with an outside panel link and no operator panel (the
+    // runner of part programs, tests of the machine alone).
     Station(Ports ports, StationOptions options);
     Station(const Station&) = delete;
     Station& operator=(const Station&) = delete;
@@ -37,7 +57,10 @@ public:
 
     // The two bridges. Codes outside the tables do nothing.
     void PanelEvent(PanelEventCode code) override;
-    int MachineCommand(MachineLetter letter);
+    int MachineCommand(MachineLetter letter) override;
+
+    // The operator panel; null when the Station was built without one.
+    Panel* panel() { return panel_.get(); }
 
     // One turn of the run loop (see Interpreter::OnIdle).
     bool OnIdle(int idleCount) { return interpreter.OnIdle(idleCount); }

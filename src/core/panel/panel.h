@@ -1,0 +1,87 @@
+#pragma once
+// The operator panel: the controller's keys and modes, the LCD it draws and
+// the fields laid over it. It is the machine's PanelLink (lamps, the LCD and
+// the panel's own key actions) and acts on the machine only through machine
+// commands and panel events.
+
+#include <array>
+#include <string>
+
+#include "core/files/program_folder.h"
+#include "core/lathe/codes.h"
+#include "core/lathe/lathe.h"
+#include "core/lcd/lcd_screen.h"
+#include "core/panel/panel_ports.h"
+#include "core/panel/panel_state.h"
+
+namespace zan {
+
+struct PanelPorts {
+    Alerts& alerts;
+    PanelWindow& window;
+    PanelFields& fields;
+};
+
+class Panel : public PanelLink {
+public:
+    // Reads Pset.dat and Dset.dat and the program listing of `programs`.
+    Panel(PanelPorts ports, Lathe& lathe, MachineBridge& bridge, ProgramFolder programs);
+    Panel(const Panel&) = delete;
+    Panel& operator=(const Panel&) = delete;
+
+    // A click on a key: pressed and released. Jog keys act on both halves;
+    // every other key acts on the release.
+    void Click(KeyId key);
+    void KeyDown(KeyId key);  // the left button went down on the key
+    void KeyUp(KeyId key);    // and came up over it
+    // The panel key code entry point of the second key pad: 1 done, 0
+    // refused ("1".."4" outside Manual), 100 for a code no key has.
+    int KeyCode(char code);
+
+    // The window paints: the LCD is redrawn for the current mode.
+    void Paint();
+    void RefreshLcd(ScreenCode code);
+    // The student changed the text of a field.
+    void FieldChanged(FieldId id);
+
+    const PanelState& state() const { return state_; }
+    PanelState& state() { return state_; }
+    const PageState& pages() const { return pages_; }
+    const LcdScreen& screen() const { return screen_; }
+    bool LampOn(KeyId key) const;
+    Rect FieldPlace(FieldId id) const;
+    const ProgramFolder& programs() const { return programs_; }
+
+    // PanelLink: what the machine reads from the panel and asks of it.
+    PanelOverrides Overrides() override;
+    OffsetPair ToolOffset(int pair) override;
+    void ShowOffset(float z, float x) override;
+    void ShowPanel() override;
+    void ShowSecondKeyPad() override;
+    void ShowSpindle(int state) override;
+    void ShowRunLines() override;
+    void ShowRunComplete() override;
+    void ResetKeys() override;
+    void CycleStartLampOff() override;
+    void ShowCoolant(bool on) override;
+    void RefreshPosition() override;
+    void PressEnter() override;
+    void PressCycleStart() override;
+    void PressFeedHold() override;
+    void PressSpindleToggle(bool spindleRunning) override;
+    void PressRapidFeed() override;
+
+private:
+    PanelPorts ports_;
+    Lathe& lathe_;
+    MachineBridge& bridge_;
+    const ProgramFolder programs_;
+    PanelState state_;
+    PageState pages_;
+    LcdScreen screen_;
+    std::array<bool, kLastKeyId - kFirstKeyId + 1> lamps_{};
+    std::array<Rect, 5> fieldPlaces_{kHiddenField, kHiddenField, kHiddenField, kHiddenField, kHiddenField};
+    bool windowOpen_ = false;
+};
+
+}  // namespace zan

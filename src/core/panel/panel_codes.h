@@ -1,0 +1,135 @@
+#pragma once
+// The operator panel's numbered codes: its modes, its keys (control ids of
+// the panel window), the screen codes of RefreshLcd and the overlaid fields.
+
+namespace zan {
+
+enum class PanelMode : int {
+    None = 0,  // before the first mode key
+    Edit = 1,
+    Manual = 2,
+    Auto = 3,
+    Parameter = 4,
+    Offset = 5,
+    Diagnosis = 6,
+};
+
+// The keys of the operator panel, by control id.
+enum class KeyId : int {
+    Reset = 1000,
+    G = 1002,
+    M = 1003,
+    X = 1004,
+    Z = 1005,
+    Digit7 = 1006,
+    Digit8 = 1007,
+    Coolant = 1008,
+    Lubrication = 1009,
+    ToolChange = 1010,
+    ZReference = 1011,
+    ZZero = 1012,
+    RapidDown = 1013,
+    FeedDown = 1014,
+    SpindleForward = 1015,
+    SpindleStop = 1016,
+    SpindleReverse = 1017,
+    XReference = 1018,
+    XZero = 1019,
+    RapidUp = 1020,
+    FeedUp = 1021,
+    PageUp = 1022,
+    S = 1023,
+    T = 1024,
+    U = 1025,          // second legend " /"
+    W = 1026,          // second legend " E"
+    Digit4 = 1027,
+    Digit5 = 1028,
+    PageDown = 1029,
+    CursorUp = 1030,
+    F = 1031,
+    I = 1032,          // second legend " P"
+    K = 1033,          // second legend "N"
+    Digit1 = 1034,
+    Digit2 = 1035,
+    CursorLeft = 1036,
+    CursorDown = 1037,
+    CursorRight = 1038,
+    D = 1039,          // second legend " L"
+    R = 1040,          // second legend " " (space)
+    Point = 1041,
+    Digit0 = 1042,
+    Dry = 1043,        // 空运行: the lock switch
+    Single = 1044,     // 单段: single block
+    StepKey = 1045,    // 单步: jog or step
+    Rewrite = 1046,    // 改写 REW
+    Delete = 1047,     // 删除 DLE
+    Input = 1048,      // 输入 INPUT
+    Enter = 1049,      // 回车 ENTER
+    Digit9 = 1051,
+    Digit6 = 1052,
+    Digit3 = 1053,
+    Minus = 1054,
+    Esc = 1055,        // 退出 ESC
+    EditMode = 1062,
+    ManualMode = 1063,
+    AutoMode = 1064,
+    ParameterMode = 1065,
+    OffsetMode = 1066,
+    DiagnosisMode = 1067,
+    JogXMinus = 1069,
+    JogZMinus = 1070,
+    JogZPlus = 1071,
+    JogXPlus = 1072,
+    Rapid = 1073,
+    HandwheelX = 1074,
+    StepSize = 1075,
+    HandwheelZ = 1076,
+    FeedHold = 1077,
+    CycleStart = 1079,
+};
+
+inline constexpr int kFirstKeyId = 1000;
+inline constexpr int kLastKeyId = 1079;
+
+// The mode key of a mode, and the mode of a mode key.
+constexpr KeyId ModeKey(PanelMode mode) { return static_cast<KeyId>(static_cast<int>(KeyId::EditMode) - 1 + static_cast<int>(mode)); }
+
+// Codes of RefreshLcd. The screen drawn is always the current mode's; the
+// code only selects the side actions.
+enum class ScreenCode : int {
+    None = 0,
+    Edit = 1,          // 1..6: after a mode key, the mode just entered
+    Manual = 2,        // also after the tool-change key
+    Auto = 3,          // also from the lathe view and the spindle lamps
+    Parameter = 4,     // also after a bit cursor moved
+    Offset = 5,
+    Diagnosis = 6,
+    ValueStored = 33,
+    JogStepSwitched = 71,
+    NextPage = 77,
+    PreviousPage = 78,
+    CursorDown = 82,
+    CursorUp = 83,
+    CoolantOrRapid = 85,
+    SpindleOrFeed = 86,
+    Jogged = 87,
+    HighlightOverrides = 88,
+    StepSizeOrRapid = 89,
+    RepaintArea = 101,  // repaint the screen area before the redraw
+};
+
+constexpr ScreenCode ScreenOf(PanelMode mode) { return static_cast<ScreenCode>(static_cast<int>(mode)); }
+
+// The edit fields laid over the LCD.
+enum class FieldId : int {
+    Editor = 1001,      // program editor; also the number box and the manual entry box
+    Entry = 1059,       // single-line entry of manual commands and parameters
+    Prompt = 1080,      // prompt label
+    BlockLine1 = 1081,  // current and next block in Auto
+    BlockLine2 = 1082,
+};
+
+inline constexpr FieldId kAllFields[] = {FieldId::Editor, FieldId::Entry, FieldId::Prompt, FieldId::BlockLine1,
+                                         FieldId::BlockLine2};
+
+}  // namespace zan
