@@ -35,30 +35,19 @@ std::optional<long> Number(std::string_view text)
     return value;
 }
 
-// A key of the panel's table; anything else is refused with the reason.
-std::optional<KeyId> PanelKey(std::string_view command, std::string_view argument, std::string& reason)
+// Acts on a key of the panel's table (only a jog key, when jogOnly); anything
+// else is refused with the reason.
+ScriptStop OnKey(ScriptedController& c, std::string_view command, std::string_view argument, bool jogOnly,
+                 void (ScriptedController::*act)(KeyId))
 {
     const std::optional<long> id = Number(argument);
-    if (!id) {
-        reason = std::string(command) + " wants a panel key id (1000..1079)";
-        return std::nullopt;
-    }
-    if (*id < kFirstKeyId || *id > kLastKeyId || FindKey(static_cast<KeyId>(*id)) == nullptr) {
-        reason = "no panel key has the id " + std::string(argument);
-        return std::nullopt;
-    }
-    return static_cast<KeyId>(*id);
-}
-
-// A jog key, for the commands that press and release.
-std::optional<KeyId> JogKey(std::string_view command, std::string_view argument, std::string& reason)
-{
-    const std::optional<KeyId> key = PanelKey(command, argument, reason);
-    if (key && !IsJogKey(*key)) {
-        reason = std::string(command) + " wants a jog key (1069..1072)";
-        return std::nullopt;
-    }
-    return key;
+    if (!id) return Bad(std::string(command) + " wants a panel key id (1000..1079)");
+    if (*id < kFirstKeyId || *id > kLastKeyId || FindKey(static_cast<KeyId>(*id)) == nullptr)
+        return Bad("no panel key has the id " + std::string(argument));
+    const auto key = static_cast<KeyId>(*id);
+    if (jogOnly && !IsJogKey(key)) return Bad(std::string(command) + " wants a jog key (1069..1072)");
+    (c.*act)(key);
+    return {};
 }
 
 ScriptStop NoArgument(std::string_view command, std::string_view argument)
@@ -69,29 +58,17 @@ ScriptStop NoArgument(std::string_view command, std::string_view argument)
 
 ScriptStop KeyCommand(ScriptedController& c, std::string_view argument)
 {
-    std::string reason;
-    const std::optional<KeyId> key = PanelKey("key", argument, reason);
-    if (!key) return Bad(reason);
-    c.Key(*key);
-    return {};
+    return OnKey(c, "key", argument, false, &ScriptedController::Key);
 }
 
 ScriptStop PressCommand(ScriptedController& c, std::string_view argument)
 {
-    std::string reason;
-    const std::optional<KeyId> key = JogKey("press", argument, reason);
-    if (!key) return Bad(reason);
-    c.Press(*key);
-    return {};
+    return OnKey(c, "press", argument, true, &ScriptedController::Press);
 }
 
 ScriptStop ReleaseCommand(ScriptedController& c, std::string_view argument)
 {
-    std::string reason;
-    const std::optional<KeyId> key = JogKey("release", argument, reason);
-    if (!key) return Bad(reason);
-    c.Release(*key);
-    return {};
+    return OnKey(c, "release", argument, true, &ScriptedController::Release);
 }
 
 // Any printable character: codes that no key has are the panel's to refuse.
