@@ -64,6 +64,12 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
         } else if (arg == "--max-turns") {
             if (!value(v) || !ParseInt(v, number) || number < 1) return "--max-turns wants a positive number";
             options.maxTurns = number;
+        } else if (arg == "--keys") {
+            if (!value(v)) return "--keys wants a script";
+            options.keysFile = v;
+        } else if (arg == "--programs") {
+            if (!value(v)) return "--programs wants a folder";
+            options.programsDir = v;
         } else if (arg.starts_with("-") && arg.size() > 1) {
             return "unknown option " + std::string(arg);
         } else if (options.program.empty()) {
@@ -72,7 +78,10 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
             return "only one program at a time";
         }
     }
-    if (!options.help && options.program.empty()) return "no program given";
+    if (options.help) return {};
+    if (!options.keysFile.empty() && !options.program.empty()) return "a program or --keys SCRIPT, not both";
+    if (options.keysFile.empty() && !options.programsDir.empty()) return "--programs goes with --keys";
+    if (options.keysFile.empty() && options.program.empty()) return "no program given";
     return {};
 }
 

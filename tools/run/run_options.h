@@ -9,10 +9,29 @@ namespace zan::tool {
 
 inline constexpr const char* kRunUsage =
     "usage: zan400lt-run [options] PROGRAM\n"
+    "       zan400lt-run [options] --keys SCRIPT [--programs DIR]\n"
     "Runs a part program (a .zan file) on a simulated ZAN 400LT lathe without a window,\n"
     "as cycle start runs it in automatic mode, from a fresh machine: normal layout, chuck\n"
     "clamped, spindle stopped (the program must start the spindle to cut). Stops (M00)\n"
     "resume at once and nothing waits.\n"
+    "\n"
+    "With --keys it runs the whole controller instead, started as the window shows it\n"
+    "(operator panel open, edit mode), and plays SCRIPT, one command a line:\n"
+    "  key ID              click the panel key ID (1000..1079)\n"
+    "  press ID, release ID  hold a jog key (1069..1072) down, let it go\n"
+    "  pad C               the second key pad's key with panel key code C\n"
+    "  type TEXT           type TEXT (the rest of the line) into the focused field\n"
+    "  return              the Return key in the focused field\n"
+    "  idle N              N turns of the run loop\n"
+    "  run                 turns until no program runs (at most --max-turns)\n"
+    "  answer ok|cancel    how the next questions are answered (OK at first)\n"
+    "  screen              print the LCD: \"screen\", one line per text drawn,\n"
+    "                      text X Y normal|large|wide normal|inverse \"TEXT\", one line per\n"
+    "                      shown field, field ID X Y W H \"TEXT\", then \"end\"\n"
+    "  # ...               a comment (blank lines are skipped too)\n"
+    "Every message prints as message \"TEXT\" and every question as\n"
+    "question \"TEXT\" ok|cancel, in order with the rest, on standard output. In quoted\n"
+    "texts \\\" is a quote, \\\\ a backslash and \\n a line break.\n"
     "\n"
     "  --trace               print every tool move as a line \"Z X\" in machine coordinates\n"
     "                        (X is a diameter), three decimals, e.g. -10.000 37.200\n"
@@ -20,15 +39,20 @@ inline constexpr const char* kRunUsage =
     "  --blank D,L           blank diameter D (< 200) and length L (< 800), in mm\n"
     "                        (default 100,347)\n"
     "  --speed LEVEL         the speed dialog's level 0..4 (default 0)\n"
-    "  --params FILE         parameters from a Pset.dat file\n"
-    "  --offsets FILE        tool offsets from a Dset.dat file\n"
+    "  --params FILE         parameters from a Pset.dat file (with --keys, the panel's\n"
+    "                        parameters; the folder's own file is left as it is)\n"
+    "  --offsets FILE        tool offsets from a Dset.dat file (likewise)\n"
     "  --max-turns N         give up after N turns of the run loop (default 10000000)\n"
+    "  --keys SCRIPT         run the key script SCRIPT\n"
+    "  --programs DIR        with --keys: the program folder (part programs, Pset.dat,\n"
+    "                        Dset.dat, turret pictures); default the runner's own folder\n"
     "  --help                show this text\n"
     "\n"
-    "Every message the controller shows is printed to standard error, one line each;\n"
-    "questions are answered OK.\n"
-    "Exit status: 0 the program ran to its end; 1 a move was stopped by an alarm or the\n"
-    "run could not finish; 2 usage error or unreadable file.\n";
+    "A program run prints every message the controller shows to standard error, one\n"
+    "line each; questions are answered OK.\n"
+    "Exit status: 0 the program or the script ran to its end; 1 a move was stopped by\n"
+    "an alarm, or the run could not finish; 2 usage error, unreadable file, or a script\n"
+    "line that cannot be read (named on standard error with its number).\n";
 
 struct RunOptions {
     std::filesystem::path program;
@@ -41,6 +65,8 @@ struct RunOptions {
     std::filesystem::path paramsFile;
     std::filesystem::path offsetsFile;
     long maxTurns = 10000000;
+    std::filesystem::path keysFile;     // a key script instead of a program
+    std::filesystem::path programsDir;  // the program folder of a key script's run
 };
 
 // Empty on success, else the reason the command line is wrong.

@@ -1,18 +1,25 @@
 // zan400lt-run: runs a part program on a machine without a window, for
-// instructors checking many students' programs and for end-to-end tests.
+// instructors checking many students' programs and for end-to-end tests; or,
+// with --keys, plays a key script on the whole controller.
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iostream>
 #include <string>
 #include <vector>
 
-#include "core/lathe/workpiece_image.h"
-#include "core/station/headless.h"
 #include "core/files/parameter_files.h"
 #include "core/files/program_file.h"
+#include "core/lathe/workpiece_image.h"
+#include "core/station/headless.h"
+#include "core/station/key_script.h"
+#include "core/station/move_trace.h"
 #include "run_options.h"
 
 namespace {
+
+using namespace zan;
 
 constexpr int kExitFinished = 0;
 constexpr int kExitStopped = 1;
@@ -20,69 +27,120 @@ constexpr int kExitUsage = 2;
 
 int Usage(const std::string& reason)
 {
-    std::fprintf(stderr, "zan400lt-run: %s\n%s", reason.c_str(), zan::tool::kRunUsage);
+    std::fprintf(stderr, "zan400lt-run: %s\n%s", reason.c_str(), tool::kRunUsage);
     return kExitUsage;
 }
 
-// The offsets of the panel's table: tool n is (Z, X) at records 2(n-1), 2(n-1)+1.
-void ApplyOffsets(const zan::ToolOffsets& table, zan::HeadlessSetup& setup)
+// The parameter and offset files named on the command line; empty on success,
+// else what could not be read.
+std::string ReadSetupFiles(const tool::RunOptions& options, std::optional<Parameters>& parameters,
+                           std::optional<ToolOffsets>& offsets)
 {
-    for (int n = 1; n <= 9; ++n) setup.offsets[n] = zan::OffsetPair{table[2 * (n - 1)], table[2 * (n - 1) + 1]};
+    if (!options.paramsFile.empty()) {
+        if (!std::filesystem::is_regular_file(options.paramsFile))
+            return "cannot read parameter file " + options.paramsFile.string();
+        parameters = ReadParameters(options.paramsFile);
+    }
+    if (!options.offsetsFile.empty()) {
+        if (!std::filesystem::is_regular_file(options.offsetsFile))
+            return "cannot read offset file " + options.offsetsFile.string();
+        offsets = ReadOffsets(options.offsetsFile);
+    }
+    return {};
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// False (and said so) when the map file was asked for and could not be written.
+bool WriteMap(const tool::RunOptions& options, const LatheState& s)
 {
-    using namespace zan;
-    tool::RunOptions options;
-    if (const std::string error = tool::ParseRunOptions(argc, argv, options); !error.empty()) return Usage(error);
-    if (options.help) {
-        std::fputs(tool::kRunUsage, stdout);
-        return kExitFinished;
-    }
+    if (options.mapFile.empty() || WriteMapFile(options.mapFile, s)) return true;
+    std::fprintf(stderr, "zan400lt-run: cannot write %s\n", options.mapFile.string().c_str());
+    return false;
+}
 
+// The offsets of the panel's table: tool n is (Z, X) at records 2(n-1), 2(n-1)+1.
+void ApplyOffsets(const ToolOffsets& table, HeadlessSetup& setup)
+{
+    for (int n = 1; n <= 9; ++n) setup.offsets[n] = OffsetPair{table[2 * (n - 1)], table[2 * (n - 1) + 1]};
+}
+
+int RunProgram(const tool::RunOptions& options)
+{
     const auto program = ReadProgramText(options.program);
     if (!program) return Usage("cannot read program file " + options.program.string());
 
     HeadlessSetup setup;
     setup.folder = ProgramFolder::OfExecutable();
     setup.speedLevel = options.speedLevel;
-    if (!options.paramsFile.empty()) {
-        if (!std::filesystem::is_regular_file(options.paramsFile))
-            return Usage("cannot read parameter file " + options.paramsFile.string());
-        const Parameters p = ReadParameters(options.paramsFile);
-        setup.overrides.rapidRateZ = p[4];  // P05, P06: the rapid rates
-        setup.overrides.rapidRateX = p[5];
+    std::optional<Parameters> parameters;
+    std::optional<ToolOffsets> offsets;
+    if (const std::string error = ReadSetupFiles(options, parameters, offsets); !error.empty()) return Usage(error);
+    if (parameters) {
+        setup.overrides.rapidRateZ = (*parameters)[4];  // P05, P06: the rapid rates
+        setup.overrides.rapidRateX = (*parameters)[5];
     }
-    if (!options.offsetsFile.empty()) {
-        if (!std::filesystem::is_regular_file(options.offsetsFile))
-            return Usage("cannot read offset file " + options.offsetsFile.string());
-        ApplyOffsets(ReadOffsets(options.offsetsFile), setup);
-    }
+    if (offsets) ApplyOffsets(*offsets, setup);
 
     HeadlessMachine machine(setup);
     LatheState& s = machine.lathe().state;
     if (options.blankDiameter) s.blankDiameter = *options.blankDiameter;
-    if (options.blankLength) s.blankEnd = 153 + *options.blankLength;
+    if (options.blankLength) s.blankEnd = s.layout.chuckFace() + *options.blankLength;
     machine.onMessage = [](std::string_view text) {
         std::fwrite(text.data(), 1, text.size(), stderr);
         std::fputc('\n', stderr);
     };
-    if (options.trace) {
-        machine.onMove = [&s](float col, float row) {
-            std::printf("%.3f %.3f\n", double(col) + s.originZ, 2.0 * (double(row) + s.originX));
-        };
-    }
+    if (options.trace) machine.onMove = [&s](float col, float row) { std::puts(MoveTraceLine(s, col, row).c_str()); };
     machine.LoadProgram(*program);
     const RunEnd end = machine.Run(options.maxTurns);
     std::fflush(stdout);
 
-    if (!options.mapFile.empty() && !WriteMapFile(options.mapFile, s)) {
-        std::fprintf(stderr, "zan400lt-run: cannot write %s\n", options.mapFile.string().c_str());
-        return kExitStopped;
-    }
+    if (!WriteMap(options, s)) return kExitStopped;
     if (end == RunEnd::TurnLimit)
         std::fprintf(stderr, "zan400lt-run: still running after %ld turns\n", options.maxTurns);
     return end == RunEnd::Finished ? kExitFinished : kExitStopped;
+}
+
+int RunKeys(const tool::RunOptions& options)
+{
+    std::ifstream script(options.keysFile, std::ios::binary);
+    if (!script) return Usage("cannot read key script " + options.keysFile.string());
+    if (!options.programsDir.empty() && !std::filesystem::is_directory(options.programsDir))
+        return Usage("no program folder " + options.programsDir.string());
+
+    ScriptSetup setup;
+    setup.folder = options.programsDir.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(options.programsDir);
+    setup.speedLevel = options.speedLevel;
+    setup.blankDiameter = options.blankDiameter;
+    setup.blankLength = options.blankLength;
+    setup.trace = options.trace;
+    setup.maxTurns = options.maxTurns;
+    if (const std::string error = ReadSetupFiles(options, setup.parameters, setup.offsets); !error.empty())
+        return Usage(error);
+
+    ScriptedController controller(setup, std::cout);
+    const ScriptStop stop = RunScript(controller, script);
+    std::cout.flush();
+    const std::string where = options.keysFile.string() + ":" + std::to_string(stop.lineNumber);
+    if (stop.end == ScriptEnd::BadLine) {
+        std::fprintf(stderr, "zan400lt-run: %s: \"%s\": %s\n", where.c_str(), stop.line.c_str(), stop.reason.c_str());
+        return kExitUsage;
+    }
+    if (!WriteMap(options, controller.station().lathe.state)) return kExitStopped;
+    if (stop.end == ScriptEnd::TurnLimit) {
+        std::fprintf(stderr, "zan400lt-run: %s: %s\n", where.c_str(), stop.reason.c_str());
+        return kExitStopped;
+    }
+    return kExitFinished;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    tool::RunOptions options;
+    if (const std::string error = tool::ParseRunOptions(argc, argv, options); !error.empty()) return Usage(error);
+    if (options.help) {
+        std::fputs(tool::kRunUsage, stdout);
+        return kExitFinished;
+    }
+    return options.keysFile.empty() ? RunProgram(options) : RunKeys(options);
 }

@@ -1,0 +1,95 @@
+#include "core/station/scripted_controller.h"
+
+#include "core/station/move_trace.h"
+#include "core/station/script_output.h"
+
+namespace zan {
+
+namespace {
+
+// The idle count the window's run loop passes: above 2, so that jogs and
+// program runs go on.
+constexpr int kIdleTurn = 3;
+
+// The editor and the entry field turn letters into capitals as they are typed.
+bool TypesCapitals(FieldId id) { return id == FieldId::Editor || id == FieldId::Entry; }
+
+}  // namespace
+
+ScriptedController::ScriptedController(ScriptSetup setup, std::ostream& out)
+    : setup_(std::move(setup)),
+      out_(out),
+      station_(ControllerPorts{*this, *this, *this, window_, fields_}, StationOptions{false, setup_.folder})
+{
+    SetUp();
+}
+
+// The machine and the panel get the set-up's values before anything is
+// shown; then the start-up of the window: its first repaint raises the panel
+// event that shows the panel, and the panel paints for the first time.
+void ScriptedController::SetUp()
+{
+    LatheState& s = station_.lathe.state;
+    station_.SetSpeedLevel(setup_.speedLevel);
+    if (setup_.blankDiameter) s.blankDiameter = *setup_.blankDiameter;
+    if (setup_.blankLength) s.blankEnd = s.layout.chuckFace() + *setup_.blankLength;
+    if (setup_.parameters) panel().state().parameters = *setup_.parameters;
+    if (setup_.offsets) panel().state().offsets = *setup_.offsets;
+    if (setup_.trace) station_.lathe.moveObserver = this;
+
+    station_.PanelEvent(PanelEventCode::ShowPanel);
+    panel().Paint();
+}
+
+void ScriptedController::Type(std::string_view utf8)
+{
+    const int count = CharCount(utf8);
+    for (int i = 0; i < count; ++i) {
+        const std::size_t from = ByteOffset(utf8, i);
+        std::string typed(utf8.substr(from, ByteOffset(utf8, i + 1) - from));
+        // Each key goes where the focus is now: a change may have moved it.
+        const FieldId field = fields_.focused();
+        if (TypesCapitals(field))
+            for (char& c : typed)
+                if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        fields_.ReplaceSelection(field, typed);
+        panel().FieldChanged(field);
+    }
+}
+
+// Return in the editor field is the panel's Enter, which starts the next
+// block itself; the single-line fields take no Return and ignore it.
+void ScriptedController::Return()
+{
+    if (fields_.focused() == FieldId::Editor) station_.PanelEvent(PanelEventCode::PressEnter);
+}
+
+void ScriptedController::Idle(long turns)
+{
+    for (long turn = 0; turn < turns; ++turn) station_.OnIdle(kIdleTurn);
+}
+
+bool ScriptedController::RunProgram()
+{
+    const LatheState& s = station_.lathe.state;
+    for (long turn = 0; turn < setup_.maxTurns && s.runFlag; ++turn) station_.OnIdle(kIdleTurn);
+    return !s.runFlag;
+}
+
+void ScriptedController::WriteScreen() { zan::WriteScreen(out_, panel().screen(), fields_); }
+
+void ScriptedController::Message(std::string_view text) { WriteMessage(out_, text); }
+
+bool ScriptedController::Question(std::string_view text)
+{
+    WriteQuestion(out_, text, answerOk_);
+    return answerOk_;
+}
+
+void ScriptedController::OnMoveTool(float col, float row, MoveMode mode)
+{
+    // A redraw in place is no move.
+    if (mode != MoveMode::Redraw) out_ << MoveTraceLine(station_.lathe.state, col, row) << '\n';
+}
+
+}  // namespace zan

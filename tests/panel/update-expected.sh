@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Rewrites the expected output of every key script case from the current
+# runner. Run on purpose only, after a change that is meant to alter what the
+# controller shows, and read the diff before committing it.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$here/../.." && pwd)
+runner=$(realpath "${1:-$top/build/test/bin/zan400lt-run}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for keys in "$here"/*/keys; do
+  dir=$(dirname "$keys")
+  cmake -DRUNNER="$runner" -DFIXTURE="$here/programs" -DTURRET="$top/resources/turret" \
+        -DCASE="$dir" -DWORK="$work/$(basename "$dir")" -DUPDATE=ON -P "$here/check_key_script.cmake"
+done
