@@ -1,12 +1,44 @@
-// Placeholder bodies: the panel's behaviour is being built.
+// The panel's construction, its redraw, its painting and the fields it
+// places over the LCD.
 
 #include "core/panel/panel.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "core/files/program_file.h"
+#include "core/panel/lcd_screens.h"
+#include "core/programs/program_store.h"
+
 namespace zan {
+
+namespace {
+
+// The current program of a new panel: the first program the folder lists (a
+// listing entry begins with the two digits of its number); none when the
+// store is empty.
+std::string FirstProgram(const std::string& listing) { return listing.substr(0, 2); }
+
+// Bytes of a program's file, its zero byte and CR LF included, as the Edit
+// screen's length read-out counts them; 0 when there is no such file.
+int ProgramFileLength(const ProgramFolder& programs, const std::string& number)
+{
+    const std::string name = ProgramFileName(number);
+    if (name.empty()) return 0;
+    std::error_code error;
+    const auto size = std::filesystem::file_size(programs.File(name), error);
+    return error ? 0 : static_cast<int>(size);
+}
+
+}  // namespace
 
 Panel::Panel(PanelPorts ports, Lathe& lathe, MachineBridge& bridge, ProgramFolder programs)
     : ports_(ports), lathe_(lathe), bridge_(bridge), programs_(std::move(programs))
 {
+    state_.parameters = ReadParameterFile(programs_.dir());
+    state_.offsets = ReadOffsetFile(programs_.dir());
+    state_.currentProgram = FirstProgram(ListPrograms(programs_.dir()));
+    state_.programLength = ProgramFileLength(programs_, state_.currentProgram);
 }
 
 void Panel::Click(KeyId key)
@@ -14,30 +46,66 @@ void Panel::Click(KeyId key)
     KeyDown(key);
     KeyUp(key);
 }
-void Panel::KeyDown(KeyId) {}
-void Panel::KeyUp(KeyId) {}
-int Panel::KeyCode(char) { return 100; }
-void Panel::Paint() {}
-void Panel::RefreshLcd(ScreenCode) {}
-void Panel::FieldChanged(FieldId) {}
+
 bool Panel::LampOn(KeyId key) const { return lamps_[static_cast<int>(key) - kFirstKeyId]; }
-Rect Panel::FieldPlace(FieldId) const { return kHiddenField; }
-PanelOverrides Panel::Overrides() { return {}; }
-OffsetPair Panel::ToolOffset(int) { return {}; }
-void Panel::ShowOffset(float, float) {}
-void Panel::ShowPanel() {}
-void Panel::ShowSecondKeyPad() {}
-void Panel::ShowSpindle(int) {}
-void Panel::ShowRunLines() {}
-void Panel::ShowRunComplete() {}
-void Panel::ResetKeys() {}
-void Panel::CycleStartLampOff() {}
-void Panel::ShowCoolant(bool) {}
-void Panel::RefreshPosition() {}
-void Panel::PressEnter() {}
-void Panel::PressCycleStart() {}
-void Panel::PressFeedHold() {}
-void Panel::PressSpindleToggle(bool) {}
-void Panel::PressRapidFeed() {}
+
+int Panel::FieldIndex(FieldId id)
+{
+    for (int i = 0; i < static_cast<int>(std::size(kAllFields)); ++i)
+        if (kAllFields[i] == id) return i;
+    return 0;
+}
+
+Rect Panel::FieldPlace(FieldId id) const { return fieldPlaces_[FieldIndex(id)]; }
+
+// Every placement goes through here, so the panel knows where each field is
+// (the number box, for one, is told apart by its height).
+void Panel::PlaceField(FieldId id, const Rect& rect)
+{
+    fieldPlaces_[FieldIndex(id)] = rect;
+    ports_.fields.Place(id, rect);
+}
+
+void Panel::RefreshLcd(ScreenCode code)
+{
+    // Only the Edit screen shows the listing, and a running program turns
+    // the screen to Auto: the folder is not read on every jog or path step.
+    const bool listed = state_.mode == PanelMode::Edit && !lathe_.state.runFlag;
+    const std::string listing = listed ? ListPrograms(programs_.dir()) : std::string();
+    ScreenContext ctx{
+        .panel = state_,
+        .pages = pages_,
+        .machine = lathe_.state,
+        .listing = listing,
+        .feedHoldLit = LampOn(KeyId::FeedHold),
+        .blockAdvanced = false,
+        .placeField = [this](FieldId id, const Rect& rect) { PlaceField(id, rect); },
+        .setFieldText = [this](FieldId id, std::string_view text) { ports_.fields.SetText(id, text); },
+    };
+    DrawLcd(screen_, ctx, code);
+    // Rapid traverse is a Manual setting: any other screen turns it off.
+    if (state_.mode != PanelMode::Manual) state_.rapidOn = false;
+    ports_.window.ScreenChanged(screen_, code == ScreenCode::RepaintArea);
+}
+
+// Only the first paint draws the LCD; it also ends the start-up, after
+// which the AUTO key and the program store read files.
+void Panel::Paint()
+{
+    if (!state_.painting) return;
+    RefreshLcd(ScreenOf(state_.mode));
+    state_.painting = false;
+}
+
+void Panel::FieldChanged(FieldId id)
+{
+    if (id != FieldId::Editor) return;
+    switch (state_.mode) {
+    case PanelMode::Edit: NotYetBuilt(LaterWork::EditorChanged); break;
+    case PanelMode::Parameter: SwitchMode(PanelMode::Parameter); break;
+    case PanelMode::Diagnosis: SwitchMode(PanelMode::Diagnosis); break;
+    default: break;
+    }
+}
 
 }  // namespace zan

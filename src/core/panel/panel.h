@@ -5,6 +5,7 @@
 // commands and panel events.
 
 #include <array>
+#include <span>
 #include <string>
 
 #include "core/files/program_folder.h"
@@ -72,6 +73,75 @@ public:
     void PressRapidFeed() override;
 
 private:
+    // Tests light the lamps of keys whose actions come with later work.
+    friend struct PanelProbe;
+
+    // How a key reaches its handler: the mouse button went down on it (jog
+    // keys only), came up over it, or the second key pad sent its code.
+    enum class KeyPress { Down, Up, PadCode };
+    using KeyHandler = void (Panel::*)(KeyId, KeyPress);
+    // Work that later additions of the panel fill in; the call sites that
+    // will run it already name it (see key_later.cpp).
+    enum class LaterWork {
+        ManualKey,          // jog and step, overrides, spindle, coolant, reference returns, rapid, step size
+        AutoKey,            // DRY, SINGLE, feed hold, cycle start
+        EntryKey,           // letters, digits, INPUT, ENTER, REW, DLE, the caret keys
+        ScrollEditor,       // page and cursor keys in Edit
+        BlockSelection,     // cursor keys choosing the block to start from in Auto
+        LoadProgramForRun,  // the program store loads the current program for the run
+        SaveOpenProgram,    // the program store saves the program open in the editor
+        EditorChanged,      // the editor saves the open program and shows its length
+        RunLines,           // the executed and next block during a run
+        RunComplete,        // the end of a run
+    };
+    // A key and its handler; a key without one runs the later work named.
+    struct KeyRoute {
+        KeyId key;
+        KeyHandler handler;
+        LaterWork later;
+    };
+
+    // key_dispatch.cpp
+    static const KeyRoute kRoutes[];
+    static const KeyRoute* RouteOf(KeyId key);
+    void RunKey(KeyId key, KeyPress press);
+    // key_later.cpp
+    void NotYetBuilt(LaterWork work);
+    // mode_keys.cpp
+    void ModeKeyPressed(KeyId key, KeyPress press);
+    void SwitchMode(PanelMode next);
+    bool ModeKeyRefused(PanelMode next) const;
+    void LeaveInputState(PanelMode next);
+    void RunChecker();
+    void LoadProgramForRun();
+    // esc_key.cpp
+    void EscKey(KeyId key, KeyPress press);
+    void CancelInput();
+    void CancelEdit();
+    void CancelManual();
+    void CancelAuto();
+    void HideFields(std::span<const FieldId> ids);
+    void EraseLine(int x, int y, int cells);
+    // list_keys.cpp
+    void PageKey(KeyId key, KeyPress press);
+    void CursorUpDownKey(KeyId key, KeyPress press);
+    void BitCursorKey(KeyId key, KeyPress press);
+    // direct_keys.cpp
+    void ResetKey(KeyId key, KeyPress press);
+    void ToolChangeKey(KeyId key, KeyPress press);
+    void HandwheelKey(KeyId key, KeyPress press);
+    void LubricationKey(KeyId key, KeyPress press);
+    void StepKey(KeyId key, KeyPress press);
+    void JogKey(KeyId key, KeyPress press);
+    // mode_lamps.cpp
+    void SetLamp(KeyId key, bool on);
+    void SetModeLamp(ModeLampType type);
+    void BringModeLampInLine(ModeLampType type);
+    void SpindleLamps(SpindleState spindle);
+    // panel.cpp
+    void PlaceField(FieldId id, const Rect& rect);
+    static int FieldIndex(FieldId id);
+
     PanelPorts ports_;
     Lathe& lathe_;
     MachineBridge& bridge_;

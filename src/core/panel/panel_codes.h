@@ -93,6 +93,45 @@ inline constexpr int kLastKeyId = 1079;
 
 // The mode key of a mode, and the mode of a mode key.
 constexpr KeyId ModeKey(PanelMode mode) { return static_cast<KeyId>(static_cast<int>(KeyId::EditMode) - 1 + static_cast<int>(mode)); }
+constexpr PanelMode ModeOfKey(KeyId key) { return static_cast<PanelMode>(static_cast<int>(key) - static_cast<int>(KeyId::EditMode) + 1); }
+
+// What SetModeLamp is asked to show: a mode's lamp (1..6, the mode's own
+// number) or one of the lamp changes of the manual keys.
+enum class ModeLampType : int {
+    CoolantOff = -1,      // the coolant lamp goes out
+    RapidOff = 0,         // the rapid lamp goes out
+    Edit = 1,             // 1..6: this mode's lamp alone is lit
+    Manual = 2,
+    Auto = 3,
+    Parameter = 4,
+    Offset = 5,
+    Diagnosis = 6,
+    ManualRapid = 7,      // the JOG and rapid lamps are lit
+    CurrentModeOnly = 10, // only the current mode's lamp is brought in line
+};
+
+constexpr ModeLampType ModeLampOf(PanelMode mode) { return static_cast<ModeLampType>(static_cast<int>(mode)); }
+
+// The spindle as the panel and the machine record it (spindleState).
+enum class SpindleState : int {
+    Stopped = 0,
+    Forward = 1,  // started with L: forward lamp
+    Reverse = 2,  // started with R: reverse lamp
+};
+
+// Panel key codes of the second key pad beyond the keys' own (key_table.h),
+// and what the panel answers to a code.
+inline constexpr char kJogReleaseCode = 'l';  // a held jog key was released
+inline constexpr int kCodeRefused = 0;
+inline constexpr int kCodeDone = 1;
+inline constexpr int kCodeUnknown = 100;      // no key has this code
+
+// The manual command being entered (1..12, typed with INPUT and ENTER); in
+// Auto, block selection.
+enum class EntryState : int {
+    None = 0,
+    BlockSelection = 11,  // Auto: the cursor keys choose the block to start from
+};
 
 // Codes of RefreshLcd. The screen drawn is always the current mode's; the
 // code only selects the side actions.

@@ -1,0 +1,141 @@
+// Every key of the panel reaches its handler here, whichever road it came
+// by: a click on the panel, a code from the second key pad, or a panel
+// event the machine forwards (menu commands, Return typed into the editor).
+
+#include "core/panel/key_table.h"
+#include "core/panel/panel.h"
+
+namespace zan {
+
+// Keys whose actions come with later work name that work instead of a
+// handler; the `later` of a key with a handler is not used.
+const Panel::KeyRoute Panel::kRoutes[] = {
+    {KeyId::Reset, &Panel::ResetKey, {}},
+    {KeyId::G, nullptr, LaterWork::EntryKey},
+    {KeyId::M, nullptr, LaterWork::EntryKey},
+    {KeyId::X, nullptr, LaterWork::EntryKey},
+    {KeyId::Z, nullptr, LaterWork::EntryKey},
+    {KeyId::Digit7, nullptr, LaterWork::EntryKey},
+    {KeyId::Digit8, nullptr, LaterWork::EntryKey},
+    {KeyId::Digit9, nullptr, LaterWork::EntryKey},
+    {KeyId::PageUp, &Panel::PageKey, {}},
+    {KeyId::S, nullptr, LaterWork::EntryKey},
+    {KeyId::T, nullptr, LaterWork::EntryKey},
+    {KeyId::U, nullptr, LaterWork::EntryKey},
+    {KeyId::W, nullptr, LaterWork::EntryKey},
+    {KeyId::Digit4, nullptr, LaterWork::EntryKey},
+    {KeyId::Digit5, nullptr, LaterWork::EntryKey},
+    {KeyId::Digit6, nullptr, LaterWork::EntryKey},
+    {KeyId::PageDown, &Panel::PageKey, {}},
+    {KeyId::CursorUp, &Panel::CursorUpDownKey, {}},
+    {KeyId::F, nullptr, LaterWork::EntryKey},
+    {KeyId::I, nullptr, LaterWork::EntryKey},
+    {KeyId::K, nullptr, LaterWork::EntryKey},
+    {KeyId::Digit1, nullptr, LaterWork::EntryKey},
+    {KeyId::Digit2, nullptr, LaterWork::EntryKey},
+    {KeyId::Digit3, nullptr, LaterWork::EntryKey},
+    {KeyId::CursorLeft, &Panel::BitCursorKey, {}},
+    {KeyId::CursorDown, &Panel::CursorUpDownKey, {}},
+    {KeyId::CursorRight, &Panel::BitCursorKey, {}},
+    {KeyId::D, nullptr, LaterWork::EntryKey},
+    {KeyId::R, nullptr, LaterWork::EntryKey},
+    {KeyId::Point, nullptr, LaterWork::EntryKey},
+    {KeyId::Digit0, nullptr, LaterWork::EntryKey},
+    {KeyId::Minus, nullptr, LaterWork::EntryKey},
+    {KeyId::Dry, nullptr, LaterWork::AutoKey},
+    {KeyId::Single, nullptr, LaterWork::AutoKey},
+    {KeyId::StepKey, &Panel::StepKey, {}},
+    {KeyId::Rewrite, nullptr, LaterWork::EntryKey},
+    {KeyId::Delete, nullptr, LaterWork::EntryKey},
+    {KeyId::Esc, &Panel::EscKey, {}},
+    {KeyId::Input, nullptr, LaterWork::EntryKey},
+    {KeyId::Enter, nullptr, LaterWork::EntryKey},
+    {KeyId::EditMode, &Panel::ModeKeyPressed, {}},
+    {KeyId::ManualMode, &Panel::ModeKeyPressed, {}},
+    {KeyId::AutoMode, &Panel::ModeKeyPressed, {}},
+    {KeyId::ParameterMode, &Panel::ModeKeyPressed, {}},
+    {KeyId::OffsetMode, &Panel::ModeKeyPressed, {}},
+    {KeyId::DiagnosisMode, &Panel::ModeKeyPressed, {}},
+    {KeyId::SpindleForward, nullptr, LaterWork::ManualKey},
+    {KeyId::SpindleStop, nullptr, LaterWork::ManualKey},
+    {KeyId::SpindleReverse, nullptr, LaterWork::ManualKey},
+    {KeyId::XReference, nullptr, LaterWork::ManualKey},
+    {KeyId::XZero, nullptr, LaterWork::ManualKey},
+    {KeyId::RapidUp, nullptr, LaterWork::ManualKey},
+    {KeyId::FeedUp, nullptr, LaterWork::ManualKey},
+    {KeyId::Coolant, nullptr, LaterWork::ManualKey},
+    {KeyId::Lubrication, &Panel::LubricationKey, {}},
+    {KeyId::ToolChange, &Panel::ToolChangeKey, {}},
+    {KeyId::ZReference, nullptr, LaterWork::ManualKey},
+    {KeyId::ZZero, nullptr, LaterWork::ManualKey},
+    {KeyId::RapidDown, nullptr, LaterWork::ManualKey},
+    {KeyId::FeedDown, nullptr, LaterWork::ManualKey},
+    {KeyId::JogXMinus, &Panel::JogKey, {}},
+    {KeyId::JogZMinus, &Panel::JogKey, {}},
+    {KeyId::JogZPlus, &Panel::JogKey, {}},
+    {KeyId::JogXPlus, &Panel::JogKey, {}},
+    {KeyId::Rapid, nullptr, LaterWork::ManualKey},
+    {KeyId::HandwheelX, &Panel::HandwheelKey, {}},
+    {KeyId::StepSize, nullptr, LaterWork::ManualKey},
+    {KeyId::HandwheelZ, &Panel::HandwheelKey, {}},
+    {KeyId::FeedHold, nullptr, LaterWork::AutoKey},
+    {KeyId::CycleStart, nullptr, LaterWork::AutoKey},
+};
+
+const Panel::KeyRoute* Panel::RouteOf(KeyId key)
+{
+    for (const KeyRoute& route : kRoutes)
+        if (route.key == key) return &route;
+    return nullptr;
+}
+
+void Panel::RunKey(KeyId key, KeyPress press)
+{
+    const KeyRoute* route = RouteOf(key);
+    if (route == nullptr) return;
+    if (route->handler != nullptr)
+        (this->*route->handler)(key, press);
+    else
+        NotYetBuilt(route->later);
+}
+
+// Jog keys act while held: they report the press as well as the release.
+void Panel::KeyDown(KeyId key)
+{
+    if (IsJogKey(key)) RunKey(key, KeyPress::Down);
+}
+
+void Panel::KeyUp(KeyId key) { RunKey(key, KeyPress::Up); }
+
+int Panel::KeyCode(char code)
+{
+    if (code == kJogReleaseCode) {
+        bridge_.MachineCommand(MachineLetter::StopJog);
+        RefreshLcd(ScreenCode::Jogged);
+        return kCodeDone;
+    }
+    const KeyInfo* key = FindKeyByCode(code);
+    if (key == nullptr) return kCodeUnknown;
+    // The pad's jog keys move only in Manual, each code at once.
+    if (IsJogKey(key->id)) {
+        if (state_.mode != PanelMode::Manual) return kCodeRefused;
+        RunKey(key->id, KeyPress::PadCode);
+        return kCodeDone;
+    }
+    RunKey(key->id, KeyPress::Up);
+    return kCodeDone;
+}
+
+// What the machine forwards: the menu's keys and Return typed into the editor.
+void Panel::PressEnter() { RunKey(KeyId::Enter, KeyPress::Up); }
+void Panel::PressCycleStart() { RunKey(KeyId::CycleStart, KeyPress::Up); }
+void Panel::PressFeedHold() { RunKey(KeyId::FeedHold, KeyPress::Up); }
+void Panel::PressRapidFeed() { RunKey(KeyId::Rapid, KeyPress::Up); }
+
+// The menu's spindle command stops a turning spindle and starts a stopped one.
+void Panel::PressSpindleToggle(bool spindleRunning)
+{
+    RunKey(spindleRunning ? KeyId::SpindleStop : KeyId::SpindleForward, KeyPress::Up);
+}
+
+}  // namespace zan

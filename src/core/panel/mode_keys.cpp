@@ -1,0 +1,73 @@
+// The six mode keys: EDIT, JOG, AUTO, PAR, OFT and DGN.
+
+#include "core/nc/checker.h"
+#include "core/panel/panel.h"
+
+namespace zan {
+
+void Panel::ModeKeyPressed(KeyId key, KeyPress) { SwitchMode(ModeOfKey(key)); }
+
+// The checker only advises: the mode changes whatever it reports.
+void Panel::SwitchMode(PanelMode next)
+{
+    if (next != PanelMode::Edit) RunChecker();
+    if (ModeKeyRefused(next)) return;
+    SetModeLamp(ModeLampOf(next));
+    LeaveInputState(next);
+    state_.mode = next;
+    state_.programOpen = false;
+    // The diagnosis screen leaves the editor where it is.
+    if (next != PanelMode::Diagnosis) PlaceField(FieldId::Editor, kHiddenField);
+    if (next == PanelMode::Auto)
+        LoadProgramForRun();
+    else
+        RefreshLcd(ScreenOf(next));
+}
+
+// A held program may only be resumed or aborted in Auto; an open program is
+// closed by leaving Edit, not by entering it again.
+bool Panel::ModeKeyRefused(PanelMode next) const
+{
+    if (next != PanelMode::Auto && LampOn(KeyId::FeedHold)) return true;
+    return next == PanelMode::Edit && state_.programOpen;
+}
+
+void Panel::LeaveInputState(PanelMode next)
+{
+    switch (next) {
+    case PanelMode::Auto: return;  // the loaded program takes the fields over
+    case PanelMode::Manual:
+        // JOG keeps the program open in the editor itself, then cancels
+        // the input as Manual does.
+        if (state_.programOpen) NotYetBuilt(LaterWork::SaveOpenProgram);
+        state_.mode = PanelMode::Manual;
+        state_.programOpen = false;
+        CancelInput();
+        return;
+    default: CancelInput(); return;  // as ESC in the mode being left
+    }
+}
+
+// The checker reads the editor's text; after an undefined G or M code the
+// next step key is ignored.
+void Panel::RunChecker()
+{
+    const CheckReport report = CheckProgram(ports_.fields.Text(FieldId::Editor));
+    if (!report.message.empty()) ports_.alerts.Message(report.message);
+    if (report.skipNextStepKey) state_.skipNextStepKey = true;
+}
+
+// Entering Auto: the program store will load the current program into the
+// editor and the machine's line table. Until the first paint has ended no
+// file is read and the LCD is left alone.
+void Panel::LoadProgramForRun()
+{
+    SetLamp(KeyId::AutoMode, true);
+    state_.mode = PanelMode::Auto;
+    state_.programOpen = false;
+    if (state_.painting) return;
+    NotYetBuilt(LaterWork::LoadProgramForRun);
+    RefreshLcd(ScreenCode::Auto);
+}
+
+}  // namespace zan

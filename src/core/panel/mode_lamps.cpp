@@ -1,0 +1,68 @@
+// The key lamps: each is repainted only when it changes. The mode keys'
+// lamps follow the mode, the spindle lamps the spindle.
+
+#include "core/panel/panel.h"
+
+namespace zan {
+
+namespace {
+
+constexpr KeyId kModeKeys[] = {KeyId::EditMode,      KeyId::ManualMode, KeyId::AutoMode,
+                               KeyId::ParameterMode, KeyId::OffsetMode, KeyId::DiagnosisMode};
+
+bool NamesAMode(ModeLampType type) { return type >= ModeLampType::Edit && type <= ModeLampType::Diagnosis; }
+
+}  // namespace
+
+void Panel::SetLamp(KeyId key, bool on)
+{
+    bool& lamp = lamps_[static_cast<std::size_t>(static_cast<int>(key) - kFirstKeyId)];
+    if (lamp == on) return;
+    lamp = on;
+    ports_.window.LampChanged(key, on);
+}
+
+// A running or held program keeps the lamps as they are. A mode's lamp
+// puts out every other mode lamp, rapid and DRY.
+void Panel::SetModeLamp(ModeLampType type)
+{
+    if (lathe_.state.runFlag || LampOn(KeyId::FeedHold)) return;
+    if (NamesAMode(type)) {
+        for (KeyId key : kModeKeys) SetLamp(key, false);
+        SetLamp(KeyId::Rapid, false);
+        SetLamp(KeyId::Dry, false);
+        SetLamp(ModeKey(static_cast<PanelMode>(type)), true);
+    }
+    switch (type) {
+    case ModeLampType::RapidOff: SetLamp(KeyId::Rapid, false); break;
+    case ModeLampType::ManualRapid:
+        SetLamp(KeyId::ManualMode, true);
+        SetLamp(KeyId::Rapid, true);
+        break;
+    case ModeLampType::CoolantOff: SetLamp(KeyId::Coolant, false); break;
+    default: break;
+    }
+    BringModeLampInLine(type);
+}
+
+// The lamp of the current mode (for a mode key, the mode being left) stays
+// lit only for a type that belongs to that mode: rapid on and off belong to
+// Manual.
+void Panel::BringModeLampInLine(ModeLampType type)
+{
+    const PanelMode mode = state_.mode;
+    if (mode == PanelMode::None) return;
+    bool keep = type == ModeLampOf(mode);
+    if (mode == PanelMode::Manual) keep = keep || type == ModeLampType::RapidOff || type == ModeLampType::ManualRapid;
+    if (!keep) SetLamp(ModeKey(mode), false);
+}
+
+// The panel's spindle indication and its two lamps.
+void Panel::SpindleLamps(SpindleState spindle)
+{
+    state_.spindleState = static_cast<int>(spindle);
+    SetLamp(KeyId::SpindleForward, spindle == SpindleState::Forward);
+    SetLamp(KeyId::SpindleReverse, spindle == SpindleState::Reverse);
+}
+
+}  // namespace zan

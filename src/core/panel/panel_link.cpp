@@ -1,0 +1,93 @@
+// What the machine reads from the panel and asks of it: the overrides, the
+// tool offsets, the window, the lamps and the LCD (the panel side of the
+// panel events).
+
+#include "core/panel/panel.h"
+
+namespace zan {
+
+namespace {
+
+constexpr int kZRapidRate = 4;  // P05, steps per second at 100 % rapid override
+constexpr int kXRapidRate = 5;  // P06
+constexpr int kOffsetPairs = kOffsetCount / 2;  // tools 1..9
+
+}  // namespace
+
+PanelOverrides Panel::Overrides()
+{
+    return PanelOverrides{
+        .feedPercent = state_.feedOverride,
+        .rapidPercent = state_.rapidOverride,
+        .rapidSelected = state_.rapidOn,
+        .rapidRateZ = state_.parameters[kZRapidRate],
+        .rapidRateX = state_.parameters[kXRapidRate],
+    };
+}
+
+// Tool n's Z offset and its X offset (a radius); no offset for a tool the
+// table does not have.
+OffsetPair Panel::ToolOffset(int pair)
+{
+    if (pair < 1 || pair > kOffsetPairs) return OffsetPair{};
+    const auto z = static_cast<std::size_t>(2 * (pair - 1));
+    return OffsetPair{state_.offsets[z], state_.offsets[z + 1]};
+}
+
+// The read-out adds these, minus the applied offset, to the position.
+void Panel::ShowOffset(float z, float x)
+{
+    state_.displayOffsetZ = z;
+    state_.displayOffsetX = x;
+}
+
+// The first showing opens the panel in Edit, then the second key pad below
+// it, and paints the LCD; later ones only bring the panel up again.
+void Panel::ShowPanel()
+{
+    ports_.window.OpenPanel();
+    if (windowOpen_) return;
+    windowOpen_ = true;
+    ModeKeyPressed(KeyId::EditMode, KeyPress::Up);
+    PlaceField(FieldId::Prompt, kHiddenField);
+    ShowSecondKeyPad();
+    Paint();
+}
+
+void Panel::ShowSecondKeyPad() { ports_.window.OpenSecondPad(); }
+
+// The spindle as a program (M03, M04, M05) set it.
+void Panel::ShowSpindle(int state)
+{
+    SpindleLamps(static_cast<SpindleState>(state));
+    RefreshLcd(ScreenCode::Auto);
+}
+
+void Panel::ShowRunLines() { NotYetBuilt(LaterWork::RunLines); }
+void Panel::ShowRunComplete() { NotYetBuilt(LaterWork::RunComplete); }
+
+// The machine was reset: the step-size key acts, and the spindle lamps go
+// out if the spindle stopped (a severe error stops the run, not the spindle).
+void Panel::ResetKeys()
+{
+    RunKey(KeyId::StepSize, KeyPress::Up);
+    if (lathe_.state.spindleState == static_cast<int>(SpindleState::Stopped)) SpindleLamps(SpindleState::Stopped);
+}
+
+void Panel::CycleStartLampOff() { SetLamp(KeyId::CycleStart, false); }
+
+void Panel::ShowCoolant(bool on)
+{
+    state_.coolantOn = on;
+    SetLamp(KeyId::Coolant, on);
+}
+
+// The tool moved a jog unit or a path step: only the Manual and Auto
+// screens show where it is.
+void Panel::RefreshPosition()
+{
+    if (state_.mode == PanelMode::Manual || state_.mode == PanelMode::Auto || lathe_.state.runFlag)
+        RefreshLcd(ScreenCode::Jogged);
+}
+
+}  // namespace zan

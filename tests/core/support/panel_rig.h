@@ -1,0 +1,62 @@
+#pragma once
+// The whole controller with its operator panel, on recording ports and a
+// program folder of its own.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/panel/plain_fields.h"
+#include "support/fakes.h"
+
+namespace zan {
+
+// Lights lamps of keys that later work brings (feed hold, cycle start), so
+// the rules that read them can be tried now.
+struct PanelProbe {
+    static void SetLamp(Panel& panel, KeyId key, bool on) { panel.SetLamp(key, on); }
+};
+
+}  // namespace zan
+
+namespace zan::test {
+
+// What the panel asked of its window, in order: "open panel", "open pad",
+// "screen" or "screen repaint", "lamp 1063 on".
+struct RecordingPanelWindow : PanelWindow {
+    std::vector<std::string> calls;
+    int screens = 0;
+    void OpenPanel() override { calls.emplace_back("open panel"); }
+    void OpenSecondPad() override { calls.emplace_back("open pad"); }
+    void ScreenChanged(const LcdScreen&, bool repaintArea) override;
+    void LampChanged(KeyId key, bool on) override;
+    void Clear() { calls.clear(), screens = 0; }
+};
+
+// A program folder removed when the test ends.
+struct TempFolder {
+    TempFolder();
+    ~TempFolder();
+    std::filesystem::path dir;
+};
+
+struct PanelRig {
+    explicit PanelRig(const std::filesystem::path& folder);
+    RecordingAlerts alerts;
+    RecordingClock clock;
+    RecordingDisplay display;
+    RecordingPanelWindow window;
+    PlainFields fields;
+    Station station;
+    Panel& panel;
+
+    // The lathe view's first repaint: the panel opens in Edit and paints.
+    void Show() { station.PanelEvent(PanelEventCode::ShowPanel); }
+    void Click(KeyId key, int times = 1);
+    void Light(KeyId key) { PanelProbe::SetLamp(panel, key, true); }
+    PanelState& state() { return panel.state(); }
+    LatheState& machine() { return station.lathe.state; }
+    std::vector<KeyId> LitLamps() const;  // in the key table's order
+};
+
+}  // namespace zan::test
