@@ -2,6 +2,7 @@
 
 #include "core/lathe/lathe.h"
 #include "core/nc/interpreter.h"
+#include "core/text/read_number.h"
 
 namespace zan {
 
@@ -75,13 +76,13 @@ bool Interpreter::ApplyM(int m)
         Reset();
         return true;
     case 97:  // jump: read again from the top, skipping blocks numbered below P
-        nc.seekBlock = static_cast<int>(nc.wordP);
+        nc.seekBlock = SaturatedInt(nc.wordP);
         nc.wordP = -1.0f;
         RecordNullPoint();
         s.lineIndex = 0;
         return true;
     case 98:  // section from block P to the next M99, L times in all
-        nc.seekBlock = static_cast<int>(nc.wordP);
+        nc.seekBlock = SaturatedInt(nc.wordP);
         nc.repeatCount = nc.wordL;
         RecordNullPoint();
         s.lineIndex = 0;
