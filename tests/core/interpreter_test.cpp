@@ -101,8 +101,9 @@ TEST(ProgramFlowTest, SectionsJumpsLoopsSkipsAndModalCodes)
         {{"G01 F200 U0 W0", "G22 L3", "G01 U-2", "G80", "G01 W-1", "M30"},
          {"0.000 300.000", "0.000 298.000", "0.000 296.000", "0.000 294.000", "-1.000 294.000"}},
         {{"G01 F200 U-2 W0", "G80", "G01 U-2"}, {"0.000 298.000", "0.000 296.000"}},  // a stray G80 neither
-        {{"G22 L-1", "G01 F200 U-2 W0"}, {"0.000 300.000", "0.000 298.000"}},  // L below zero starts no loop
-        // Nor does the least an L can be, and its G80 counts no lower.
+        // L below zero starts no loop: its G80 goes on to the next block, down to
+        // the least an L can be, whose count then falls no lower.
+        {{"G22 L-1", "G01 F200 U-2 W0", "G80", "G01 U-2"}, {"0.000 300.000", "0.000 298.000", "0.000 296.000"}},
         {{"G22 L-" + kBeyondInt, "G01 F200 U-2 W0", "G80", "G01 U-2"},
          {"0.000 300.000", "0.000 298.000", "0.000 296.000"}},
         {{"G01 F200 U-2 W0", "/N0020 G00 X0", "U-2"}, {"0.000 298.000", "0.000 296.000"}},
