@@ -8,12 +8,27 @@ namespace zan {
 HeadlessMachine::HeadlessMachine(HeadlessSetup setup) : setup_(std::move(setup))
 {
     lathe_ = std::make_unique<Lathe>(Ports{*this, *this, *this, *this}, LatheOptions{false, setup_.folder});
-    lathe_->state.speedLevel = setup_.speedLevel;
     lathe_->moveObserver = this;
-    lathe_->PanelEvent(30);  // the panel's overrides become the machine's factors
+    ApplySetup();
 }
 
 HeadlessMachine::~HeadlessMachine() = default;
+
+void HeadlessMachine::Reset()
+{
+    lathe_->state.Reset();
+    lathe_->motion.Reset();
+    lathe_->interpreter.nc = NcState{};
+    finished_ = alarm_ = false;
+    turns_ = blocks_ = moves_ = 0;
+    ApplySetup();
+}
+
+void HeadlessMachine::ApplySetup()
+{
+    lathe_->state.speedLevel = setup_.speedLevel;
+    lathe_->PanelEvent(30);  // the panel's overrides become the machine's factors
+}
 
 void HeadlessMachine::LoadProgram(std::string_view text) { LoadIntoLineTable(text, lathe_->state.lineTable); }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/lathe/lathe.h"
 #include "core/lathe/messages.h"
@@ -188,6 +189,16 @@ bool Motion::Dwell(int seconds)
     const LatheState& s = lathe_.state;
     PathStep(static_cast<float>(s.drawnZ), static_cast<float>(s.drawnX), kPathRecord);
     return true;
+}
+
+void Motion::Reset()
+{
+    // The points keep their storage: each is recorded before it is played,
+    // so those past writeIndex are never read.
+    buffer_ = PathBuffer{std::move(buffer_.points)};
+    paceBase_ = kStartPaceBase;
+    paceFeed_ = kStartPaceFeed;
+    jogDirection_ = 0;
 }
 
 bool Motion::JogStep(int direction)
