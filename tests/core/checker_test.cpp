@@ -84,6 +84,11 @@ TEST(CheckerTest, LoopNeedsAnLOtherThanMinusOne)
     const CheckReport bad = CheckProgram("X1 L-1\nG22 X2");
     EXPECT_EQ(bad.message, "G22 X2(参数错误!)");  // L carries over from an earlier line
     EXPECT_FALSE(bad.skipNextStepKey);
+
+    // Eight characters read as digits give an L beyond int: still an L, not -1.
+    const std::string beyondInt(8, '\xff');
+    EXPECT_EQ(Message("M03 L" + beyondInt + "\nG22 X2"), "");
+    EXPECT_EQ(Message("M03 L-" + beyondInt + "\nG22 X2"), "");
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+#include <limits>
+#include <string>
+
 #include "core/lathe/messages.h"
 #include "core/nc/nc_messages.h"
 #include "support/program_rig.h"
@@ -11,6 +15,10 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+
+// Eight characters read as digits (each counts as its code minus '0'): the
+// number is 207 * 11111111, about 2.3e9, beyond int.
+const std::string kBeyondInt(8, '\xff');
 
 struct InterpreterTest : ::testing::Test {
     ProgramRig rig;
@@ -93,7 +101,11 @@ TEST(ProgramFlowTest, SectionsJumpsLoopsSkipsAndModalCodes)
         {{"G01 F200 U0 W0", "G22 L3", "G01 U-2", "G80", "G01 W-1", "M30"},
          {"0.000 300.000", "0.000 298.000", "0.000 296.000", "0.000 294.000", "-1.000 294.000"}},
         {{"G01 F200 U-2 W0", "G80", "G01 U-2"}, {"0.000 298.000", "0.000 296.000"}},  // a stray G80 neither
-        {{"G22 L-1", "G01 F200 U-2 W0"}, {"0.000 300.000", "0.000 298.000"}},  // L below zero starts no loop
+        // L below zero starts no loop: its G80 goes on to the next block, down to
+        // the least an L can be, whose count then falls no lower.
+        {{"G22 L-1", "G01 F200 U-2 W0", "G80", "G01 U-2"}, {"0.000 300.000", "0.000 298.000", "0.000 296.000"}},
+        {{"G22 L-" + kBeyondInt, "G01 F200 U-2 W0", "G80", "G01 U-2"},
+         {"0.000 300.000", "0.000 298.000", "0.000 296.000"}},
         {{"G01 F200 U-2 W0", "/N0020 G00 X0", "U-2"}, {"0.000 298.000", "0.000 296.000"}},
         {{"G96 S100", "X80 Z-10"}, {"0.000 300.000"}},  // G96 stays in force: null points only
     };
@@ -119,9 +131,11 @@ TEST_F(InterpreterTest, SpindleStartsBeforeTheBlocksMove)
 
 TEST_F(InterpreterTest, DwellWaitsItsSeconds)
 {
-    rig.Load({"G04 D2"});
+    // Beyond int, a dwell waits as long as a wait can, or not at all.
+    rig.Load({"G04 D2", "G04 D" + kBeyondInt, "G04 D-" + kBeyondInt});
     rig.RunToEnd();
     EXPECT_THAT(rig.clock.waits, ::testing::Contains(2000));
+    EXPECT_EQ(std::count(rig.clock.waits.begin(), rig.clock.waits.end(), std::numeric_limits<int>::max()), 1);
 }
 
 TEST_F(InterpreterTest, ProgramStopPausesAndCycleStartResumes)
@@ -135,12 +149,15 @@ TEST_F(InterpreterTest, ProgramStopPausesAndCycleStartResumes)
     EXPECT_EQ(rig.MachineMoves().back(), "0.000 296.000");
 }
 
-TEST_F(InterpreterTest, ContourTooLongForTheTableIsRefused)
+TEST(ContourTest, ContourTooLongForTheTableIsRefused)
 {
-    rig.Load({"G71 X80 I2 K1 L101", "G01 X60 W0 F100", "M30"});
-    rig.RunToEnd();
-    EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kContourParameters)));
-    EXPECT_EQ(rig.nc().contourCount, -1);
+    for (const std::string& count : {std::string("101"), kBeyondInt, "-" + kBeyondInt}) {
+        ProgramRig rig;
+        rig.Load({"G71 X80 I2 K1 L" + count, "G01 X60 W0 F100", "M30"});
+        rig.RunToEnd();
+        EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kContourParameters))) << count;
+        EXPECT_EQ(rig.nc().contourCount, -1) << count;
+    }
 }
 
 TEST_F(InterpreterTest, ContourIsCollectedThenRoughedThenFinished)

@@ -2,6 +2,8 @@
 
 #include <gmock/gmock.h>
 
+#include <limits>
+
 #include "core/lathe/messages.h"
 #include "support/fakes.h"
 
@@ -67,7 +69,9 @@ TEST_F(MotionTest, PaceFollowsFeedAndOverrides)
 {
     struct Case { int feed; float feedFactor; float rapidFactor; int ms; };
     const Case cases[] = {{100, 1, 1, 100}, {150, 1, 1, 50}, {200, 1, 1, 0}, {500, 1, 1, 0},
-                          {100, 0.5f, 1, 200}, {0, 1, 1, 10}, {0, 1, 0.25f, 40}};
+                          {100, 0.5f, 1, 200}, {0, 1, 1, 10}, {0, 1, 0.25f, 40},
+                          // F below zero slows down, as far as the longest wait.
+                          {-100, 1, 1, 300}, {std::numeric_limits<int>::min(), 1, 1, std::numeric_limits<int>::max()}};
     for (const Case& c : cases) {
         rig.clock.waits.clear();
         rig.s().feedFactor = c.feedFactor;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/text/read_number.h"
 
 namespace zan::test {
@@ -19,6 +21,17 @@ TEST(ReadNumberTest, ControllerExamples)
     EXPECT_DOUBLE_EQ(ReadNumber("G01 X10 Z-5.5", 4), 10);
     EXPECT_DOUBLE_EQ(ReadNumber("G01 X10 Z-5.5", 8), -5.5);
     EXPECT_DOUBLE_EQ(ReadNumber("X1.2A3", 0), 1.2);  // decimals stop at a non-digit
+    // Integer digits are not checked: each counts as its code minus '0'.
+    EXPECT_DOUBLE_EQ(ReadNumber("L\xff\xff\xff\xff\xff\xff\xff\xff", 0), 207.0 * 11111111);
+}
+
+TEST(ReadNumberTest, IntegerWordsSaturate)
+{
+    EXPECT_EQ(SaturatedInt(-12.9), -12);
+    EXPECT_EQ(SaturatedInt(2147483647.9), std::numeric_limits<int>::max());
+    EXPECT_EQ(SaturatedInt(207.0 * 11111111), std::numeric_limits<int>::max());
+    EXPECT_EQ(SaturatedInt(-207.0 * 11111111), std::numeric_limits<int>::min());
+    EXPECT_EQ(SaturatedInt(std::numeric_limits<double>::quiet_NaN()), 0);
 }
 
 TEST(ReadNumberTest, NeverReadsPastTheText)

@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "core/files/gif_reader.h"
 #include "view_rig.h"
 
 namespace zan::gui::test {
@@ -12,6 +13,22 @@ namespace {
 
 constexpr QRgb kBlack = 0xFF000000u;
 constexpr QRgb kGrey = 0xFF646464u;
+
+// The first image of a turret picture through the global colour table: each
+// turret file holds one such image at the top left, which the test checks.
+QImage FirstImage(const GifPicture& picture)
+{
+    const GifImage& image = picture.frames.front();
+    QImage out(image.width, image.height, QImage::Format_RGB32);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const std::size_t colour = 3u * image.indices[static_cast<std::size_t>(y) * image.width + x];
+            const auto& table = picture.globalColours;
+            out.setPixel(x, y, qRgb(table[colour], table[colour + 1], table[colour + 2]));
+        }
+    }
+    return out;
+}
 
 // Grey inside the outline, black just outside it, the turret picture below.
 TEST(ToolDrawing, OutlinesInGreyWithTheirTurretPictureBelow)
@@ -95,11 +112,19 @@ TEST(TurretFrame, AnimationShowsTheFilesBesideTheProgram)
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(rig.s().toolStation, 2);
     // Turning pictures sit at (x - 107, y - 107), station pictures at (x - 84, y - 74).
-    const QImage turning(QString::fromStdString(rig.view->lathe().folder.File("12.gif").string()));
-    const QImage station(QString::fromStdString(rig.view->lathe().folder.File("2.gif").string()));
-    if (turning.isNull() || station.isNull()) GTEST_SKIP() << "no GIF support in this Qt to compare with";
-    EXPECT_EQ(shown[0].copy(QRect(QPoint(393, 355), turning.size())), turning.convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(shown[1].copy(QRect(QPoint(416, 388), station.size())), station.convertToFormat(QImage::Format_RGB32));
+    // The files are read here as the view reads them, with our own reader:
+    // a missing or unreadable file fails the test.
+    std::vector<QImage> files;
+    for (const char* name : {"12.gif", "2.gif"}) {
+        const GifResult gif = LoadGif(rig.view->lathe().folder.File(name));
+        ASSERT_TRUE(gif.ok()) << name << ": " << gif.message;
+        ASSERT_TRUE(gif.picture->globalTable && gif.picture->frames.size() == 1) << name;
+        const GifImage& image = gif.picture->frames.front();
+        ASSERT_TRUE(!image.localTable && image.left == 0 && image.top == 0) << name;
+        files.push_back(FirstImage(*gif.picture));
+    }
+    EXPECT_EQ(shown[0].copy(QRect(QPoint(393, 355), files[0].size())), files[0]);
+    EXPECT_EQ(shown[1].copy(QRect(QPoint(416, 388), files[1].size())), files[1]);
     // Afterwards the new tool stands alone.
     EXPECT_EQ(rig.Snapshot().copy(500, 463, 237, 237), Resource("turret_2.png"));
 }

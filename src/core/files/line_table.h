@@ -2,6 +2,7 @@
 // The program text the interpreter runs: one program line per row, at most
 // 100 characters, the rest of the row zero.
 
+#include <algorithm>
 #include <array>
 
 namespace zan {
@@ -16,8 +17,7 @@ struct LineTable {
     // Zero the text bytes of every row; the two spare bytes are left alone.
     void Clear()
     {
-        for (auto& row : rows)
-            for (int i = 0; i < kTextBytes; ++i) row[i] = 0;
+        for (auto& row : rows) std::fill_n(row.begin(), kTextBytes, '\0');
     }
     friend bool operator==(const LineTable&, const LineTable&) = default;
 };

@@ -46,6 +46,8 @@ struct CustomTool {
 
 struct LatheState {
     explicit LatheState(bool smallLayout);
+    // Back to the start-up values of the same layout.
+    void Reset() { *this = LatheState(layout.small); }
 
     // Blank parameters (set by the blank dialog).
     int blankDiameter = 100;

@@ -1,6 +1,8 @@
 // The block's motion by its G code, contour collection for G71/G72, and the
 // step to the next line.
 
+#include <limits>
+
 #include "core/lathe/lathe.h"
 #include "core/nc/arcs.h"
 #include "core/nc/interpreter.h"
@@ -8,6 +10,7 @@
 #include "core/nc/peck_cycles.h"
 #include "core/nc/single_pass_cycles.h"
 #include "core/nc/stock_removal.h"
+#include "core/text/read_number.h"
 
 namespace zan {
 
@@ -30,7 +33,9 @@ void Interpreter::RunMotion()
         return;
     case 80:
         if (nc.loopStartLine != -1 && nc.loopCount > 1) lathe_.state.lineIndex = nc.loopStartLine;
-        --nc.loopCount;
+        // Only a count above 1 loops; the count stops at int's minimum, where
+        // an L of eight non-digits can put it.
+        if (nc.loopCount > std::numeric_limits<int>::min()) --nc.loopCount;
         RecordNullPoint();
         return;
     case 26:
@@ -93,7 +98,7 @@ void Interpreter::RunCycle()
     const float z = nc.targetZ;
     const float x = nc.targetX;
     switch (nc.gCode) {
-    case 33: ThreadMove(ctx, z, x, static_cast<int>(nc.wordP)); return;
+    case 33: ThreadMove(ctx, z, x, SaturatedInt(nc.wordP)); return;
     case 74: PeckDrillCycle(ctx, z, x, nc.wordI, nc.wordK, nc.wordR, nc.wordE, nc.feedF); return;
     case 75: GroovingCycle(ctx, z, x, nc.wordI, nc.wordK, nc.wordE, nc.feedF); return;
     case 90: TurningCycle(ctx, z, x, nc.wordR, nc.feedF); return;

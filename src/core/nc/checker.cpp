@@ -95,7 +95,7 @@ public:
             } else if (c == 'S' || c == 'T') {
                 scan.gCode = kNone;
             } else if (IsValueLetter(c)) {
-                if (c == 'L') lastL_ = static_cast<int>(ReadNumber(row, column));
+                if (c == 'L') lastL_ = SaturatedInt(ReadNumber(row, column));
             } else if (!IsPassedOver(c) && scan.mCode == kNone) {
                 return Verdict::Illegal;
             }

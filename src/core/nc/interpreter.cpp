@@ -44,9 +44,10 @@ Interpreter::Block Interpreter::ReadWords(std::string_view row)
 
 namespace {
 
-// The integer words (F, D, L, T, N) are truncated toward zero; a number read
-// never exceeds eight digits, so it always fits.
-int Truncated(double value) { return static_cast<int>(value); }
+// The integer words (F, D, L, T, N) are truncated toward zero. Eight digits
+// fit an int, but eight other characters read as digits may not: those
+// saturate.
+int Truncated(double value) { return SaturatedInt(value); }
 
 }  // namespace
 

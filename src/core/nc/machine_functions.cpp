@@ -2,6 +2,7 @@
 
 #include "core/lathe/lathe.h"
 #include "core/nc/interpreter.h"
+#include "core/text/read_number.h"
 
 namespace zan {
 
@@ -115,7 +116,7 @@ bool Interpreter::JumpOrRepeat(int m)
         nc.seekBlock = nc.repeatCount = -1;
         return false;
     }
-    if (m == 97 || m == 98) nc.seekBlock = static_cast<int>(nc.wordP);
+    if (m == 97 || m == 98) nc.seekBlock = SaturatedInt(nc.wordP);
     if (m == 97) nc.wordP = -1.0f;
     if (m == 98) nc.repeatCount = nc.wordL;
     if (m == 99) --nc.repeatCount;

@@ -6,12 +6,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <utility>
 
 #include "core/lathe/lathe.h"
 #include "core/lathe/messages.h"
 #include "core/nc/path_context.h"
 #include "core/nc/stepped_run.h"
+#include "core/text/read_number.h"
 
 namespace zan {
 
@@ -27,7 +28,7 @@ int TruncMs(double ms)
 {
     // A negative delay (feeds above the base pace) waits nothing.
     if (!(ms > 0.0)) return 0;
-    return static_cast<int>(std::min(ms, double(std::numeric_limits<int>::max())));
+    return SaturatedInt(ms);
 }
 
 float Toward(float from, float to) { return to >= from ? from + 1.0f : from - 1.0f; }
@@ -135,7 +136,8 @@ void Motion::Pace(int arg)
         paceFeed_ = std::min(arg, kMaxPaceFeed);
         return;
     }
-    const double ms = paceFeed_ != 0 ? double(float(paceBase_ - paceFeed_) / s.feedFactor)
+    // A feed may be as low as int's minimum: the difference is taken in double.
+    const double ms = paceFeed_ != 0 ? double(static_cast<float>(double(paceBase_) - paceFeed_) / s.feedFactor)
                                      : kRapidStepMs / s.rapidFactor;
     lathe_.ports.clock.Wait(TruncMs(ms));
 }
@@ -187,6 +189,16 @@ bool Motion::Dwell(int seconds)
     const LatheState& s = lathe_.state;
     PathStep(static_cast<float>(s.drawnZ), static_cast<float>(s.drawnX), PathMode::Record);
     return true;
+}
+
+void Motion::Reset()
+{
+    // The points keep their storage: each is recorded before it is played,
+    // so those past writeIndex are never read.
+    buffer_ = PathBuffer{std::move(buffer_.points)};
+    paceBase_ = kStartPaceBase;
+    paceFeed_ = kStartPaceFeed;
+    jogDirection_ = 0;
 }
 
 bool Motion::JogStep(int direction)

@@ -30,6 +30,8 @@ public:
     bool LinearMove(float z, float x, int feed);
     bool Dwell(int seconds);
     bool JogStep(int direction);
+    // Back to start-up: no path, start-up pacing, no jog direction.
+    void Reset();
 
     const PathBuffer& buffer() const { return buffer_; }
     int paceFeed() const { return paceFeed_; }
@@ -42,10 +44,13 @@ private:
     bool Play();
     void OverflowTest();
 
+    static constexpr int kStartPaceBase = 200;
+    static constexpr int kStartPaceFeed = 100;
+
     Lathe& lathe_;
     PathBuffer buffer_;
-    int paceBase_ = 200;  // ms per step before the feed is taken off
-    int paceFeed_ = 100;  // feed that paces playback; 0 = rapid
+    int paceBase_ = kStartPaceBase;  // ms per step before the feed is taken off
+    int paceFeed_ = kStartPaceFeed;  // feed that paces playback; 0 = rapid
     int jogDirection_ = 0;
 };
 

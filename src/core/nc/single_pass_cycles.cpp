@@ -5,10 +5,10 @@
 
 #include "core/nc/single_pass_cycles.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "core/nc/stepped_run.h"
+#include "core/text/read_number.h"
 
 namespace zan {
 
@@ -35,10 +35,6 @@ bool RefuseLead(PathContext& ctx, std::string_view message)
     ctx.alerts().Message(message);
     return ctx.Record(ctx.state().posZ, ctx.state().posX);
 }
-
-// Whole millimetres of a lead of at least one; large leads are capped well
-// inside int so that the truncation stays defined.
-int WholeLead(float p) { return static_cast<int>(std::min(p, 1.0e6f)); }
 
 }  // namespace
 
@@ -79,7 +75,7 @@ bool ThreadingCycle(PathContext& ctx, float z, float x, float p, float r)
 {
     // Also catches P missing (-1.0) and leads below a millimetre.
     if (!(p >= 1.0f)) return RefuseLead(ctx, kG92BadLead);
-    ctx.Pace(kThreadPaceBase / WholeLead(p));
+    ctx.Pace(kThreadPaceBase / SaturatedInt(p));  // whole millimetres of the lead
     const float z0 = ctx.state().posZ;
     const float x0 = ctx.state().posX;
     const float depth = x0 - x;

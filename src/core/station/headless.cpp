@@ -8,12 +8,27 @@ namespace zan {
 HeadlessMachine::HeadlessMachine(HeadlessSetup setup) : setup_(std::move(setup))
 {
     station_ = std::make_unique<Station>(Ports{*this, *this, *this, *this}, StationOptions{false, setup_.folder});
-    station_->SetSpeedLevel(setup_.speedLevel);
     station_->lathe.moveObserver = this;
-    station_->PanelEvent(PanelEventCode::Overrides);
+    ApplySetup();
 }
 
 HeadlessMachine::~HeadlessMachine() = default;
+
+void HeadlessMachine::Reset()
+{
+    station_->lathe.state.Reset();
+    station_->motion.Reset();
+    station_->interpreter.nc = NcState{};
+    finished_ = alarm_ = false;
+    turns_ = blocks_ = moves_ = 0;
+    ApplySetup();
+}
+
+void HeadlessMachine::ApplySetup()
+{
+    station_->SetSpeedLevel(setup_.speedLevel);
+    station_->PanelEvent(PanelEventCode::Overrides);  // the panel's overrides become the machine's factors
+}
 
 void HeadlessMachine::LoadProgram(std::string_view text) { LoadIntoLineTable(text, lathe().state.lineTable); }
 

@@ -35,6 +35,10 @@ public:
 
     Station& station() { return *station_; }
     Lathe& lathe() { return station_->lathe; }
+    // Back to the state construction left, keeping the allocations: the
+    // machine (changes made to its state since are undone), the interpreter,
+    // the path and pacing, and the counters. The callbacks stay.
+    void Reset();
     // Program text as a file holds it (CR LF or LF lines) into the LineTable.
     void LoadProgram(std::string_view text);
     RunEnd Run(long maxTurns);
@@ -60,6 +64,8 @@ private:
     void ShowRunComplete() override { finished_ = true; }
     // MoveObserver
     void OnMoveTool(float col, float row, MoveMode mode) override;
+    // What the set-up adds to the parts' own start-up values.
+    void ApplySetup();
 
     HeadlessSetup setup_;
     std::unique_ptr<Station> station_;

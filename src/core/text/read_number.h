@@ -3,6 +3,7 @@
 // code. Used by the interpreter, the program checker, the editor and the panel.
 // Reading never goes past the text: columns beyond it read as zero bytes.
 
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -16,5 +17,18 @@ double ReadNumber(std::string_view row, int letter);
 // The two-digit (or one-digit) G or M code after the letter at column `letter`;
 // empty when the word is a syntax error.
 std::optional<int> ReadCode(std::string_view row, int letter);
+
+// A value read from a program as an int, truncated toward zero. Eight
+// "digits" that are not digits read up to about +-2.3e9, beyond int: such
+// values stop at the end of int's range. NaN gives 0.
+constexpr int SaturatedInt(double value)
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    if (value != value) return 0;
+    if (value >= kMax) return kMax;
+    if (value <= kMin) return kMin;
+    return static_cast<int>(value);
+}
 
 }  // namespace zan
