@@ -28,6 +28,7 @@ inline constexpr const char* kRunUsage =
     "  screen              print the LCD: \"screen\", one line per text drawn,\n"
     "                      text X Y normal|large|wide normal|inverse \"TEXT\", one line per\n"
     "                      shown field, field ID X Y W H \"TEXT\", then \"end\"\n"
+    "  lamps               print \"lamps\" and the ids of the lit lamp keys\n"
     "  # ...               a comment (blank lines are skipped too)\n"
     "Every message prints as message \"TEXT\" and every question as\n"
     "question \"TEXT\" ok|cancel, in order with the rest, on standard output. In quoted\n"

@@ -123,11 +123,18 @@ ScriptStop ScreenCommand(ScriptedController& c, std::string_view argument)
     return {};
 }
 
+ScriptStop LampsCommand(ScriptedController& c, std::string_view argument)
+{
+    if (ScriptStop bad = NoArgument("lamps", argument); bad.end != ScriptEnd::Done) return bad;
+    c.WriteLamps();
+    return {};
+}
+
 constexpr Command kCommands[] = {
     {"key", KeyCommand, false},       {"press", PressCommand, false}, {"release", ReleaseCommand, false},
     {"pad", PadCommand, false},       {"type", TypeCommand, true},    {"return", ReturnCommand, false},
     {"idle", IdleCommand, false},     {"run", RunCommand, false},     {"answer", AnswerCommand, false},
-    {"screen", ScreenCommand, false},
+    {"screen", ScreenCommand, false}, {"lamps", LampsCommand, false},
 };
 
 std::string_view WithoutCr(std::string_view line)

@@ -9,6 +9,7 @@
 //   text X Y FONT VIDEO "TEXT"     each text drawn since the last full redraw
 //   field ID X Y W H "TEXT"        each overlaid field that is shown
 //   end
+//   lamps ID ...                 the lamp keys that are lit (the "lamps" command)
 //
 // Texts are UTF-8 between double quotes, every space kept; a double quote or
 // a backslash is preceded by a backslash, and line breaks are written \n

@@ -1,5 +1,7 @@
 #include "core/station/scripted_controller.h"
 
+#include "core/panel/key_table.h"
+
 #include "core/station/move_trace.h"
 #include "core/station/script_output.h"
 
@@ -77,6 +79,14 @@ bool ScriptedController::RunProgram()
 }
 
 void ScriptedController::WriteScreen() { zan::WriteScreen(out_, panel().screen(), fields_); }
+
+void ScriptedController::WriteLamps()
+{
+    out_ << "lamps";
+    for (const KeyInfo& key : PanelKeys())
+        if (key.lamp && panel().LampOn(key.id)) out_ << ' ' << static_cast<int>(key.id);
+    out_ << '\n';
+}
 
 void ScriptedController::Message(std::string_view text) { WriteMessage(out_, text); }
 

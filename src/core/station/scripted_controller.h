@@ -61,6 +61,8 @@ public:
     void AnswerQuestions(bool ok) { answerOk_ = ok; }
     // The LCD and the shown fields as they stand.
     void WriteScreen();
+    // The lit lamps: "lamps" then the ids of the lamp keys that are lit, in id order.
+    void WriteLamps();
 
 private:
     // Alerts
