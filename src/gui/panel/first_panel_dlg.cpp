@@ -1,6 +1,7 @@
 #include "gui/panel/first_panel_dlg.h"
 
 #include <QPaintEvent>
+#include <QResizeEvent>
 #include <QPainter>
 
 #include "core/panel/key_table.h"
@@ -88,6 +89,15 @@ void CFirstPanelDlg::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     for (const QRect& r : event->region()) p.drawImage(r.topLeft(), backing_, r);
+}
+
+// The window's largest size is a hint to the desktop; where nothing keeps
+// to it (no window manager), a larger size is set back here.
+void CFirstPanelDlg::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const QSize bounded = event->size().boundedTo(maximumSize());
+    if (bounded != event->size()) resize(bounded);
 }
 
 void CFirstPanelDlg::showEvent(QShowEvent* event)
