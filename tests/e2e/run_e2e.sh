@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # End-to-end test of the real program on a virtual screen: started with a part
-# program, driven with its accelerator keys, toolbar buttons and menu, and
-# judged by what the screen shows. Run inside an X server (xvfb-run) of at
-# least 1024 x 768 pixels, where the program opens at (290, 0).
+# program, driven with its accelerator keys, toolbar buttons, menu and panel
+# keys, and judged by what the screen shows. Run inside an X server
+# (xvfb-run) of at least 1024 x 768 pixels and no window manager, where the
+# program opens at (290, 0) and its operator panel at (0, 0).
 #
-#   run_e2e.sh ZAN400LT SCREEN_PROBE ARTIFACT_DIR
+#   run_e2e.sh ZAN400LT SCREEN_PROBE ARTIFACT_DIR [STAGE...]
+#
+# Stages, in the order given (default: shell): shell (keys, toolbar, chuck),
+# panel (the panel's windows and keys), run (spindle button and cycle start,
+# which act through the panel's keys). The exit command ends every run.
 #
 # Screen captures are kept in ARTIFACT_DIR when a check fails (always with
 # ZAN_E2E_KEEP=1 in the environment).
@@ -13,11 +18,15 @@ set -u
 app=$1
 probe=$2
 out=$3
+shift 3
+stages=("$@")
+[ ${#stages[@]} -eq 0 ] && stages=(shell)
 readonly window_x=290               # the main window's left edge
 readonly view_box="290 60 1023 740" # the lathe view between toolbar and status bar
 readonly chuck_box="290 60 450 740" # chuck body and jaws
 readonly toolbar_box="290 0 1023 80"
-readonly parked_mouse="100 700"     # off the window: no hover, no mouse read-out
+readonly parked_mouse="100 700"     # off the window and off the pad's keys: no hover, no mouse read-out
+readonly lcd_box="20 42 268 218"    # the panel's LCD, the panel at (0, 0)
 
 mkdir -p "$out"
 rm -f "$out"/*.png
@@ -86,6 +95,99 @@ click_button() {
 # shift_of A B AXIS X0 Y0 X1 Y1: the displacement that maps A onto B there.
 shift_of() { "$probe" shift "$out/$1.png" "$out/$2.png" "$3" "$4" "$5" "$6" "$7" | cut -d' ' -f1; }
 
+
+# The main window's keys, toolbar buttons and the workpiece's chuck.
+stage_shell() {
+    echo "e2e: Ctrl+X releases the workpiece: the jaws stand 10 pixels further out"
+    xdotool key ctrl+x
+    wait_until released differs start released || fail "Ctrl+X changed nothing"
+    wait_stable released || fail "the release does not settle"
+    read -r _ x0 y0 x1 y1 <<<"$("$probe" diff "$out/start.png" "$out/released.png" $view_box)"
+    [ "$x0" -ge $((window_x + 120)) ] && [ "$x1" -le $((window_x + 240)) ] ||
+        fail "the release changed columns $x0..$x1, not only the jaws"
+    # Each jaw on its own: the changed rows above the middle, and those below it.
+    mid=$(((y0 + y1) / 2))
+    read -r _ ux0 uy0 ux1 uy1 <<<"$("$probe" diff "$out/start.png" "$out/released.png" "$x0" "$y0" "$x1" "$mid")"
+    read -r _ lx0 ly0 lx1 ly1 <<<"$("$probe" diff "$out/start.png" "$out/released.png" "$x0" "$mid" "$x1" "$y1")"
+    upper=$(shift_of start released y "$ux0" "$uy0" "$ux1" "$uy1")
+    lower=$(shift_of start released y "$lx0" "$ly0" "$lx1" "$ly1")
+    [ "$upper" = -10 ] && [ "$lower" = 10 ] || fail "the jaws moved by $upper and $lower pixels, not -10 and 10"
+    no_message_box "release"
+
+    echo "e2e: Ctrl+C clamps it again"
+    xdotool key ctrl+c
+    wait_until clamped same start clamped || fail "Ctrl+C did not bring the jaws back"
+
+    echo "e2e: the toolbar's release and clamp buttons do the same"
+    click_button release 0078D8
+    wait_until released_by_button same released released_by_button || fail "the release button did not release"
+    click_button clamp 9800A8
+    wait_until clamped_by_button same start clamped_by_button || fail "the clamp button did not clamp"
+}
+
+# Cycle start and the spindle button reach the machine through the panel.
+stage_run() {
+    echo "e2e: the spindle button starts and stops the spindle"
+    click_button spindle C82020
+    wait_until spinning differs start spinning "$chuck_box" || fail "the chuck does not show a turning spindle"
+    click_button spindle C82020
+    wait_until stopped same start stopped "$chuck_box" || fail "the spindle did not stop"
+    no_message_box "spindle"
+
+    echo "e2e: Ctrl+N runs the program: the tool moves 30 pixels toward the chuck"
+    xdotool key ctrl+n
+    wait_until running differs start running || fail "Ctrl+N did not start the program"
+    wait_stable ran || fail "the program does not come to an end"
+    read -r _ x0 y0 x1 y1 <<<"$("$probe" diff "$out/start.png" "$out/ran.png" $view_box)"
+    moved=$(shift_of start ran x "$x0" "$y0" "$x1" "$y1")
+    [ "$moved" = -30 ] || fail "the tool moved by $moved pixels, not -30"
+    no_message_box "run"
+}
+
+# window_place WINDOW: "X Y WIDTH HEIGHT" of a window on the screen.
+window_place() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# place_is WINDOW "X Y WIDTH HEIGHT": the window stands there.
+place_is() { [ "$(window_place "$1")" = "$2" ]; }
+
+# click_at X Y: one click there, then the mouse goes back out of the way.
+click_at() { xdotool mousemove "$1" "$2" click 1 mousemove $parked_mouse; }
+
+# The operator panel opens with the view's first repaint, the second key pad
+# below it; enlarged, the panel shows every key. A click on the JOG key
+# changes the LCD, the pad's EDIT key brings the edit screen back.
+stage_panel() {
+    echo "e2e: the panel opens at the top left, the second key pad below it"
+    local panel pad
+    panel=$(timeout 10 xdotool search --sync --onlyvisible --name '^第一控制面板$' | head -1)
+    [ -n "$panel" ] || fail "the panel did not open"
+    pad=$(timeout 10 xdotool search --sync --onlyvisible --name '^第二控制面板$' | head -1)
+    [ -n "$pad" ] || fail "the second key pad did not open"
+    place_is "$panel" "0 0 290 350" || fail "the panel stands at $(window_place "$panel"), not 0 0 290 350"
+    place_is "$pad" "0 350 290 370" || fail "the pad stands at $(window_place "$pad"), not 0 350 290 370"
+
+    echo "e2e: the panel grows to 633 x 370 and no further"
+    xdotool windowsize "$panel" 800 500
+    wait_until panel_large place_is "$panel" "0 0 633 370" || fail "the panel grew to $(window_place "$panel")"
+    wait_until panel_edit true
+    no_message_box "panel"
+
+    echo "e2e: the JOG key changes the LCD; the pad's EDIT key brings the edit screen back"
+    click_at 373 240    # JOG: (238, 139) dialog units, 33 x 28 pixels
+    wait_until panel_jog differs panel_edit panel_jog "$lcd_box" || fail "the JOG key left the LCD as it was"
+    click_at 16 497     # the pad's EDIT: (2, 84) dialog units, below the pad's top at 350
+    wait_until panel_edit_again same panel_edit panel_edit_again "$lcd_box" ||
+        fail "the pad's EDIT key did not bring the edit screen back"
+    no_message_box "panel keys"
+    xdotool windowsize "$panel" 290 350
+    wait_until panel_small place_is "$panel" "0 0 290 350" || fail "the panel did not shrink back"
+    xdotool windowfocus --sync "$wid"  # the main window's keys for the stages after this one
+}
+
 # A program that moves the tool 30 mm toward the chuck at rapid and ends.
 printf 'N0010 G00 U0 W-30\r\nN0020 M30\r\n' > "$work/01.zan"
 "$app" "$work/01.zan" &
@@ -98,47 +200,9 @@ xdotool mousemove $parked_mouse
 wait_stable start || fail "the start screen does not settle"
 no_message_box "start"
 
-echo "e2e: Ctrl+X releases the workpiece: the jaws stand 10 pixels further out"
-xdotool key ctrl+x
-wait_until released differs start released || fail "Ctrl+X changed nothing"
-wait_stable released || fail "the release does not settle"
-read -r _ x0 y0 x1 y1 <<<"$("$probe" diff "$out/start.png" "$out/released.png" $view_box)"
-[ "$x0" -ge $((window_x + 120)) ] && [ "$x1" -le $((window_x + 240)) ] ||
-    fail "the release changed columns $x0..$x1, not only the jaws"
-# Each jaw on its own: the changed rows above the middle, and those below it.
-mid=$(((y0 + y1) / 2))
-read -r _ ux0 uy0 ux1 uy1 <<<"$("$probe" diff "$out/start.png" "$out/released.png" "$x0" "$y0" "$x1" "$mid")"
-read -r _ lx0 ly0 lx1 ly1 <<<"$("$probe" diff "$out/start.png" "$out/released.png" "$x0" "$mid" "$x1" "$y1")"
-upper=$(shift_of start released y "$ux0" "$uy0" "$ux1" "$uy1")
-lower=$(shift_of start released y "$lx0" "$ly0" "$lx1" "$ly1")
-[ "$upper" = -10 ] && [ "$lower" = 10 ] || fail "the jaws moved by $upper and $lower pixels, not -10 and 10"
-no_message_box "release"
-
-echo "e2e: Ctrl+C clamps it again"
-xdotool key ctrl+c
-wait_until clamped same start clamped || fail "Ctrl+C did not bring the jaws back"
-
-echo "e2e: the toolbar's release and clamp buttons do the same"
-click_button release 0078D8
-wait_until released_by_button same released released_by_button || fail "the release button did not release"
-click_button clamp 9800A8
-wait_until clamped_by_button same start clamped_by_button || fail "the clamp button did not clamp"
-
-echo "e2e: the spindle button starts and stops the spindle"
-click_button spindle C82020
-wait_until spinning differs start spinning "$chuck_box" || fail "the chuck does not show a turning spindle"
-click_button spindle C82020
-wait_until stopped same start stopped "$chuck_box" || fail "the spindle did not stop"
-no_message_box "spindle"
-
-echo "e2e: Ctrl+N runs the program: the tool moves 30 pixels toward the chuck"
-xdotool key ctrl+n
-wait_until running differs start running || fail "Ctrl+N did not start the program"
-wait_stable ran || fail "the program does not come to an end"
-read -r _ x0 y0 x1 y1 <<<"$("$probe" diff "$out/start.png" "$out/ran.png" $view_box)"
-moved=$(shift_of start ran x "$x0" "$y0" "$x1" "$y1")
-[ "$moved" = -30 ] || fail "the tool moved by $moved pixels, not -30"
-no_message_box "run"
+for stage in "${stages[@]}"; do
+    "stage_$stage"
+done
 
 echo "e2e: the exit command asks, and OK ends the program"
 box=

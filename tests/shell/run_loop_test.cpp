@@ -1,6 +1,6 @@
 // The run loop: one path point per turn, paced by the machine's waits; no
 // command and no turn enters the machine while it is inside a call; the
-// interim panel's cycle start, feed hold and spindle keys.
+// program named on the command line.
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -32,6 +32,8 @@ struct RunRig : ShellRig {
         EXPECT_TRUE(frame->LoadProgram(file));
         frame->station().MachineCommand(MachineLetter::SpindleL);  // the chuck is clamped at start: the spindle may turn
     }
+    // What the panel's cycle start does to a machine at rest.
+    void Start() { s().runFlag = true; }
     bool Turn() { return frame->runLoop().Turn(); }
 };
 
@@ -40,8 +42,7 @@ TEST(RunLoop, PlaysOnePointPerTurnPacedByFeedAndRapid)
 {
     RunRig rig("N0010 G01 U0 W-3 F150\r\nN0020 G00 U0 W-2\r\nN0030 M30");
     const float startZ = rig.s().posZ;
-    rig.Command(cmd::kCycleStart);
-    ASSERT_TRUE(rig.s().runFlag);
+    rig.Start();
     for (int step = 1; step <= 3; ++step) {  // the first turn also executes the block
         ASSERT_TRUE(rig.Turn());
         EXPECT_EQ(rig.s().posZ, startZ - float(step));
@@ -59,25 +60,20 @@ TEST(RunLoop, PlaysOnePointPerTurnPacedByFeedAndRapid)
 TEST(RunLoop, CommandGivenDuringAWaitRunsWhenTheCallReturns)
 {
     RunRig rig("N0010 G01 U0 W-5 F100\r\nN0020 M30");
-    rig.Command(cmd::kCycleStart);
-    bool heldAndRefused = false;
+    rig.Start();
+    const bool traced = rig.s().traceMode;
+    bool queuedAndRefused = false;
     rig.duringWait = [&](int) {
         if (rig.waits.size() != 1) return;
-        rig.Command(cmd::kFeedHold);  // Ctrl+P while the first point waits: queued
-        heldAndRefused = rig.s().runFlag && rig.frame->gate().Pending() == 1 &&
-                         !rig.Turn();  // and the loop does not enter the busy machine
+        rig.Command(cmd::kTraceButton);  // the trace button while the first point waits: queued
+        queuedAndRefused = rig.s().traceMode == traced && rig.frame->gate().Pending() == 1 &&
+                           !rig.Turn();  // and the loop does not enter the busy machine
     };
     rig.Turn();
-    EXPECT_TRUE(heldAndRefused);
-    EXPECT_FALSE(rig.s().runFlag);  // the feed hold ran right after the point
+    EXPECT_TRUE(queuedAndRefused);
+    EXPECT_NE(rig.s().traceMode, traced);  // the command ran right after the point
     EXPECT_EQ(rig.frame->gate().Pending(), 0u);
-
-    // Cycle start resumes where the path stopped.
-    const float heldZ = rig.s().posZ;
-    rig.duringWait = nullptr;
-    rig.Command(cmd::kCycleStart);
-    rig.Turn();
-    EXPECT_EQ(rig.s().posZ, heldZ - 1.0f);
+    EXPECT_TRUE(rig.s().runFlag);
 }
 
 // The workpiece is turned round during a one-second pause, and only while the
@@ -103,7 +99,7 @@ TEST(RunLoop, ClampGivenDuringTheTurnRoundPauseWaitsForIt)
 TEST(RunLoop, NoTurnWhileAModalDialogIsOpen)
 {
     RunRig rig("N0010 G01 U0 W-5 F100\r\nN0020 M30");
-    rig.Command(cmd::kCycleStart);
+    rig.Start();
     QDialog question(rig.frame.get());
     question.setModal(true);
     question.show();
@@ -113,33 +109,24 @@ TEST(RunLoop, NoTurnWhileAModalDialogIsOpen)
     EXPECT_TRUE(rig.Turn());
 }
 
-// The program named on the command line is loaded for cycle start, or reported.
-TEST(IdlePanel, CycleStartNeedsAProgramAndRunsItAgainAfterTheEnd)
-{
-    ShellRig empty;
-    EXPECT_FALSE(empty.frame->LoadProgram(empty.Path("missing.zan")));
-    EXPECT_EQ(empty.alerts.messages, std::vector<std::string>{"不能打开代码文件"});
-    empty.Command(cmd::kCycleStart);
-    EXPECT_FALSE(empty.s().runFlag);
-
-    RunRig rig("N0010 G00 U0 W-1\r\nN0020 M30");
-    EXPECT_STREQ(rig.s().lineTable.rows[1].data(), "N0020 M30");
-    rig.Command(cmd::kCycleStart);
-    for (int turn = 0; turn < 5 && rig.s().runFlag; ++turn) rig.Turn();
-    EXPECT_FALSE(rig.s().runFlag);
-    EXPECT_STREQ(rig.s().lineTable.rows[0].data(), "N0010 G00 U0 W-1");  // reloaded for the next start
-    rig.Command(cmd::kCycleStart);
-    EXPECT_TRUE(rig.s().runFlag);
-}
-
-// The spindle button presses the panel's spindle keys: on, then off.
-TEST(IdlePanel, SpindleButtonTogglesThroughThePanelKeys)
+// The program named on the command line goes into the program lines, or is
+// reported; a program beyond the machine's 999 lines keeps its first 999.
+TEST(LoadProgram, PutsTheProgramIntoTheProgramLinesOrReports)
 {
     ShellRig rig;
-    for (int expected : {1, 0}) {
-        rig.Command(cmd::kSpindle);
-        EXPECT_EQ(rig.s().spindleState, expected);
-    }
+    EXPECT_FALSE(rig.frame->LoadProgram(rig.Path("missing.zan")));
+    EXPECT_EQ(rig.alerts.messages, std::vector<std::string>{"不能打开代码文件"});
+
+    std::ofstream(rig.Path("01.zan"), std::ios::binary) << "N0010 G00 U0 W-1\r\nN0020 M30";
+    EXPECT_TRUE(rig.frame->LoadProgram(rig.Path("01.zan")));
+    EXPECT_STREQ(rig.s().lineTable.rows[0].data(), "N0010 G00 U0 W-1");
+    EXPECT_STREQ(rig.s().lineTable.rows[1].data(), "N0020 M30");
+
+    std::ofstream long_(rig.Path("02.zan"), std::ios::binary);
+    for (int line = 0; line < 1000; ++line) long_ << "G04\r\n";
+    long_.close();
+    EXPECT_FALSE(rig.frame->LoadProgram(rig.Path("02.zan")));
+    EXPECT_EQ(rig.alerts.messages.back(), "程序超过999行，多余的行没有装入!");
 }
 
 // Commands given during a call run after it, in order, also those they give.

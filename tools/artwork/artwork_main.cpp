@@ -1,7 +1,10 @@
 // zan400lt-artwork RESOURCES_DIR FRAMES_DIR
-// Draws every picture of the lathe view. The view's pictures are written as
-// PNG into RESOURCES_DIR/lathe; the turret animation frames as PNG into
-// FRAMES_DIR, named after their GIF files ("12.png" becomes "12.gif").
+// Draws every picture of the lathe view and of the operator panel. The
+// view's pictures are written as PNG into RESOURCES_DIR/lathe; the turret
+// animation frames as PNG into FRAMES_DIR, named after their GIF files
+// ("12.png" becomes "12.gif"); the panel's background and key faces into
+// RESOURCES_DIR/panel ("face_173.png" for the panel's key, "pad_face_173.png"
+// for the smaller key of the second key pad).
 
 #include <QDir>
 #include <QGuiApplication>
@@ -9,6 +12,8 @@
 #include <cstdio>
 
 #include "artwork.h"
+#include "core/panel/key_table.h"
+#include "panel_art.h"
 
 namespace {
 
@@ -17,6 +22,23 @@ bool Save(const QImage& image, const QString& path)
     if (image.save(path, "PNG")) return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
+}
+
+QSize FaceSizeOf(zan::DialogRect place)
+{
+    const zan::PixelRect key = zan::ToPixels(place);
+    return zan::artwork::FaceSize(QSize(key.width, key.height));
+}
+
+bool SavePanel(const QDir& panel)
+{
+    using namespace zan::artwork;
+    bool ok = Save(PanelBackground(), panel.filePath("background.png"));
+    for (const zan::KeyInfo& key : zan::PanelKeys())
+        ok = ok && Save(KeyFace(key.face, FaceSizeOf(key.place)), panel.filePath(QString("face_%1.png").arg(key.face)));
+    for (const zan::PadKeyInfo& key : zan::SecondPadKeys())
+        ok = ok && Save(KeyFace(key.face, FaceSizeOf(key.place)), panel.filePath(QString("pad_face_%1.png").arg(key.face)));
+    return ok;
 }
 
 }  // namespace
@@ -32,7 +54,8 @@ int main(int argc, char** argv)
     using namespace zan::artwork;
     const QDir lathe(QString::fromLocal8Bit(argv[1]) + "/lathe");
     const QDir frames(QString::fromLocal8Bit(argv[2]));
-    if (!QDir().mkpath(lathe.path()) || !QDir().mkpath(frames.path())) return 1;
+    const QDir panel(QString::fromLocal8Bit(argv[1]) + "/panel");
+    if (!QDir().mkpath(lathe.path()) || !QDir().mkpath(frames.path()) || !QDir().mkpath(panel.path())) return 1;
 
     bool ok = Save(ChuckBody(false), lathe.filePath("chuck_stopped.png")) &&
               Save(ChuckBody(true), lathe.filePath("chuck_turning.png")) &&
@@ -46,5 +69,5 @@ int main(int argc, char** argv)
              Save(TurretStationFrame(station), frames.filePath(QString("%1.png").arg(station))) &&
              Save(TurretTurningFrame(station), frames.filePath(QString("%1%2.png").arg(station).arg(next)));
     }
-    return ok ? 0 : 1;
+    return ok && SavePanel(panel) ? 0 : 1;
 }

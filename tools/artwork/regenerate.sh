@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Redraws the lathe view's pictures and the turret animation frames into
-# resources/. Run on purpose after changing the generator; the results are
-# committed. Needs Qt 6 (Gui) and ImageMagick's `convert`.
+# Redraws the lathe view's pictures, the turret animation frames and the
+# operator panel's background and key faces into resources/. Run on purpose
+# after changing the generator; the results are committed. Needs Qt 6 (Gui),
+# ImageMagick's `convert` and the fonts tools/install-deps.sh installs.
 #   tools/artwork/regenerate.sh [BUILD_DIR]
 # BUILD_DIR defaults to build/artwork.
 set -euo pipefail

@@ -1,5 +1,5 @@
-// The ZAN 400LT lathe trainer. "zan400lt PROGRAM" also loads a part program,
-// which cycle start (Ctrl+N) then runs.
+// The ZAN 400LT lathe trainer. "zan400lt PROGRAM" also puts a part program
+// into the machine's program lines.
 
 #include <QApplication>
 #include <QFile>

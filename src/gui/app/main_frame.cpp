@@ -78,7 +78,7 @@ CMainFrame::~CMainFrame()
     runLoop_->Stop();
     clock_.Stop();
     commands_.reset();
-    panel_.Attach(nullptr);
+    panelWindows_.Attach(nullptr);
     delete takeCentralWidget();
     view_ = nullptr;
     station_.reset();
@@ -106,10 +106,12 @@ void CMainFrame::createView()
     view_ = new COrbelView(host);
     view_->setGeometry(0, 0, kViewWidth, kViewHeight);
     new GatedClicks(gate_, view_);
-    station_ = std::make_unique<Station>(Ports{alerts_, clock_, *view_, panel_},
-                                         StationOptions{view_->smallLayout(), ProgramFolder::OfExecutable()});
+    station_ = std::make_unique<Station>(
+        ControllerPorts{alerts_, clock_, *view_, panelWindows_, panelWindows_.fields()},
+        StationOptions{view_->smallLayout(), ProgramFolder::OfExecutable()});
+    panelInput_ = std::make_unique<StationPanelInput>(*station_, gate_);
+    panelWindows_.Attach(panelInput_.get());
     view_->Attach(*station_);
-    panel_.Attach(station_.get());
     runLoop_ = new RunLoop(*station_, gate_, this);
 }
 
@@ -340,7 +342,7 @@ bool CMainFrame::LoadProgram(const std::filesystem::path& file)
         alerts_.Message(kProgramUnreadable);
         return false;
     }
-    if (!panel_.SetProgram(*text)) {
+    if (!LoadIntoLineTable(*text, lathe().state.lineTable)) {
         alerts_.Message(kProgramTooLong);
         return false;
     }

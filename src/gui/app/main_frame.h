@@ -1,9 +1,9 @@
 #pragma once
 // The main window "ZAN 400LT": menu, toolbar, status bar and accelerators
 // around the lathe view. It owns the controller (the core's Station), its
-// outside world (message boxes, the clock, the interim operator panel), the
+// outside world (message boxes, the clock, the operator panel's windows), the
 // door every command goes through and the run loop that plays programs. The
-// lathe view is one of the controller's ports, beside the panel.
+// lathe view is one of the controller's ports, beside the panel's windows.
 
 #include <QMainWindow>
 #include <filesystem>
@@ -16,7 +16,8 @@
 #include "gui/app/recent_files.h"
 #include "gui/app/run_loop_clock.h"
 #include "gui/app/view_commands.h"
-#include "core/station/idle_panel.h"
+#include "gui/panel/panel_windows.h"
+#include "gui/panel/station_panel_input.h"
 #include "core/station/station.h"
 
 class QAction;
@@ -59,14 +60,15 @@ public:
     Lathe& lathe() { return station_->lathe; }
     CoreGate& gate() { return gate_; }
     RunLoop& runLoop() { return *runLoop_; }
-    IdlePanel& panel() { return panel_; }
+    PanelWindows& panelWindows() { return panelWindows_; }
     ViewCommands& commands() { return *commands_; }
     QToolBar* toolBar() const { return toolBar_; }
     // The menu or toolbar action of a command; null for an unknown command.
     QAction* action(int commandId) const;
 
-    // Loads a part program for cycle start (the program named on the command
-    // line); false, after a message, when it could not be read whole.
+    // Puts a part program (the one named on the command line) into the
+    // machine's program lines once, where a cycle start finds it; false,
+    // after a message, when it could not be read whole.
     bool LoadProgram(const std::filesystem::path& file);
 
 protected:
@@ -95,8 +97,9 @@ private:
     QtAlerts qtAlerts_{this};
     Alerts& alerts_;
     RunLoopClock clock_;
-    IdlePanel panel_;
+    PanelWindows panelWindows_{this};
     std::unique_ptr<Station> station_;  // after its ports, so it goes before them
+    std::unique_ptr<StationPanelInput> panelInput_;
     CoreGate gate_;
     std::unique_ptr<QSettings> ownSettings_;
     std::unique_ptr<RecentFiles> recent_;

@@ -1,0 +1,64 @@
+#pragma once
+// The operator panel's window "第一控制面板": the panel's background picture
+// with the LCD drawn onto it, the keys, and the edit fields over the LCD. It
+// paints and passes clicks on: all it knows of the controller is the LCD
+// screen it is given to show and the lamps it is told to light.
+//
+// Everything is drawn into a backing image of the window's largest size;
+// a repaint copies the asked-for rectangles of it.
+
+#include <QImage>
+#include <QWidget>
+#include <vector>
+
+#include "core/lcd/lcd_screen.h"
+#include "core/panel/panel_codes.h"
+#include "gui/panel/lcd_renderer.h"
+
+namespace zan::gui {
+
+class CKeyButton;
+class PanelFieldWidgets;
+
+class CFirstPanelDlg : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QSize kOpenSize{290, 350};   // the LCD and the keys at its left
+    static constexpr QSize kLargest{633, 370};    // every key
+    static constexpr QSize kPictureSize{620, 332};  // the background picture, stretched to this
+
+    explicit CFirstPanelDlg(QWidget* owner);
+
+    PanelFieldWidgets& fields() { return *fields_; }
+    CKeyButton* Key(KeyId id) const;
+    const QImage& backing() const { return backing_; }
+    LcdRenderer& lcd() { return lcd_; }
+
+    // Draws the screen onto the backing image now (after the background of
+    // the screen area with `repaintArea`) and has what changed repainted.
+    void ShowScreen(const LcdScreen& screen, bool repaintArea);
+    void SetLamp(KeyId key, bool on);
+
+signals:
+    void keyDown(zan::KeyId key);
+    void keyUp(zan::KeyId key);
+    void firstShown();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createKeys();
+    void paintBackground(const QRect& area);
+
+    QImage picture_;
+    QImage backing_;
+    LcdRenderer lcd_;
+    PanelFieldWidgets* fields_;
+    std::vector<CKeyButton*> keys_;
+    bool shown_ = false;
+};
+
+}  // namespace zan::gui

@@ -1,0 +1,50 @@
+#include "gui/panel/second_panel_dlg.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "core/panel/key_table.h"
+#include "gui/panel/key_button.h"
+#include "gui/panel/key_faces.h"
+
+namespace zan::gui {
+
+namespace {
+const QColor kPadOrange(246, 192, 107);
+}  // namespace
+
+CSecondPanelDlg::CSecondPanelDlg(QWidget* owner) : QWidget(owner, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("第二控制面板"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(kOpenSize);
+    createKeys();
+}
+
+// The pad's keys carry no lamps: the panel lights its own keys only.
+void CSecondPanelDlg::createKeys()
+{
+    for (const PadKeyInfo& info : SecondPadKeys()) {
+        auto* key = new CKeyButton(info.id, KeyFacePicture(info.face, KeySet::SecondPad), false, this);
+        key->setGeometry(KeyRect(info.place));
+        const char code = info.code;
+        connect(key, &CKeyButton::down, this, [this, code] { emit keyCode(code); });
+        connect(key, &CKeyButton::up, this, [this, code, jog = IsJogKey(info.id)] { emit keyCode(jog ? kJogRelease : code); });
+        keys_.push_back(key);
+    }
+}
+
+CKeyButton* CSecondPanelDlg::Key(KeyId id) const
+{
+    for (CKeyButton* key : keys_)
+        if (key->id() == id) return key;
+    return nullptr;
+}
+
+void CSecondPanelDlg::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    p.fillRect(event->rect(), kPadOrange);
+}
+
+}  // namespace zan::gui
