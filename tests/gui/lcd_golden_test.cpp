@@ -67,9 +67,9 @@ TEST(LcdGolden, EveryModesScreen)
     }
 }
 
-// Enable when the panel's key handlers are in: a click on the JOG key of the
-// window switches the controller to Manual and redraws the LCD.
-TEST(LcdGolden, DISABLED_ClickOnAModeKeyChangesTheMode)
+// A click on the JOG key of the window switches the controller to Manual
+// and redraws the LCD.
+TEST(LcdGolden, ClickOnAModeKeyChangesTheMode)
 {
     ControllerRig rig;
     rig.station->PanelEvent(PanelEventCode::ShowPanel);
