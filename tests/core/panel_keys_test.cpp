@@ -32,6 +32,19 @@ TEST_F(PanelKeysTest, PadCodes)
     EXPECT_FALSE(rig.machine().jogActive);
 }
 
+TEST_F(PanelKeysTest, EditorFieldRefusesTextPastItsLimit)
+{
+    // A paste that would take the field past its limit is cut back to it,
+    // whole characters only, with the controller's message.
+    std::string text(kEditorLimit - 1, 'G');
+    rig.fields.SetText(FieldId::Editor, text + "编号");
+    rig.panel.FieldChanged(FieldId::Editor);
+    EXPECT_EQ(rig.fields.Text(FieldId::Editor), text + "编");
+    EXPECT_THAT(rig.alerts.messages, ElementsAre("已达到输入字符的极限!"));
+    rig.panel.FieldChanged(FieldId::Editor);  // at the limit, nothing more to say
+    EXPECT_EQ(rig.alerts.messages.size(), 1u);
+}
+
 TEST_F(PanelKeysTest, OnlyJogKeysReportThePress)
 {
     rig.window.Clear();

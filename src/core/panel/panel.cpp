@@ -8,6 +8,8 @@
 
 #include "core/files/program_file.h"
 #include "core/panel/lcd_screens.h"
+#include "core/panel/panel_messages.h"
+#include "core/panel/plain_fields.h"
 #include "core/programs/program_store.h"
 
 namespace zan {
@@ -97,9 +99,21 @@ void Panel::Paint()
     state_.painting = false;
 }
 
+// The editor field holds at most kEditorLimit characters: what goes past
+// the limit is refused, as the field of the controller refuses it.
+bool Panel::KeepWithinLimit(FieldId id)
+{
+    const std::string text = ports_.fields.Text(id);
+    if (CharCount(text) <= kEditorLimit) return true;
+    ports_.fields.SetText(id, text.substr(0, ByteOffset(text, kEditorLimit)));
+    ports_.alerts.Message(msg::kFieldFull);
+    return false;
+}
+
 void Panel::FieldChanged(FieldId id)
 {
     if (id != FieldId::Editor) return;
+    if (!KeepWithinLimit(id)) return;
     switch (state_.mode) {
     case PanelMode::Edit: NotYetBuilt(LaterWork::EditorChanged); break;
     case PanelMode::Parameter: SwitchMode(PanelMode::Parameter); break;

@@ -23,6 +23,9 @@ struct PanelPorts {
     PanelFields& fields;
 };
 
+// Characters the editor field holds at the most.
+inline constexpr int kEditorLimit = 32767;
+
 class Panel : public PanelLink {
 public:
     // Reads Pset.dat and Dset.dat and the program listing of `programs`.
@@ -73,6 +76,7 @@ public:
     void PressRapidFeed() override;
 
 private:
+    bool KeepWithinLimit(FieldId id);
     // Tests light the lamps of keys whose actions come with later work.
     friend struct PanelProbe;
 

@@ -6,5 +6,6 @@
 namespace zan::msg {
 
 inline constexpr std::string_view kNotInstalled = "未安装功能!";  // the handwheel keys
+inline constexpr std::string_view kFieldFull = "已达到输入字符的极限!";  // the editor field is full
 
 }  // namespace zan::msg
