@@ -78,8 +78,8 @@ const Panel::KeyRoute Panel::kRoutes[] = {
     {KeyId::HandwheelX, &Panel::HandwheelKey, {}},
     {KeyId::StepSize, nullptr, LaterWork::ManualKey},
     {KeyId::HandwheelZ, &Panel::HandwheelKey, {}},
-    {KeyId::FeedHold, nullptr, LaterWork::AutoKey},
-    {KeyId::CycleStart, nullptr, LaterWork::AutoKey},
+    {KeyId::FeedHold, &Panel::FeedHoldKey, LaterWork::AutoKey},
+    {KeyId::CycleStart, &Panel::CycleStartKey, LaterWork::AutoKey},
 };
 
 const Panel::KeyRoute* Panel::RouteOf(KeyId key)

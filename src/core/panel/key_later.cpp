@@ -3,9 +3,9 @@
 // call (or the key's route) with their own handler:
 // - ManualKey: manual operation (jog and step in Manual, step size,
 //   overrides, spindle, coolant, reference returns, rapid traverse);
-// - AutoKey, BlockSelection, RunLines, RunComplete: automatic operation
-//   (DRY, SINGLE, feed hold, cycle start, the block display, the end of a run);
-// - LoadProgramForRun, SaveOpenProgram: the program store;
+// - AutoKey, BlockSelection: automatic operation (DRY, SINGLE, choosing the
+//   block to start from);
+// - SaveOpenProgram: the program store;
 // - EntryKey, ScrollEditor, EditorChanged: the program editor and the panel's
 //   text entry (letters, digits, INPUT, ENTER, REW, DLE, caret and scrolling).
 // Until then the work does nothing and shows nothing.

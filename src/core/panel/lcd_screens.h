@@ -33,4 +33,10 @@ struct ScreenContext {
 // Steps 2 to 9 of a redraw into `screen` (which it begins anew).
 void DrawLcd(LcdScreen& screen, ScreenContext& ctx, ScreenCode code);
 
+// Drawn over the screen as it stands during a run: after each block the
+// next two blocks (from the machine's line index), the offset and tool
+// numbers and the position; at the end of a run the position alone.
+void DrawRunDisplay(LcdScreen& screen, ScreenContext& ctx);
+void DrawPositionOnly(LcdScreen& screen, ScreenContext& ctx);
+
 }  // namespace zan

@@ -101,4 +101,14 @@ void DrawMachineStatus(LcdScreen& screen, ScreenContext& ctx, ScreenCode code)
     DrawPosition(screen, ctx);
 }
 
+void DrawRunDisplay(LcdScreen& screen, ScreenContext& ctx)
+{
+    DrawBlockLines(screen, ctx);
+    screen.Text(227, 183, std::to_string(ctx.machine.offsetNumber));
+    screen.Text(185, 183, std::to_string(ctx.machine.toolStation));
+    DrawPosition(screen, ctx);
+}
+
+void DrawPositionOnly(LcdScreen& screen, ScreenContext& ctx) { DrawPosition(screen, ctx); }
+
 }  // namespace zan

@@ -66,7 +66,7 @@ void Panel::LoadProgramForRun()
     state_.mode = PanelMode::Auto;
     state_.programOpen = false;
     if (state_.painting) return;
-    NotYetBuilt(LaterWork::LoadProgramForRun);
+    LoadCurrentProgram();
     RefreshLcd(ScreenCode::Auto);
 }
 

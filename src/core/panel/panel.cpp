@@ -74,16 +74,7 @@ void Panel::RefreshLcd(ScreenCode code)
     // the screen to Auto: the folder is not read on every jog or path step.
     const bool listed = state_.mode == PanelMode::Edit && !lathe_.state.runFlag;
     const std::string listing = listed ? ListPrograms(programs_.dir()) : std::string();
-    ScreenContext ctx{
-        .panel = state_,
-        .pages = pages_,
-        .machine = lathe_.state,
-        .listing = listing,
-        .feedHoldLit = LampOn(KeyId::FeedHold),
-        .blockAdvanced = false,
-        .placeField = [this](FieldId id, const Rect& rect) { PlaceField(id, rect); },
-        .setFieldText = [this](FieldId id, std::string_view text) { ports_.fields.SetText(id, text); },
-    };
+    ScreenContext ctx = MakeContext(listing);
     DrawLcd(screen_, ctx, code);
     // Rapid traverse is a Manual setting: any other screen turns it off.
     if (state_.mode != PanelMode::Manual) state_.rapidOn = false;

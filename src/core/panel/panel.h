@@ -12,6 +12,7 @@
 #include "core/lathe/codes.h"
 #include "core/lathe/lathe.h"
 #include "core/lcd/lcd_screen.h"
+#include "core/panel/lcd_screens.h"
 #include "core/panel/panel_ports.h"
 #include "core/panel/panel_state.h"
 
@@ -88,15 +89,12 @@ private:
     // will run it already name it (see key_later.cpp).
     enum class LaterWork {
         ManualKey,          // jog and step, overrides, spindle, coolant, reference returns, rapid, step size
-        AutoKey,            // DRY, SINGLE, feed hold, cycle start
+        AutoKey,            // DRY, SINGLE
         EntryKey,           // letters, digits, INPUT, ENTER, REW, DLE, the caret keys
         ScrollEditor,       // page and cursor keys in Edit
         BlockSelection,     // cursor keys choosing the block to start from in Auto
-        LoadProgramForRun,  // the program store loads the current program for the run
         SaveOpenProgram,    // the program store saves the program open in the editor
         EditorChanged,      // the editor saves the open program and shows its length
-        RunLines,           // the executed and next block during a run
-        RunComplete,        // the end of a run
     };
     // A key and its handler; a key without one runs the later work named.
     struct KeyRoute {
@@ -118,6 +116,12 @@ private:
     void LeaveInputState(PanelMode next);
     void RunChecker();
     void LoadProgramForRun();
+    // auto_run.cpp
+    void CycleStartKey(KeyId key, KeyPress press);
+    void FeedHoldKey(KeyId key, KeyPress press);
+    void LoadCurrentProgram();
+    ScreenContext MakeContext(std::string_view listing);
+    void DrawOver(void (*draw)(LcdScreen&, ScreenContext&));
     // esc_key.cpp
     void EscKey(KeyId key, KeyPress press);
     void CancelInput();

@@ -63,8 +63,6 @@ void Panel::ShowSpindle(int state)
     RefreshLcd(ScreenCode::Auto);
 }
 
-void Panel::ShowRunLines() { NotYetBuilt(LaterWork::RunLines); }
-void Panel::ShowRunComplete() { NotYetBuilt(LaterWork::RunComplete); }
 
 // The machine was reset: the step-size key acts, and the spindle lamps go
 // out if the spindle stopped (a severe error stops the run, not the spindle).

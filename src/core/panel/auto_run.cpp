@@ -1,0 +1,108 @@
+// Running the current program from the panel: the AUTO key loads it, cycle
+// start starts (or resumes) it, feed hold holds it, and the machine reports
+// each block and the end of the run.
+
+#include <optional>
+#include <string>
+
+#include "core/files/program_file.h"
+#include "core/panel/panel.h"
+#include "core/panel/panel_messages.h"
+
+namespace zan {
+
+namespace {
+
+constexpr int kCompleteX = 148;  // "运行完毕" on the title row
+constexpr int kTitleY = 45;
+
+// The file's lines as the editor field holds them: "\n" between lines.
+std::string EditorText(std::string_view fileText)
+{
+    std::string text;
+    text.reserve(fileText.size());
+    for (std::size_t i = 0; i < fileText.size(); ++i)
+        if (!(fileText[i] == '\r' && i + 1 < fileText.size() && fileText[i + 1] == '\n')) text += fileText[i];
+    return text;
+}
+
+}  // namespace
+
+ScreenContext Panel::MakeContext(std::string_view listing)
+{
+    return ScreenContext{
+        .panel = state_,
+        .pages = pages_,
+        .machine = lathe_.state,
+        .listing = listing,
+        .feedHoldLit = LampOn(KeyId::FeedHold),
+        .blockAdvanced = false,
+        .placeField = [this](FieldId id, const Rect& rect) { PlaceField(id, rect); },
+        .setFieldText = [this](FieldId id, std::string_view text) { ports_.fields.SetText(id, text); },
+    };
+}
+
+// Draws over the screen as it stands, without a full redraw.
+void Panel::DrawOver(void (*draw)(LcdScreen&, ScreenContext&))
+{
+    ScreenContext ctx = MakeContext({});
+    draw(screen_, ctx);
+    ports_.window.ScreenChanged(screen_, false);
+}
+
+// The current program goes into the (hidden) editor field and the
+// machine's line table. A program that cannot be read leaves the table
+// empty, so nothing of an earlier program runs by mistake.
+void Panel::LoadCurrentProgram()
+{
+    PlaceField(FieldId::Editor, kHiddenField);
+    const std::string name = ProgramFileName(state_.currentProgram);
+    const std::optional<std::string> text =
+        name.empty() ? std::nullopt : ReadProgramText(programs_.File(name));
+    if (!text) {
+        ports_.alerts.Message(msg::kCannotOpenProgram);
+        lathe_.state.lineTable.Clear();
+        return;
+    }
+    ports_.fields.SetText(FieldId::Editor, EditorText(*text));
+    LoadIntoLineTable(*text, lathe_.state.lineTable);
+}
+
+// Cycle start acts only in Auto with no run in progress; it also resumes a
+// held run from the block where it stopped.
+void Panel::CycleStartKey(KeyId, KeyPress)
+{
+    if (state_.entryState >= 6 && state_.entryState <= 9) return NotYetBuilt(LaterWork::ManualKey);
+    if (state_.mode != PanelMode::Auto || lathe_.state.runFlag) return;
+    SetLamp(KeyId::CycleStart, true);
+    SetLamp(KeyId::FeedHold, false);
+    lathe_.state.runFlag = true;
+    RefreshLcd(ScreenCode::Auto);
+}
+
+// Feed hold stops the run in any mode; its lamp lights only for a started program.
+void Panel::FeedHoldKey(KeyId, KeyPress)
+{
+    if (LampOn(KeyId::CycleStart)) SetLamp(KeyId::FeedHold, true);
+    lathe_.state.runFlag = false;
+    RefreshLcd(ScreenOf(state_.mode));
+}
+
+void Panel::ShowRunLines() { DrawOver(DrawRunDisplay); }
+
+// The end of a run (or a reset): the program is loaded again for the next
+// cycle start, and "运行完毕" shows unless the run is held.
+void Panel::ShowRunComplete()
+{
+    DrawOver(DrawPositionOnly);
+    LoadProgramForRun();
+    if (!LampOn(KeyId::FeedHold)) {
+        RefreshLcd(ScreenCode::RepaintArea);
+        screen_.Text(kCompleteX, kTitleY, "运行完毕", LcdVideo::Inverse);
+        ports_.window.ScreenChanged(screen_, false);
+    }
+    SetLamp(KeyId::CycleStart, false);
+    SetLamp(KeyId::Dry, false);
+}
+
+}  // namespace zan
