@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <cmath>
+#include <limits>
 
 #include "core/lathe/messages.h"
 #include "core/lathe/tool_shapes.h"
@@ -190,6 +191,19 @@ TEST_F(MoveToolTest, LockSwitchAndTraceModeDoNotCut)
     EXPECT_EQ(Drawn(), (Point{400, 300}));
     EXPECT_FLOAT_EQ(rig.s().posZ, 500);  // the commanded position stays
     EXPECT_DOUBLE_EQ(rig.s().profile[400], kUncutRow);
+}
+
+TEST_F(MoveToolTest, NozzleStaysDefinedForAPositionFarOffTheView)
+{
+    // A refused move can leave the commanded column anywhere; the repaint
+    // under the tool must still compute its strips without overflowing.
+    for (float z : {1.0e30f, -1.0e30f, std::numeric_limits<float>::quiet_NaN()}) {
+        rig.s().posZ = z;
+        rig.lathe->RepaintUnderTool();
+        const UnderTool& under = rig.display.underTool.back();
+        EXPECT_LT(std::abs(under.nozzleAt.x), 2000000) << z;
+        EXPECT_EQ(under.rightStrip.left, under.nozzleAt.x + 100);
+    }
 }
 
 TEST_F(MoveToolTest, DrawsOnlyWhatChanged)

@@ -14,6 +14,16 @@ constexpr int kNozzleOffHeight = 59;
 constexpr int kNozzleOnHeight = 70;
 constexpr int kNozzleTop = 10;
 
+// The nozzle follows the commanded column, which a refused move far off the
+// view can leave anywhere (even NaN): it is kept within a million columns,
+// so the strips beside it stay within int.
+int NozzleColumn(float posZ)
+{
+    constexpr float kFar = 1.0e6f;
+    if (!(posZ > -kFar)) return static_cast<int>(-kFar);
+    return static_cast<int>(posZ < kFar ? posZ : kFar);
+}
+
 Rect JawsRect(const Layout& layout)
 {
     return layout.small ? Rect{100, 0, 180, 768} : Rect{126, 0, 232, 768};
@@ -51,7 +61,7 @@ void Lathe::RepaintUnderTool()
     const LatheState& s = state;
     UnderTool under;
     under.coolantOn = s.coolantOn;
-    const int x = static_cast<int>(s.posZ);
+    const int x = NozzleColumn(s.posZ);
     const int h = s.coolantOn ? kNozzleOnHeight : kNozzleOffHeight;
     under.nozzleAt = Point{x, kNozzleTop};
     under.leftStrip = Rect{x - 10, kNozzleTop, x, h + 30};
