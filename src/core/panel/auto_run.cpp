@@ -28,28 +28,6 @@ std::string EditorText(std::string_view fileText)
 
 }  // namespace
 
-ScreenContext Panel::MakeContext(std::string_view listing)
-{
-    return ScreenContext{
-        .panel = state_,
-        .pages = pages_,
-        .machine = lathe_.state,
-        .listing = listing,
-        .feedHoldLit = LampOn(KeyId::FeedHold),
-        .blockAdvanced = false,
-        .placeField = [this](FieldId id, const Rect& rect) { PlaceField(id, rect); },
-        .setFieldText = [this](FieldId id, std::string_view text) { ports_.fields.SetText(id, text); },
-    };
-}
-
-// Draws over the screen as it stands, without a full redraw.
-void Panel::DrawOver(void (*draw)(LcdScreen&, ScreenContext&))
-{
-    ScreenContext ctx = MakeContext({});
-    draw(screen_, ctx);
-    ports_.window.ScreenChanged(screen_, false);
-}
-
 // The current program goes into the (hidden) editor field and the
 // machine's line table. A program that cannot be read leaves the table
 // empty, so nothing of an earlier program runs by mistake.

@@ -68,6 +68,28 @@ void Panel::PlaceField(FieldId id, const Rect& rect)
     ports_.fields.Place(id, rect);
 }
 
+ScreenContext Panel::MakeContext(std::string_view listing)
+{
+    return ScreenContext{
+        .panel = state_,
+        .pages = pages_,
+        .machine = lathe_.state,
+        .listing = listing,
+        .feedHoldLit = LampOn(KeyId::FeedHold),
+        .blockAdvanced = false,
+        .placeField = [this](FieldId id, const Rect& rect) { PlaceField(id, rect); },
+        .setFieldText = [this](FieldId id, std::string_view text) { ports_.fields.SetText(id, text); },
+    };
+}
+
+// Draws over the screen as it stands, without a full redraw.
+void Panel::DrawOver(void (*draw)(LcdScreen&, ScreenContext&))
+{
+    ScreenContext ctx = MakeContext({});
+    draw(screen_, ctx);
+    ports_.window.ScreenChanged(screen_, false);
+}
+
 void Panel::RefreshLcd(ScreenCode code)
 {
     // Only the Edit screen shows the listing, and a running program turns

@@ -120,6 +120,8 @@ private:
     void CycleStartKey(KeyId key, KeyPress press);
     void FeedHoldKey(KeyId key, KeyPress press);
     void LoadCurrentProgram();
+    // panel.cpp: what a drawing of the LCD reads and changes; a drawing over
+    // the screen as it stands.
     ScreenContext MakeContext(std::string_view listing);
     void DrawOver(void (*draw)(LcdScreen&, ScreenContext&));
     // esc_key.cpp
