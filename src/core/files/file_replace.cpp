@@ -1,19 +1,45 @@
 #include "core/files/file_replace.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
 #include <system_error>
 
 namespace zan {
 
 namespace {
 
-bool WriteAll(const std::filesystem::path& path, std::string_view bytes)
+// Writes every byte, going on after short writes and interrupted calls.
+bool WriteAll(int fd, std::string_view bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// A new file beside `path` with a unique name, so that two students saving
+// into one shared folder never write into each other's temporary file. The
+// name ends in ".tmp", which keeps it out of the "*.zan" listing.
+int OpenTemporary(const std::filesystem::path& path, std::string& name)
+{
+    name = path.string() + ".XXXXXX.tmp";
+    return ::mkstemps(name.data(), 4);
+}
+
+constexpr mode_t kNewFileMode = 0644;
+
+mode_t ModeFor(const std::filesystem::path& path)
+{
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
+    return kNewFileMode;
 }
 
 }  // namespace
@@ -21,22 +47,26 @@ bool WriteAll(const std::filesystem::path& path, std::string_view bytes)
 bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes)
 {
     if (!path.has_filename()) return false;
-    // Same folder as the target, so the rename never crosses file systems.
-    // The suffix keeps it out of the "*.zan" program listing.
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
+    std::string temporary;
+    const int fd = OpenTemporary(path, temporary);
+    if (fd < 0) return false;
+    // The data reaches the disk before the rename, so that a crash leaves
+    // either the old file or the new one, never an empty one.
+    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    // mkstemp creates the file for its owner only: the new file keeps the
+    // old one's permissions, and a new file is readable like any other.
+    written = written && ::chmod(temporary.c_str(), ModeFor(path)) == 0;
+    if (written && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
+    ::unlink(temporary.c_str());
+    return false;
+}
 
+bool FolderWritable(const std::filesystem::path& folder)
+{
     std::error_code error;
-    if (!WriteAll(temporary, bytes)) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    if (!std::filesystem::is_directory(folder, error)) return false;
+    return ::access(folder.c_str(), W_OK) == 0;
 }
 
 }  // namespace zan

@@ -1,15 +1,21 @@
 #pragma once
 // Writing a data file so that a failure never leaves half of it behind: the
-// bytes go to a temporary file beside the target, which then takes the
-// target's name in one step. Used by every file the simulator writes.
+// bytes go to a temporary file beside the target, reach the disk, and then
+// the temporary file takes the target's name in one step. Used by every file
+// the simulator writes.
 
 #include <filesystem>
 #include <string_view>
 
 namespace zan {
 
-// True when `path` now holds exactly `bytes`. On failure the old file, if
-// any, is unchanged and no temporary file is left.
+// True when `path` now holds exactly `bytes`. On failure (a full disk, a
+// folder that cannot be written) the old file, if any, is unchanged and no
+// temporary file is left.
 bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Whether files can be created in `folder` (false for a read-only
+// installation or file system, or a folder that does not exist).
+bool FolderWritable(const std::filesystem::path& folder);
 
 }  // namespace zan

@@ -19,9 +19,6 @@ using ToolOffsets = std::array<double, kOffsetCount>;  // tool n: Z at 2(n-1), X
 inline constexpr std::string_view kParameterFileName = "Pset.dat";
 inline constexpr std::string_view kOffsetFileName = "Dset.dat";
 
-// What the panel shows when a file cannot be written.
-inline constexpr std::string_view kCannotSaveParameters = "不能保存参数设置文件!";
-
 // P01..P23 of a new controller: travel limits, rapid rates, backlash, spindle
 // gears, bit parameters, turret stations, times, low speeds, accelerations
 // and the editor's block-number step.

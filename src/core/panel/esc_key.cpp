@@ -45,7 +45,7 @@ void Panel::CancelEdit()
     if (state_.programOpen) RunChecker();
     HideFields(kAllFields);
     EraseLine(kEditPromptLine.x, kEditPromptLine.y, kEditPromptLine.cells);
-    if (state_.programOpen) NotYetBuilt(LaterWork::SaveOpenProgram);
+    if (state_.programOpen) SaveProgram();
     state_.programOpen = false;
 }
 

@@ -14,6 +14,7 @@ constexpr int kLastOffsetRow = kOffsetCount;        // tool 9, X
 constexpr int kFirstBitParameter = 11;              // P11; P12 follows it
 constexpr int kLeftmostBit = 1;                     // digit of weight 10^7
 constexpr int kRightmostBit = 8;                    // digit of weight 1
+constexpr int kEditorPage = 14;                     // lines the page keys scroll the editor
 
 bool IsListMode(PanelMode mode) { return mode == PanelMode::Parameter || mode == PanelMode::Offset; }
 
@@ -30,7 +31,7 @@ bool MoveRow(int& row, int step, int last)
 
 void Panel::PageKey(KeyId key, KeyPress)
 {
-    if (state_.mode == PanelMode::Edit) return NotYetBuilt(LaterWork::ScrollEditor);
+    if (state_.mode == PanelMode::Edit) return ScrollEditor(key == KeyId::PageDown ? kEditorPage : -kEditorPage);
     // The LCD moves the page, and the current row with it, by nine.
     if (IsListMode(state_.mode))
         RefreshLcd(key == KeyId::PageDown ? ScreenCode::NextPage : ScreenCode::PreviousPage);
@@ -39,7 +40,7 @@ void Panel::PageKey(KeyId key, KeyPress)
 void Panel::CursorUpDownKey(KeyId key, KeyPress)
 {
     const PanelMode mode = state_.mode;
-    if (mode == PanelMode::Edit) return NotYetBuilt(LaterWork::ScrollEditor);
+    if (mode == PanelMode::Edit) return ScrollEditor(key == KeyId::CursorDown ? 1 : -1);
     if (mode == PanelMode::Auto && state_.entryState == static_cast<int>(EntryState::BlockSelection))
         return NotYetBuilt(LaterWork::BlockSelection);
     if (!IsListMode(mode)) return;
@@ -59,10 +60,9 @@ void Panel::CursorUpDownKey(KeyId key, KeyPress)
 }
 
 // Left and right choose the digit of P11 or P12 to set, wrapping round the
-// eight digits; elsewhere they move the editor's caret.
+// eight digits.
 void Panel::BitCursorKey(KeyId key, KeyPress)
 {
-    if (state_.mode != PanelMode::Parameter) return NotYetBuilt(LaterWork::EntryKey);
     const int bitParameter = state_.parameterRow - kFirstBitParameter;
     if (bitParameter == 0 || bitParameter == 1) {
         int& cursor = state_.bitCursors[static_cast<std::size_t>(bitParameter)];

@@ -39,7 +39,7 @@ void Panel::LeaveInputState(PanelMode next)
     case PanelMode::Manual:
         // JOG keeps the program open in the editor itself, then cancels
         // the input as Manual does.
-        if (state_.programOpen) NotYetBuilt(LaterWork::SaveOpenProgram);
+        if (state_.programOpen) SaveProgram();
         state_.mode = PanelMode::Manual;
         state_.programOpen = false;
         CancelInput();

@@ -128,7 +128,7 @@ void Panel::FieldChanged(FieldId id)
     if (id != FieldId::Editor) return;
     if (!KeepWithinLimit(id)) return;
     switch (state_.mode) {
-    case PanelMode::Edit: NotYetBuilt(LaterWork::EditorChanged); break;
+    case PanelMode::Edit: EditorChanged(); break;
     case PanelMode::Parameter: SwitchMode(PanelMode::Parameter); break;
     case PanelMode::Diagnosis: SwitchMode(PanelMode::Diagnosis); break;
     default: break;

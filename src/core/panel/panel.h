@@ -7,6 +7,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "core/files/program_folder.h"
 #include "core/lathe/codes.h"
@@ -15,6 +16,7 @@
 #include "core/panel/lcd_screens.h"
 #include "core/panel/panel_ports.h"
 #include "core/panel/panel_state.h"
+#include "core/panel/save_reports.h"
 
 namespace zan {
 
@@ -88,13 +90,9 @@ private:
     // Work that later additions of the panel fill in; the call sites that
     // will run it already name it (see key_later.cpp).
     enum class LaterWork {
-        ManualKey,          // jog and step, overrides, spindle, coolant, reference returns, rapid, step size
+        ManualKey,          // jog and step, overrides, reference returns, rapid, step size
         AutoKey,            // DRY, SINGLE
-        EntryKey,           // letters, digits, INPUT, ENTER, REW, DLE, the caret keys
-        ScrollEditor,       // page and cursor keys in Edit
-        BlockSelection,     // cursor keys choosing the block to start from in Auto
-        SaveOpenProgram,    // the program store saves the program open in the editor
-        EditorChanged,      // the editor saves the open program and shows its length
+        BlockSelection,     // INPUT and the cursor keys choosing the block to start from in Auto
     };
     // A key and its handler; a key without one runs the later work named.
     struct KeyRoute {
@@ -151,6 +149,62 @@ private:
     // panel.cpp
     void PlaceField(FieldId id, const Rect& rect);
     static int FieldIndex(FieldId id);
+    // entry_keys.cpp: the letter, digit, INPUT, ENTER, REW and DLE keys and
+    // the caret keys, and what they do in each mode.
+    void LetterKey(KeyId key, KeyPress press);
+    void DigitKey(KeyId key, KeyPress press);
+    void InputKeyPressed(KeyId key, KeyPress press);
+    void EnterKeyPressed(KeyId key, KeyPress press);
+    void RewriteKey(KeyId key, KeyPress press);
+    void DeleteKey(KeyId key, KeyPress press);
+    void CaretKey(KeyId key, KeyPress press);
+    void InsertKeyText(std::string_view text);
+    void InsertDigit(char ch);
+    void EnterKey();
+    void InputKey();
+    // Text typed into a field at its caret, replacing its selection.
+    void InsertInto(FieldId id, std::string_view text);
+    // editor.cpp: the program editor of Edit.
+    void ToggleOverwrite();
+    void DeleteCharacter();
+    void StartNewBlock();
+    void ScrollEditor(int lines);
+    void MoveCaret(int step);
+    void EditorChanged();
+    // program_keys.cpp: the program store's keys in Edit.
+    void AskProgramNumber();
+    bool NumberBoxShown() const;
+    void NumberBoxChanged();
+    void OpenProgram();
+    void CopyProgram();
+    void RenameProgram();
+    void DeleteProgram();
+    void SaveProgram();
+    void ShowProgramLength(int length);
+    // manual_entry.cpp: the commands typed in Manual (entry states 1..12).
+    // A command letter I, K, Z, X, U, W, T or M opens its entry: true when
+    // `letter` did.
+    bool StartManualCommand(char letter);
+    // "0" on an empty coordinate box asks for the program reference point:
+    // true when it did (the digit is then not typed).
+    bool AskReferencePoint(char ch);
+    void ManualEnter();
+    void ManualInput();
+    // spindle_keys.cpp: the spindle keys and coolant.
+    void SpindleKey(KeyId key, KeyPress press);
+    void CoolantKey(KeyId key, KeyPress press);
+    // value_entry.cpp: values typed on the parameter and offset screens.
+    // A digit, point or minus key in Parameter: true when it is to be typed
+    // into the entry field (bit setting on P11 and P12 types it too).
+    bool ParameterDigit(char ch);
+    void ParameterEnter();
+    void ParameterInput();
+    void OffsetEnter();
+    void OffsetInput();
+    void SaveParameters();
+    void SaveOffsets();
+    // save_reports.cpp: a failed save is reported once, not on every key.
+    void ReportSave(SaveTarget target, SaveOutcome outcome);
 
     PanelPorts ports_;
     Lathe& lathe_;
@@ -162,6 +216,7 @@ private:
     std::array<bool, kLastKeyId - kFirstKeyId + 1> lamps_{};
     std::array<Rect, 5> fieldPlaces_{kHiddenField, kHiddenField, kHiddenField, kHiddenField, kHiddenField};
     bool windowOpen_ = false;
+    SaveFailures saveFailures_;
 };
 
 }  // namespace zan

@@ -4,6 +4,7 @@
 // over the LCD. The desktop program implements them with Qt widgets; runs
 // without a window use the quiet window and the plain text fields.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,9 @@ public:
     virtual void ScreenChanged(const LcdScreen& screen, bool repaintArea) = 0;
     // A key's lamp was lit or put out: repaint the key.
     virtual void LampChanged(KeyId key, bool on) = 0;
+    // Opens the desktop's file manager on a folder (the student deletes
+    // programs there).
+    virtual void ShowFolder(const std::filesystem::path& folder) = 0;
 };
 
 // A selection in a field: offsets in characters (not bytes) from the start
@@ -55,6 +59,8 @@ public:
     virtual Selection GetSelection(FieldId id) const = 0;
     virtual void SetSelection(FieldId id, Selection selection) = 0;
     virtual void ReplaceSelection(FieldId id, std::string_view text) = 0;
+    // Scrolls the field by whole lines (down for positive), leaving the caret.
+    virtual void Scroll(FieldId id, int lines) = 0;
 };
 
 // A window that shows nothing.
@@ -64,6 +70,7 @@ public:
     void OpenSecondPad() override {}
     void ScreenChanged(const LcdScreen&, bool) override {}
     void LampChanged(KeyId, bool) override {}
+    void ShowFolder(const std::filesystem::path&) override {}
 };
 
 }  // namespace zan

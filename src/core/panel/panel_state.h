@@ -31,6 +31,10 @@ struct PanelState {
     std::string entryText;        // up to 8 characters
     bool entryPending = false;
     bool overwriteOn = false;
+    bool enterBusy = false;       // set by ENTER, cleared by INPUT: the number box waits for ENTER
+    bool numberEntryPending = false;  // the number box asks for a program number
+    char lastLetter = 0;          // letter of the last letter key, 0 for none
+    int letterRepeat = 0;         // presses of that letter in a row, less one
     float stepSize = 10.0f;       // mm: 10, 1, 0.1, 0.01, 0.001 or 50
     float displayOffsetZ = 0.0f;  // minus the applied tool offset, added to the read-out
     float displayOffsetX = 0.0f;  // radius

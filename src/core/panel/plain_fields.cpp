@@ -82,4 +82,11 @@ void PlainFields::ReplaceSelection(FieldId id, std::string_view text)
     f.selection = Selection{caret, caret};
 }
 
+// Like a field of the window, the view cannot scroll past its first or last line.
+void PlainFields::Scroll(FieldId id, int lines)
+{
+    Field& f = At(id);
+    f.firstLine = std::clamp(f.firstLine + lines, 0, std::max(0, LineCount(id) - 1));
+}
+
 }  // namespace zan

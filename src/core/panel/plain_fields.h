@@ -22,16 +22,19 @@ public:
     Selection GetSelection(FieldId id) const override { return At(id).selection; }
     void SetSelection(FieldId id, Selection selection) override;
     void ReplaceSelection(FieldId id, std::string_view text) override;
+    void Scroll(FieldId id, int lines) override;
 
     Rect Placement(FieldId id) const { return At(id).rect; }
     bool Shown(FieldId id) const { return !(At(id).rect == kHiddenField) && !At(id).rect.empty(); }
     FieldId focused() const { return focused_; }
+    int firstLine(FieldId id) const { return At(id).firstLine; }
 
 private:
     struct Field {
         Rect rect = kHiddenField;
         std::string text;
         Selection selection;
+        int firstLine = 0;  // the line at the top of the field
     };
     static int Index(FieldId id);
     Field& At(FieldId id) { return fields_[Index(id)]; }

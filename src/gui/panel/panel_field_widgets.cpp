@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QScopedValueRollback>
 #include <QTextBlock>
 #include <algorithm>
@@ -155,6 +156,7 @@ void PanelFieldWidgets::SetSelection(FieldId id, Selection selection)
         c.setPosition(Utf16Index(text, selection.start));
         c.setPosition(Utf16Index(text, selection.end), QTextCursor::KeepAnchor);
         editor_->setTextCursor(c);
+        editor_->ensureCursorVisible();
         return;
     }
     QLineEdit* field = LineField(id);
@@ -190,6 +192,14 @@ void PanelFieldWidgets::ReplaceSelection(FieldId id, std::string_view text)
     }
     LineField(id)->setText(whole);
     LineField(id)->setCursorPosition(Utf16Index(whole, caret));
+}
+
+// Whole lines: the editor's vertical scroll bar counts lines of text.
+void PanelFieldWidgets::Scroll(FieldId id, int lines)
+{
+    if (id != FieldId::Editor) return;
+    QScrollBar* bar = editor_->verticalScrollBar();
+    bar->setValue(bar->value() + lines);
 }
 
 }  // namespace zan::gui

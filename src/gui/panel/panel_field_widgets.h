@@ -42,6 +42,7 @@ public:
     Selection GetSelection(FieldId id) const override;
     void SetSelection(FieldId id, Selection selection) override;
     void ReplaceSelection(FieldId id, std::string_view text) override;
+    void Scroll(FieldId id, int lines) override;
 
 signals:
     void changed(zan::FieldId id);

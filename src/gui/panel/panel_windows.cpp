@@ -1,6 +1,8 @@
 #include "gui/panel/panel_windows.h"
 
+#include <QDesktopServices>
 #include <QPointer>
+#include <QUrl>
 #include <QTimer>
 
 #include "gui/panel/first_panel_dlg.h"
@@ -79,5 +81,10 @@ void PanelWindows::OpenSecondPad() { Open(*pad_, padOpened_, kPadPlace); }
 void PanelWindows::ScreenChanged(const LcdScreen& screen, bool repaintArea) { panel_->ShowScreen(screen, repaintArea); }
 
 void PanelWindows::LampChanged(KeyId key, bool on) { panel_->SetLamp(key, on); }
+
+void PanelWindows::ShowFolder(const std::filesystem::path& folder)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder.string())));
+}
 
 }  // namespace zan::gui

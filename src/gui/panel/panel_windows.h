@@ -40,6 +40,7 @@ public:
     void OpenSecondPad() override;
     void ScreenChanged(const LcdScreen& screen, bool repaintArea) override;
     void LampChanged(KeyId key, bool on) override;
+    void ShowFolder(const std::filesystem::path& folder) override;
 
 private:
     void connectPanel();

@@ -30,6 +30,7 @@ struct RecordingPanelWindow : PanelWindow {
     void OpenSecondPad() override { calls.emplace_back("open pad"); }
     void ScreenChanged(const LcdScreen&, bool repaintArea) override;
     void LampChanged(KeyId key, bool on) override;
+    void ShowFolder(const std::filesystem::path& folder) override { calls.push_back("show folder " + folder.string()); }
     void Clear() { calls.clear(), screens = 0; }
 };
 

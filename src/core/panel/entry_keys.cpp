@@ -1,0 +1,200 @@
+// The keys that type: letters, digits, sign and point, and INPUT, ENTER,
+// REW, DLE and the caret keys. What each does depends on the mode: Edit
+// types into the program editor, Manual opens and fills its commands, the
+// parameter and offset screens take values.
+
+#include <string>
+
+#include "core/panel/field_places.h"
+#include "core/panel/panel.h"
+#include "core/panel/panel_messages.h"
+#include "core/panel/plain_fields.h"
+
+namespace zan {
+
+namespace {
+
+// What each letter key types: a space, then its letter.
+struct LetterText {
+    KeyId key;
+    std::string_view text;
+};
+constexpr LetterText kLetterTexts[] = {
+    {KeyId::D, " D"}, {KeyId::R, " R"}, {KeyId::F, " F"}, {KeyId::I, " I"}, {KeyId::K, " K"},
+    {KeyId::S, " S"}, {KeyId::T, " T"}, {KeyId::U, " U"}, {KeyId::W, " W"}, {KeyId::Z, " Z"},
+    {KeyId::X, " X"}, {KeyId::M, " M"}, {KeyId::G, " G"},
+};
+
+struct DigitChar {
+    KeyId key;
+    char ch;
+};
+constexpr DigitChar kDigitChars[] = {
+    {KeyId::Digit0, '0'}, {KeyId::Digit1, '1'}, {KeyId::Digit2, '2'}, {KeyId::Digit3, '3'},
+    {KeyId::Digit4, '4'}, {KeyId::Digit5, '5'}, {KeyId::Digit6, '6'}, {KeyId::Digit7, '7'},
+    {KeyId::Digit8, '8'}, {KeyId::Digit9, '9'}, {KeyId::Minus, '-'},  {KeyId::Point, '.'},
+};
+
+// The second legend of a letter, typed when the key is pressed again
+// (every second press): D gives L, I P, K N, R a space, U "/" and W E.
+struct SecondLegend {
+    char letter;
+    std::string_view text;
+};
+constexpr SecondLegend kSecondLegends[] = {
+    {'D', " L"}, {'I', " P"}, {'K', "N"}, {'R', " "}, {'U', " /"}, {'W', " E"},
+};
+
+// The text insertion takes at most this many bytes of a letter key's text.
+constexpr std::size_t kKeyTextLimit = 800;
+
+bool IsValueChar(char ch) { return (ch >= '0' && ch <= '9') || ch == '-' || ch == '.'; }
+
+}  // namespace
+
+void Panel::LetterKey(KeyId key, KeyPress)
+{
+    // In coordinate entry (Manual, INPUT) X and Z are typed as the axis.
+    const bool axis = key == KeyId::X || key == KeyId::Z;
+    if (axis && state_.mode == PanelMode::Manual && state_.entryState == 1)
+        return InsertDigit(key == KeyId::X ? 'X' : 'Z');
+    for (const LetterText& letter : kLetterTexts)
+        if (letter.key == key) return InsertKeyText(letter.text);
+}
+
+void Panel::DigitKey(KeyId key, KeyPress)
+{
+    for (const DigitChar& digit : kDigitChars)
+        if (digit.key == key) return InsertDigit(digit.ch);
+}
+
+void Panel::InputKeyPressed(KeyId, KeyPress) { InputKey(); }
+void Panel::EnterKeyPressed(KeyId, KeyPress) { EnterKey(); }
+
+// REW and DLE edit an open program; in Edit without one they are the
+// store's rename and delete.
+void Panel::RewriteKey(KeyId, KeyPress)
+{
+    if (state_.mode != PanelMode::Edit) return;
+    if (state_.programOpen)
+        ToggleOverwrite();
+    else
+        RenameProgram();
+}
+
+void Panel::DeleteKey(KeyId, KeyPress)
+{
+    if (state_.mode != PanelMode::Edit) return;
+    if (state_.programOpen)
+        DeleteCharacter();
+    else
+        DeleteProgram();
+}
+
+// Left and right on the parameter screen choose a digit of P11 or P12;
+// everywhere else they move the editor's caret.
+void Panel::CaretKey(KeyId key, KeyPress press)
+{
+    if (state_.mode == PanelMode::Parameter) return BitCursorKey(key, press);
+    MoveCaret(key == KeyId::CursorLeft ? -1 : 1);
+}
+
+void Panel::InsertKeyText(std::string_view text)
+{
+    text = text.substr(0, kKeyTextLimit);
+    const char letter = text.size() > 1 ? text[1] : '\0';
+    if (state_.mode == PanelMode::Manual && StartManualCommand(letter)) return;
+    std::string typed(text);
+    if (letter == state_.lastLetter) {
+        ++state_.letterRepeat;
+        for (const SecondLegend& second : kSecondLegends) {
+            if (second.letter != letter || state_.letterRepeat % 2 == 0) continue;
+            // The two characters before the caret (the key's first legend,
+            // whatever they now are) give way to the second legend.
+            typed = second.text;
+            const Selection s = ports_.fields.GetSelection(FieldId::Editor);
+            ports_.fields.SetSelection(FieldId::Editor, Selection{std::max(0, s.start - 2), s.start});
+        }
+    } else {
+        state_.lastLetter = letter;
+        state_.letterRepeat = 0;
+    }
+    ports_.fields.Focus(FieldId::Editor);
+    InsertInto(FieldId::Editor, typed);
+}
+
+void Panel::InsertDigit(char ch)
+{
+    const PanelMode mode = state_.mode;
+    if (mode == PanelMode::Manual && AskReferencePoint(ch)) return;
+    if (mode == PanelMode::Edit || mode == PanelMode::Manual) ports_.fields.Focus(FieldId::Editor);
+    if (mode == PanelMode::Parameter && !ParameterDigit(ch)) return;
+    if (mode == PanelMode::Offset) {
+        ports_.fields.Focus(FieldId::Editor);
+        if (!IsValueChar(ch)) return;
+    }
+    const std::string typed(1, ch);
+    switch (mode) {
+    case PanelMode::Edit:
+    case PanelMode::Offset: InsertInto(FieldId::Editor, typed); break;
+    case PanelMode::Manual:
+        // Only one of the two is shown: the other takes the digit unseen.
+        InsertInto(FieldId::Editor, typed);
+        InsertInto(FieldId::Entry, typed);
+        break;
+    case PanelMode::Parameter: InsertInto(FieldId::Entry, typed); break;
+    default: return;
+    }
+    // In the tool-offset measurement a digit replaces the tool digit of "T1X".
+    if (state_.entryState == 2 || state_.entryState == 3) ports_.fields.SetSelection(FieldId::Editor, Selection{1, 2});
+}
+
+void Panel::EnterKey()
+{
+    state_.enterBusy = true;
+    switch (state_.mode) {
+    case PanelMode::Edit:
+        PlaceField(FieldId::Editor, kEditorPlace);
+        PlaceField(FieldId::Prompt, kHiddenField);
+        state_.numberEntryPending = false;
+        state_.entryPending = true;
+        if (!state_.programOpen)
+            OpenProgram();
+        else if (!state_.painting)
+            StartNewBlock();
+        break;
+    case PanelMode::Manual: ManualEnter(); break;
+    case PanelMode::Parameter: ParameterEnter(); break;
+    case PanelMode::Offset: OffsetEnter(); break;
+    default: break;
+    }
+}
+
+void Panel::InputKey()
+{
+    state_.enterBusy = false;
+    switch (state_.mode) {
+    case PanelMode::Edit:
+        if (NumberBoxShown())
+            CopyProgram();
+        else
+            AskProgramNumber();
+        break;
+    case PanelMode::Manual: ManualInput(); break;
+    case PanelMode::Auto: NotYetBuilt(LaterWork::BlockSelection); break;
+    case PanelMode::Parameter: ParameterInput(); break;
+    case PanelMode::Offset: OffsetInput(); break;
+    default: break;
+    }
+}
+
+// Typing goes straight into the field: the student's clipboard is left
+// alone. The field itself does not announce the change, so the panel acts
+// on it here as it does on a student's own typing.
+void Panel::InsertInto(FieldId id, std::string_view text)
+{
+    ports_.fields.ReplaceSelection(id, text);
+    if (id == FieldId::Editor) FieldChanged(id);
+}
+
+}  // namespace zan

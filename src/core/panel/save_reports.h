@@ -1,0 +1,28 @@
+#pragma once
+// What the panel remembers of failed saves. Every key that changes a program
+// or a value saves it again, so a folder that cannot be written would
+// otherwise bring up a message box on every key: a failure is reported once,
+// and again only after a save of the same file has succeeded.
+
+#include <array>
+
+namespace zan {
+
+enum class SaveTarget : int {
+    Program = 0,     // the program open in the editor
+    Parameters = 1,  // Pset.dat
+    Offsets = 2,     // Dset.dat
+};
+
+enum class SaveOutcome {
+    Saved,
+    Failed,       // the file could not be written
+    Unencodable,  // the text holds characters GB2312 cannot hold: not written
+};
+
+struct SaveFailures {
+    std::array<bool, 3> failing{};  // by SaveTarget: the last save failed and was reported
+    bool folderReported = false;    // the folder was reported as not writable
+};
+
+}  // namespace zan
