@@ -1,6 +1,11 @@
 // Program files: names, the stored format, and loading a program for a run.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <filesystem>
@@ -64,14 +69,28 @@ TEST_F(ProgramFileTest, ReadingStopsAtTheFirstZeroByte)
     EXPECT_EQ(ReadProgramText(dir), std::nullopt);
 }
 
-TEST_F(ProgramFileTest, FailedWriteLeavesTheOldFile)
+// A disk that fills up half-way through a save: the write fails after 100
+// bytes (a file size limit stands in for the full disk). The old program is
+// still whole, the save says it failed, and no temporary file is left over.
+TEST_F(ProgramFileTest, SaveFailingHalfWayLeavesTheOldFileWhole)
 {
     EXPECT_FALSE(WriteProgramFile(dir / "missing" / "04.zan", "N0000"));
     const fs::path file = dir / "05.zan";
     ASSERT_TRUE(WriteProgramFile(file, "N0000"));
-    fs::create_directory(dir / "05.zan.tmp");  // the temporary cannot be created
-    EXPECT_FALSE(WriteProgramFile(file, "G45"));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, 100};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(WriteProgramFile(file, std::string(1000, 'G')) ? 1 : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save claimed success";
     EXPECT_EQ(ReadProgramText(file), "N0000");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "a temporary file was left";
 }
 
 TEST(LineTableLoadTest, OneLinePerRowCutAtOneHundredCharactersAtMost999Rows)
