@@ -80,7 +80,6 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
     }
     if (options.help) return {};
     if (!options.keysFile.empty() && !options.program.empty()) return "a program or --keys SCRIPT, not both";
-    if (options.keysFile.empty() && !options.programsDir.empty()) return "--programs goes with --keys";
     if (options.keysFile.empty() && options.program.empty()) return "no program given";
     return {};
 }

@@ -9,7 +9,7 @@ namespace zan::tool {
 
 inline constexpr const char* kRunUsage =
     "usage: zan400lt-run [options] PROGRAM\n"
-    "       zan400lt-run [options] --keys SCRIPT [--programs DIR]\n"
+    "       zan400lt-run [options] --keys SCRIPT\n"
     "Runs a part program (a .zan file) on a simulated ZAN 400LT lathe without a window,\n"
     "as cycle start runs it in automatic mode, from a fresh machine: normal layout, chuck\n"
     "clamped, spindle stopped (the program must start the spindle to cut). Stops (M00)\n"
@@ -45,8 +45,9 @@ inline constexpr const char* kRunUsage =
     "  --offsets FILE        tool offsets from a Dset.dat file (likewise)\n"
     "  --max-turns N         give up after N turns of the run loop (default 10000000)\n"
     "  --keys SCRIPT         run the key script SCRIPT\n"
-    "  --programs DIR        with --keys: the program folder (part programs, Pset.dat,\n"
-    "                        Dset.dat, turret pictures); default the runner's own folder\n"
+    "  --programs DIR        the program folder (part programs, Pset.dat, Dset.dat);\n"
+    "                        default the runner's own folder. A PROGRAM named without a\n"
+    "                        folder that is not in the current folder is taken from it\n"
     "  --help                show this text\n"
     "\n"
     "A program run prints every message the controller shows to standard error, one\n"
@@ -67,7 +68,7 @@ struct RunOptions {
     std::filesystem::path offsetsFile;
     long maxTurns = 10000000;
     std::filesystem::path keysFile;     // a key script instead of a program
-    std::filesystem::path programsDir;  // the program folder of a key script's run
+    std::filesystem::path programsDir;  // the program folder instead of the runner's own
 };
 
 // Empty on success, else the reason the command line is wrong.

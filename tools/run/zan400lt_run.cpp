@@ -63,9 +63,21 @@ void ApplyOffsets(const ToolOffsets& table, HeadlessSetup& setup)
     for (int n = 1; n <= 9; ++n) setup.offsets[n] = OffsetPair{table[2 * (n - 1)], table[2 * (n - 1) + 1]};
 }
 
+// A bare program name that is not in the current folder is a program of
+// the store ("zan400lt-run 05.zan").
+std::filesystem::path ProgramPath(const tool::RunOptions& options)
+{
+    const std::filesystem::path& program = options.program;
+    std::error_code error;
+    if (program.has_parent_path() || std::filesystem::exists(program, error)) return program;
+    const ProgramFolder store = options.programsDir.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(options.programsDir);
+    return store.File(program.string());
+}
+
 int RunProgram(const tool::RunOptions& options)
 {
-    const auto program = ReadProgramText(options.program);
+    const std::filesystem::path path = ProgramPath(options);
+    const auto program = ReadProgramText(path);
     if (!program) return Usage("cannot read program file " + options.program.string());
 
     HeadlessSetup setup;
@@ -103,11 +115,10 @@ int RunKeys(const tool::RunOptions& options)
 {
     std::ifstream script(options.keysFile, std::ios::binary);
     if (!script) return Usage("cannot read key script " + options.keysFile.string());
-    if (!options.programsDir.empty() && !std::filesystem::is_directory(options.programsDir))
-        return Usage("no program folder " + options.programsDir.string());
 
     ScriptSetup setup;
-    setup.folder = options.programsDir.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(options.programsDir);
+    setup.folder = ProgramFolder::OfExecutable();
+    if (!options.programsDir.empty()) setup.programs = ProgramFolder(options.programsDir);
     setup.speedLevel = options.speedLevel;
     setup.blankDiameter = options.blankDiameter;
     setup.blankLength = options.blankLength;

@@ -14,6 +14,21 @@ namespace zan {
 // temporary file is left.
 bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
 
+// Files that must not take the place of another: a copy or a renamed
+// program never replaces an existing one.
+enum class PlaceResult {
+    Done,
+    TargetExists,  // nothing was changed
+    Failed,        // nothing was changed
+};
+
+// Creates `path` holding `bytes`, unless it exists; written as ReplaceFile
+// writes, so that no half-written file appears under the name.
+PlaceResult CreateNewFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Gives `from` the name `to`, unless `to` exists.
+PlaceResult RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // Whether files can be created in `folder` (false for a read-only
 // installation or file system, or a folder that does not exist).
 bool FolderWritable(const std::filesystem::path& folder);

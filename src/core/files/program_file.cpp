@@ -50,7 +50,7 @@ std::string ProgramFileName(std::string_view number)
     return name;
 }
 
-std::optional<std::string> ReadProgramText(const std::filesystem::path& path)
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path)
 {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) return std::nullopt;
@@ -58,9 +58,16 @@ std::optional<std::string> ReadProgramText(const std::filesystem::path& path)
     if (!in) return std::nullopt;
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> ReadProgramText(const std::filesystem::path& path)
+{
+    std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return std::nullopt;
     // The program ends at its terminator; the CR LF after it is not text.
-    const std::size_t end = bytes.find('\0');
-    if (end != std::string::npos) bytes.resize(end);
+    const std::size_t end = bytes->find('\0');
+    if (end != std::string::npos) bytes->resize(end);
     return bytes;
 }
 

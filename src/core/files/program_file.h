@@ -20,6 +20,9 @@ std::string ProgramFileName(int number);
 // characters followed by ".zan" ("07" gives "07.zan"); empty for an empty number.
 std::string ProgramFileName(std::string_view number);
 
+// Every byte of a file; empty when it cannot be read (or is a folder).
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+
 // The program text of a file: everything before its first zero byte (all of
 // it when there is none). Empty when the file cannot be read.
 std::optional<std::string> ReadProgramText(const std::filesystem::path& path);

@@ -31,9 +31,19 @@ void LcdScreen::Begin() { ops_.clear(); }
 
 void LcdScreen::ClearBody() { ops_.push_back(Op{Op::Kind::ClearBody, {}}); }
 
+// Text is opaque: a text hides every earlier text it covers whole, which
+// is dropped, so that a read-out redrawn on every key (the program length,
+// the position) does not pile up.
 void LcdScreen::Text(int x, int y, std::string_view text, LcdVideo video, LcdFont font)
 {
-    ops_.push_back(Op{Op::Kind::Text, LcdText{x, y, font, video, std::string(text)}});
+    LcdText drawn{x, y, font, video, std::string(text)};
+    const Rect covers = TextRect(drawn);
+    std::erase_if(ops_, [&covers](const Op& op) {
+        if (op.kind != Op::Kind::Text) return false;
+        const Rect r = TextRect(op.text);
+        return r.left >= covers.left && r.top >= covers.top && r.right <= covers.right && r.bottom <= covers.bottom;
+    });
+    ops_.push_back(Op{Op::Kind::Text, std::move(drawn)});
 }
 
 std::vector<LcdText> LcdScreen::Texts() const

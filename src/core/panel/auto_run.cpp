@@ -8,6 +8,7 @@
 #include "core/files/program_file.h"
 #include "core/panel/panel.h"
 #include "core/panel/panel_messages.h"
+#include "core/programs/program_store.h"
 
 namespace zan {
 
@@ -15,16 +16,6 @@ namespace {
 
 constexpr int kCompleteX = 148;  // "运行完毕" on the title row
 constexpr int kTitleY = 45;
-
-// The file's lines as the editor field holds them: "\n" between lines.
-std::string EditorText(std::string_view fileText)
-{
-    std::string text;
-    text.reserve(fileText.size());
-    for (std::size_t i = 0; i < fileText.size(); ++i)
-        if (!(fileText[i] == '\r' && i + 1 < fileText.size() && fileText[i + 1] == '\n')) text += fileText[i];
-    return text;
-}
 
 }  // namespace
 
@@ -42,7 +33,7 @@ void Panel::LoadCurrentProgram()
         lathe_.state.lineTable.Clear();
         return;
     }
-    ports_.fields.SetText(FieldId::Editor, EditorText(*text));
+    ports_.fields.SetText(FieldId::Editor, EditorTextOf(*text));
     LoadIntoLineTable(*text, lathe_.state.lineTable);
 }
 

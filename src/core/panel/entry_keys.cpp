@@ -193,7 +193,10 @@ void Panel::InputKey()
 // on it here as it does on a student's own typing.
 void Panel::InsertInto(FieldId id, std::string_view text)
 {
-    ports_.fields.ReplaceSelection(id, text);
+    // The editor holds line breaks without their carriage returns.
+    std::string typed(text);
+    if (id == FieldId::Editor) std::erase(typed, '\r');
+    ports_.fields.ReplaceSelection(id, typed);
     if (id == FieldId::Editor) FieldChanged(id);
 }
 

@@ -17,6 +17,7 @@
 #include "core/panel/panel_ports.h"
 #include "core/panel/panel_state.h"
 #include "core/panel/save_reports.h"
+#include "core/programs/program_store.h"
 
 namespace zan {
 
@@ -175,8 +176,11 @@ private:
     void AskProgramNumber();
     bool NumberBoxShown() const;
     void NumberBoxChanged();
+    ProgramStore Store() const;
     void OpenProgram();
+    void LoadIntoEditor();
     void CopyProgram();
+    void RefuseNumber(const std::string& number);
     void RenameProgram();
     void DeleteProgram();
     void SaveProgram();

@@ -22,6 +22,9 @@ inline constexpr std::string_view kCopying = "正在复制...";
 inline constexpr std::string_view kFolderReadOnly = "程序目录不能写入，程序和参数都不能保存: ";  // then the folder
 // A character typed from the keyboard that a program file cannot hold.
 inline constexpr std::string_view kUnencodable = "程序中有不能存储的字符(不是GB2312字符)，本次修改未保存!";
+// A program could not take its new number (the file is missing or the
+// folder cannot be written).
+inline constexpr std::string_view kCannotRename = "程序改名失败!";
 // A deleted program could not be moved to the trash: it stays where it is.
 inline constexpr std::string_view kTrashFailed = "不能删除程序文件: ";  // then the file
 

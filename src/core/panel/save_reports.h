@@ -6,18 +6,14 @@
 
 #include <array>
 
+#include "core/programs/program_store.h"
+
 namespace zan {
 
 enum class SaveTarget : int {
     Program = 0,     // the program open in the editor
     Parameters = 1,  // Pset.dat
     Offsets = 2,     // Dset.dat
-};
-
-enum class SaveOutcome {
-    Saved,
-    Failed,       // the file could not be written
-    Unencodable,  // the text holds characters GB2312 cannot hold: not written
 };
 
 struct SaveFailures {

@@ -21,7 +21,7 @@ bool TypesCapitals(FieldId id) { return id == FieldId::Editor || id == FieldId::
 ScriptedController::ScriptedController(ScriptSetup setup, std::ostream& out)
     : setup_(std::move(setup)),
       out_(out),
-      station_(ControllerPorts{*this, *this, *this, window_, fields_}, StationOptions{false, setup_.folder})
+      station_(ControllerPorts{*this, *this, *this, window_, fields_}, StationOptions{false, setup_.folder, setup_.programs})
 {
     SetUp();
 }

@@ -18,7 +18,8 @@
 namespace zan {
 
 struct ScriptSetup {
-    ProgramFolder folder = ProgramFolder(".");  // program store, parameter files, turret pictures
+    ProgramFolder folder = ProgramFolder(".");  // turret pictures; the program store too by default
+    std::optional<ProgramFolder> programs;      // program store, Pset.dat and Dset.dat
     int speedLevel = 0;                         // the speed dialog's level, 0..4
     std::optional<int> blankDiameter;           // mm; the machine's own blank when empty
     std::optional<int> blankLength;             // mm from the chuck face

@@ -7,6 +7,7 @@
 // some of their codes need the machine and the interpreter together.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,7 +22,10 @@ namespace zan {
 
 struct StationOptions {
     bool smallLayout = false;  // displays narrower than 1024 pixels
-    ProgramFolder folder = ProgramFolder(".");  // programs, parameter files, turret pictures
+    ProgramFolder folder = ProgramFolder(".");  // turret pictures and help text; programs too by default
+    // Where part programs, Pset.dat and Dset.dat live when not in `folder`
+    // (a class sharing one installation gives each student a folder).
+    std::optional<ProgramFolder> programs;
 };
 
 // The outside world of the whole controller: the machine's ports, and the

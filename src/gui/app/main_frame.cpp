@@ -54,6 +54,7 @@ QRect FrameGeometry(int screenWidth)
 
 CMainFrame::CMainFrame(ShellSetup setup)
     : quit_(setup.quit ? std::move(setup.quit) : [] { QCoreApplication::exit(0); }),
+      programs_(setup.programs ? ProgramFolder(*setup.programs) : ProgramFolder::OfExecutable()),
       alerts_(setup.alerts != nullptr ? *setup.alerts : qtAlerts_),
       clock_(std::move(setup.waiter))
 {
@@ -108,7 +109,7 @@ void CMainFrame::createView()
     new GatedClicks(gate_, view_);
     station_ = std::make_unique<Station>(
         ControllerPorts{alerts_, clock_, *view_, panelWindows_, panelWindows_.fields()},
-        StationOptions{view_->smallLayout(), ProgramFolder::OfExecutable()});
+        StationOptions{view_->smallLayout(), ProgramFolder::OfExecutable(), programs_});
     panelInput_ = std::make_unique<StationPanelInput>(*station_, gate_);
     panelWindows_.Attach(panelInput_.get());
     view_->Attach(*station_);
@@ -328,7 +329,7 @@ void CMainFrame::about()
 QString CMainFrame::startFolder()
 {
     const QString recent = recent_->LastFolder();
-    return recent.isEmpty() ? QString::fromStdString(lathe().folder.dir().string()) : recent;
+    return recent.isEmpty() ? QString::fromStdString(programs_.dir().string()) : recent;
 }
 
 bool CMainFrame::LoadProgram(const std::filesystem::path& file)
@@ -337,7 +338,7 @@ bool CMainFrame::LoadProgram(const std::filesystem::path& file)
     // ("zan400lt 01.zan").
     std::error_code error;
     const bool inStore = file.is_relative() && !std::filesystem::exists(file, error);
-    const std::optional<std::string> text = ReadProgramText(inStore ? lathe().folder.File(file.string()) : file);
+    const std::optional<std::string> text = ReadProgramText(inStore ? programs_.File(file.string()) : file);
     if (!text) {
         alerts_.Message(kProgramUnreadable);
         return false;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "gui/app/core_gate.h"
 #include "gui/app/qt_alerts.h"
@@ -43,6 +44,9 @@ struct ShellSetup {
     QSettings* settings = nullptr;  // the program's settings root unless given
     std::function<void()> quit;     // ends the program; the application's exit unless given
     bool startRunLoop = true;
+    // The program store (part programs, Pset.dat, Dset.dat) when not the
+    // program's own folder.
+    std::optional<std::filesystem::path> programs;
 };
 
 // The window's place and size: right of the operator panel (the screen's left
@@ -93,6 +97,7 @@ private:
     void endProgram();
 
     std::function<void()> quit_;
+    ProgramFolder programs_;
     bool placed_ = false;
     QtAlerts qtAlerts_{this};
     Alerts& alerts_;
