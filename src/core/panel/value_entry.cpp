@@ -1,16 +1,187 @@
 // Values typed on the parameter and offset screens, the bits of P11 and
 // P12, and saving Pset.dat and Dset.dat after each stored value.
 
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "core/panel/field_places.h"
+#include "core/panel/lcd_texts.h"
 #include "core/panel/panel.h"
+#include "core/text/read_number.h"
 
 namespace zan {
 
-bool Panel::ParameterDigit(char) { return false; }
-void Panel::ParameterEnter() {}
-void Panel::ParameterInput() {}
-void Panel::OffsetEnter() {}
-void Panel::OffsetInput() {}
-void Panel::SaveParameters() {}
-void Panel::SaveOffsets() {}
+namespace {
+
+constexpr int kFirstBitParameter = 11;  // P11; P12 follows it
+// Values of this size or more, either sign, are not taken on either screen.
+constexpr double kValueLimit = 10000.0;
+// Integer digits the controller's number reader takes; a ninth reads as 0.
+constexpr int kReadableDigits = 8;
+
+// 0 for P11, 1 for P12, -1 for every other parameter.
+int BitParameterIndex(int parameter)
+{
+    const int index = parameter - kFirstBitParameter;
+    return index == 0 || index == 1 ? index : -1;
+}
+
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsValueChar(char ch) { return IsDigit(ch) || ch == '-' || ch == '.'; }
+
+// What a value box holds when ENTER is pressed.
+enum class Typed {
+    Nothing,     // an empty box
+    NotANumber,  // characters other than one number
+    TooLarge,    // a number of 10000 or more, either sign
+    Number,
+};
+
+struct TypedValue {
+    Typed kind = Typed::Nothing;
+    double value = 0.0;
+};
+
+// The digits from `at` on; `at` moves past them.
+int SkipDigits(std::string_view text, std::size_t& at)
+{
+    const std::size_t from = at;
+    while (at < text.size() && IsDigit(text[at])) ++at;
+    return static_cast<int>(at - from);
+}
+
+// One number: a minus sign or none, digits, and a point with more digits or
+// none; at least one digit. Only three decimals count, the rest is dropped.
+// Anything else (a minus in the middle, a second point, a letter typed on
+// the keyboard) would be read as a value nobody typed, so it is no number.
+TypedValue ReadTyped(std::string_view text)
+{
+    if (text.empty()) return {};
+    std::size_t at = text[0] == '-' ? 1 : 0;
+    const int integerDigits = SkipDigits(text, at);
+    int fractionDigits = 0;
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        fractionDigits = SkipDigits(text, at);
+    }
+    if (at != text.size() || integerDigits + fractionDigits == 0) return {Typed::NotANumber};
+    if (integerDigits > kReadableDigits) return {Typed::TooLarge};
+    const double value = ReadNumber(text, -1);  // from the first character, sign included
+    if (std::fabs(value) >= kValueLimit) return {Typed::TooLarge};
+    return {Typed::Number, value};
+}
+
+// Digit n (1 = leftmost of eight) of a bit parameter has the weight 10^(8 - n).
+double BitWeight(int cursor) { return std::pow(10.0, kBitCount - cursor); }
+
+// The decimal digit of weight `weight`, as the LCD shows it.
+double DigitOf(double value, double weight) { return std::fmod(std::floor(value / weight), 10.0); }
+
+}  // namespace
+
+// "0" and "1" on P11 or P12 set the selected digit at once, move the digit
+// cursor on and are typed into the entry field as well. Any other key
+// rewrites the parameter file and types into the entry field.
+bool Panel::ParameterDigit(char ch)
+{
+    const int bitIndex = BitParameterIndex(state_.parameterRow);
+    if (bitIndex < 0 || (ch != '0' && ch != '1')) {
+        SaveParameters();
+        ports_.fields.Focus(FieldId::Entry);
+        return IsValueChar(ch);
+    }
+    int& cursor = state_.bitCursors[static_cast<std::size_t>(bitIndex)];
+    if (cursor < 1 || cursor > kBitCount) {
+        SaveParameters();  // no digit chosen: nothing to set
+        return true;
+    }
+    double& value = state_.parameters[static_cast<std::size_t>(state_.parameterRow - 1)];
+    const double weight = BitWeight(cursor);
+    const double digit = DigitOf(value, weight);
+    // A digit other than 0 or 1 (from a file) is left as it is.
+    if (ch == '1' && digit == 0.0) value += weight;
+    if (ch == '0' && digit == 1.0) value -= weight;
+    cursor = cursor == kBitCount ? 1 : cursor + 1;
+    RefreshLcd(ScreenCode::ValueStored);
+    SaveParameters();
+    return true;
+}
+
+// ENTER stores the value of the open parameter box in the current parameter.
+// The box must be open (INPUT): a hidden entry field may still hold what was
+// typed for a manual command. P11 and P12 take their digits from the "0" and
+// "1" keys alone, which have stored them already: the digits they typed into
+// the box are not taken again as a whole value, which would undo them.
+void Panel::ParameterEnter()
+{
+    if (BitParameterIndex(state_.parameterRow) >= 0) return ports_.fields.SetText(FieldId::Entry, "");
+    if (FieldPlace(FieldId::Entry) != kParameterEntryPlace) return;
+    const TypedValue typed = ReadTyped(ports_.fields.Text(FieldId::Entry));
+    switch (typed.kind) {
+    case Typed::Nothing:
+    case Typed::TooLarge: return;  // the box keeps its text
+    case Typed::NotANumber: return ports_.fields.SetText(FieldId::Entry, "");
+    case Typed::Number: break;
+    }
+    state_.parameters[static_cast<std::size_t>(state_.parameterRow - 1)] = typed.value;
+    RefreshLcd(ScreenCode::ValueStored);
+    ports_.fields.SetText(FieldId::Entry, "");
+    SaveParameters();
+}
+
+// INPUT opens the entry box for the current parameter; the bit parameters
+// have none.
+void Panel::ParameterInput()
+{
+    if (BitParameterIndex(state_.parameterRow) >= 0) return;
+    state_.entryPending = true;
+    ports_.fields.SetText(FieldId::Entry, "");
+    PlaceField(FieldId::Entry, kParameterEntryPlace);
+    ports_.fields.Focus(FieldId::Entry);
+}
+
+// ENTER stores the value of the open offset box in the current offset. X
+// offsets (even rows) are typed as a diameter and kept as a radius. The box
+// is the editor field, which holds the program text while it is hidden, so
+// only an open box is read.
+void Panel::OffsetEnter()
+{
+    if (FieldPlace(FieldId::Editor) != kOffsetBoxPlace) return;
+    const TypedValue typed = ReadTyped(ports_.fields.Text(FieldId::Editor));
+    switch (typed.kind) {
+    case Typed::Nothing:
+    case Typed::TooLarge: return;
+    case Typed::NotANumber: return ports_.fields.SetText(FieldId::Editor, "");
+    case Typed::Number: break;
+    }
+    const int row = state_.offsetRow;
+    state_.offsets[static_cast<std::size_t>(row - 1)] = row % 2 == 0 ? typed.value * 0.5 : typed.value;
+    RefreshLcd(ScreenCode::ValueStored);
+    ports_.fields.SetText(FieldId::Editor, "");
+    SaveOffsets();
+}
+
+void Panel::OffsetInput()
+{
+    ports_.fields.SetText(FieldId::Editor, "");
+    state_.entryPending = true;
+    PlaceField(FieldId::Editor, kOffsetBoxPlace);
+    ports_.fields.Focus(FieldId::Editor);
+}
+
+// Both files are read from the program folder when the panel starts and
+// written there, so the values typed here are the ones the next start reads.
+void Panel::SaveParameters()
+{
+    const bool saved = WriteParameterFile(programs_.dir(), state_.parameters);
+    ReportSave(SaveTarget::Parameters, saved ? SaveOutcome::Saved : SaveOutcome::Failed);
+}
+
+void Panel::SaveOffsets()
+{
+    const bool saved = WriteOffsetFile(programs_.dir(), state_.offsets);
+    ReportSave(SaveTarget::Offsets, saved ? SaveOutcome::Saved : SaveOutcome::Failed);
+}
 
 }  // namespace zan

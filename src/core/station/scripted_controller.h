@@ -24,7 +24,8 @@ struct ScriptSetup {
     std::optional<int> blankDiameter;           // mm; the machine's own blank when empty
     std::optional<int> blankLength;             // mm from the chuck face
     // Values for the panel instead of those it read from the folder's Pset.dat
-    // and Dset.dat; the folder's files are left as they are.
+    // and Dset.dat. The panel saves its values into the folder's files when
+    // the script types on the parameter screen or stores an offset.
     std::optional<Parameters> parameters;
     std::optional<ToolOffsets> offsets;
     bool trace = false;          // write every tool move as a line "Z X"
