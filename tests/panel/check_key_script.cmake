@@ -3,7 +3,8 @@ cmake_minimum_required(VERSION 3.25)
 # fixture programs (and the turret pictures) as its program folder.
 #   -DRUNNER=... -DFIXTURE=dir of .zan files -DTURRET=dir of turret .gif files -DWORK=scratch dir
 #   a case:       -DCASE=dir holding `keys`, `expected` and maybe `args` (more options,
-#                 one line; @CASE@ stands for the case's folder). Standard output must
+#                 one line; @CASE@ stands for the case's folder) and `programs/` (more
+#                 files for the program folder). Standard output must
 #                 be `expected` exactly, with exit status 0 and nothing on standard error.
 #                 [-DUPDATE=ON: rewrite `expected` instead of comparing]
 #   a bad script: -DBAD=file.keys. Its last line is the bad one: the runner must stop
@@ -11,10 +12,16 @@ cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/programs)
 file(GLOB fixture ${FIXTURE}/*.zan ${TURRET}/*.gif)
+if(DEFINED CASE AND IS_DIRECTORY ${CASE}/programs)
+  file(GLOB own ${CASE}/programs/*)
+  list(APPEND fixture ${own})
+endif()
 file(COPY ${fixture} DESTINATION ${WORK}/programs)
+# The desktop's trash and the user's data stay in the scratch folder.
+set(runner ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${WORK}/data HOME=${WORK}/home ${RUNNER})
 
 if(DEFINED BAD)
-  execute_process(COMMAND ${RUNNER} --keys ${BAD} --programs ${WORK}/programs WORKING_DIRECTORY ${WORK}
+  execute_process(COMMAND ${runner} --keys ${BAD} --programs ${WORK}/programs WORKING_DIRECTORY ${WORK}
                   RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE errors TIMEOUT 60)
   file(READ ${BAD} text)
   string(REGEX REPLACE "\n+$" "" text "${text}")
@@ -36,7 +43,7 @@ if(EXISTS ${CASE}/args)
   string(REPLACE "@CASE@" "${CASE}" line "${line}")
   separate_arguments(args UNIX_COMMAND "${line}")
 endif()
-execute_process(COMMAND ${RUNNER} ${args} --keys ${CASE}/keys --programs ${WORK}/programs WORKING_DIRECTORY ${WORK}
+execute_process(COMMAND ${runner} ${args} --keys ${CASE}/keys --programs ${WORK}/programs WORKING_DIRECTORY ${WORK}
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors TIMEOUT 60)
 if(NOT status STREQUAL "0" OR NOT errors STREQUAL "")
   message(FATAL_ERROR "${CASE}: exit ${status}, expected 0 and nothing on standard error:\n${errors}")

@@ -147,6 +147,10 @@ void Panel::RenameProgram()
     const PlaceResult renamed = Store().Rename(state_.currentProgram, target);
     if (renamed == PlaceResult::TargetExists) return RefuseNumber(target);
     if (renamed == PlaceResult::Failed) return ports_.alerts.Message(msg::kCannotRename);
+    // The Edit screen takes the current program from the number last
+    // opened: it follows the program to its new number, so that AUTO does
+    // not look for the old file.
+    if (state_.typedProgram == state_.currentProgram) state_.typedProgram = target;
     state_.currentProgram = target;
     CancelInput();
     RefreshLcd(ScreenOf(state_.mode));
@@ -167,6 +171,8 @@ void Panel::DeleteProgram()
     const ProgramStore store = Store();
     if (store.Exists(number) && !store.Trash(number))
         ports_.alerts.Message(std::string(msg::kTrashFailed) + ProgramFileName(number));
+    // Nor does a deleted program stay the current one by way of that number.
+    if (state_.typedProgram == number) state_.typedProgram.clear();
     state_.currentProgram.clear();
     RefreshLcd(ScreenOf(state_.mode));
     PlaceField(FieldId::Editor, kHiddenField);

@@ -1,6 +1,8 @@
 #include "core/programs/program_store.h"
 
+#include <algorithm>
 #include <system_error>
+#include <vector>
 
 #include "core/files/gb2312.h"
 #include "core/files/program_file.h"
@@ -10,16 +12,22 @@ namespace zan {
 
 namespace fs = std::filesystem;
 
+// In order of their names, as the controller's own file system listed
+// them: the student finds %01 before %02 whatever the disk's order.
 std::string ListPrograms(const fs::path& folder)
 {
-    std::string listing;
+    std::vector<std::string> names;
     std::error_code error;
     fs::directory_iterator it(folder, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         std::error_code kind;
         if (it->is_directory(kind)) continue;
-        const std::string name = it->path().filename().string();
-        if (name.size() < 4 || name.compare(name.size() - 4, 4, ".zan") != 0) continue;
+        std::string name = it->path().filename().string();
+        if (name.size() >= 4 && name.compare(name.size() - 4, 4, ".zan") == 0) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    std::string listing;
+    for (const std::string& name : names) {
         if (listing.size() + name.size() + 1 > kListingLimit) break;
         listing += name;
         listing += ' ';

@@ -16,7 +16,7 @@ namespace zan {
 inline constexpr std::size_t kListingLimit = 299;  // characters of the listing
 
 // Every "*.zan" file of the folder (not sub-folders), each name followed by
-// one space, in the order the folder lists them; names that would take the
+// one space, in the order of their names; names that would take the
 // listing past 299 characters are left out. Empty when the folder cannot be read.
 std::string ListPrograms(const std::filesystem::path& folder);
 

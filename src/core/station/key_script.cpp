@@ -130,11 +130,20 @@ ScriptStop LampsCommand(ScriptedController& c, std::string_view argument)
     return {};
 }
 
+// Only a file of the program folder, named without a folder.
+ScriptStop FileCommand(ScriptedController& c, std::string_view argument)
+{
+    const bool plain = !argument.empty() && argument.find('/') == std::string_view::npos && argument != "." && argument != "..";
+    if (!plain) return Bad("file wants the name of a file in the program folder");
+    c.WriteFile(argument);
+    return {};
+}
+
 constexpr Command kCommands[] = {
     {"key", KeyCommand, false},       {"press", PressCommand, false}, {"release", ReleaseCommand, false},
     {"pad", PadCommand, false},       {"type", TypeCommand, true},    {"return", ReturnCommand, false},
     {"idle", IdleCommand, false},     {"run", RunCommand, false},     {"answer", AnswerCommand, false},
-    {"screen", ScreenCommand, false}, {"lamps", LampsCommand, false},
+    {"screen", ScreenCommand, false}, {"lamps", LampsCommand, false},   {"file", FileCommand, false},
 };
 
 std::string_view WithoutCr(std::string_view line)

@@ -32,6 +32,29 @@ std::string Quoted(std::string_view text)
     return quoted + '"';
 }
 
+void WriteFileBytes(std::ostream& out, std::string_view name, const std::optional<std::string>& bytes)
+{
+    out << "file " << Quoted(name);
+    if (!bytes) {
+        out << " missing\n";
+        return;
+    }
+    std::string shown;
+    for (const char c : *bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F) {
+            shown += c;
+        } else if (c != '\r' && c != '\n') {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+            continue;
+        } else {
+            shown += c;
+        }
+    }
+    out << ' ' << bytes->size() << ' ' << Quoted(shown) << '\n';
+}
+
 void WriteMessage(std::ostream& out, std::string_view text) { out << "message " << Quoted(text) << '\n'; }
 
 void WriteQuestion(std::ostream& out, std::string_view text, bool ok)

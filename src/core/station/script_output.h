@@ -17,6 +17,7 @@
 
 #include <ostream>
 #include <string>
+#include <optional>
 #include <string_view>
 
 #include "core/lcd/lcd_screen.h"
@@ -29,5 +30,9 @@ std::string Quoted(std::string_view text);
 void WriteMessage(std::ostream& out, std::string_view text);
 void WriteQuestion(std::ostream& out, std::string_view text, bool ok);
 void WriteScreen(std::ostream& out, const LcdScreen& screen, const PlainFields& fields);
+// A file of the program folder byte for byte: file "NAME" N "BYTES", where
+// bytes outside printable ASCII are \xNN (and \r, \n, \", \\ as in
+// texts); file "NAME" missing when there is no such file.
+void WriteFileBytes(std::ostream& out, std::string_view name, const std::optional<std::string>& bytes);
 
 }  // namespace zan

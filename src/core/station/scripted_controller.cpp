@@ -1,5 +1,6 @@
 #include "core/station/scripted_controller.h"
 
+#include "core/files/program_file.h"
 #include "core/panel/key_table.h"
 
 #include "core/station/move_trace.h"
@@ -86,6 +87,11 @@ void ScriptedController::WriteLamps()
     for (const KeyInfo& key : PanelKeys())
         if (key.lamp && panel().LampOn(key.id)) out_ << ' ' << static_cast<int>(key.id);
     out_ << '\n';
+}
+
+void ScriptedController::WriteFile(std::string_view name)
+{
+    WriteFileBytes(out_, name, ReadFileBytes(panel().programs().File(name)));
 }
 
 void ScriptedController::Message(std::string_view text) { WriteMessage(out_, text); }

@@ -65,6 +65,8 @@ public:
     void WriteScreen();
     // The lit lamps: "lamps" then the ids of the lamp keys that are lit, in id order.
     void WriteLamps();
+    // A file of the program folder, byte for byte (see script_output.h).
+    void WriteFile(std::string_view name);
 
 private:
     // Alerts
