@@ -33,6 +33,19 @@ void Lathe::ClearOffset()
     ports.panel.ShowOffset(0.0f, 0.0f);
 }
 
+// Moving by the difference keeps the tool's edge where it was relative to
+// the applied offset: changing offsets never adds one onto another.
+void Lathe::ChangeOffset(int pair)
+{
+    const OffsetPair offset = pair == 0 ? OffsetPair{} : ports.panel.ToolOffset(pair);
+    const auto z = static_cast<float>(offset.z);
+    const auto x = static_cast<float>(offset.x);
+    ports.panel.ShowOffset(-z, -x);
+    MoveTool(state.posZ + (z - state.offsetZ), state.posX + (x - state.offsetX), MoveMode::Cut);
+    state.offsetZ = z;
+    state.offsetX = x;
+}
+
 // A percentage of 0 leaves its factor as it was.
 void Lathe::ApplyOverrides()
 {

@@ -49,6 +49,9 @@ public:
     // The machine's own halves of panel events and machine commands.
     void ApplyOffset(int pair);   // offset pair 1..9 becomes active; the tool moves by it
     void ClearOffset();
+    // The manual T command: offset pair 0..9 (0 = none) takes the place of
+    // the applied one, and the tool moves by the difference.
+    void ChangeOffset(int pair);
     void ApplyOverrides();        // the panel's override percentages become factors
     void UpdateJogRates();
     int StartSpindle(MachineLetter letter);  // L or R; 0 when the chuck is released

@@ -1,21 +1,15 @@
 // ESC: cancel the input of the current mode. The mode keys run it for the
 // mode they leave.
 
+#include "core/panel/field_places.h"
 #include "core/panel/panel.h"
 
 namespace zan {
 
 namespace {
 
-// Lines of the LCD cleared when their input is cancelled, as (x, y) and the
-// cells of the normal font (6 pixels each) that cover them.
-struct LcdLine {
-    int x;
-    int y;
-    int cells;
-};
-constexpr LcdLine kManualInputLine{50, 136, 17};  // (50,136)-(149,148)
-constexpr LcdLine kEditPromptLine{23, 170, 22};   // (23,170)-(150,182)
+// The line of the edit-mode prompt, cleared when its input is cancelled.
+constexpr LcdLine kEditPromptLine{23, 170, 22};  // (23,170)-(150,182)
 
 // The fields of the parameter and offset screens' input; the editor, which
 // holds an offset being typed, is not among them.

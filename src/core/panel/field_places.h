@@ -20,6 +20,23 @@ inline constexpr Rect kOffsetBoxPlace = FieldAt(104, 179, 60, 15);      // offse
 inline constexpr Rect kCommandEntryPlace = FieldAt(94, 136, 60, 15);
 inline constexpr Rect kParameterEntryPlace = FieldAt(98, 179, 60, 15);
 
+// Manual commands: the prompt label beside the entry (in panel client
+// pixels), and the input line that INPUT clears: (50,136)-(149,148).
+inline constexpr Rect kCommandPromptPlace = FieldAt(58, 136, 36, 12);    // "刀偏 X", "移动 Z"
+inline constexpr Rect kLetterPromptPlace = FieldAt(88, 136, 6, 12);      // "T", "M"
+inline constexpr Rect kSetPromptPlace = FieldAt(58, 136, 24, 12);        // "设置"
+inline constexpr Rect kReferencePromptPlace = FieldAt(58, 136, 90, 12);  // "设置程序参考点?"
+inline constexpr Rect kRunPromptPlace = FieldAt(55, 136, 30, 12);        // "运行?"
+// A line of the LCD cleared by writing spaces: (x, y) and cells of the
+// normal font (6 pixels each).
+struct LcdLine {
+    int x;
+    int y;
+    int cells;
+};
+inline constexpr LcdLine kManualInputLine{50, 136, 17};   // (50,136)-(149,148)
+inline constexpr LcdLine kMeasuredValueLine{55, 136, 9};  // under the measurement's prompt
+
 // The number box is shown exactly when it is this high (view pixels).
 inline constexpr int kNumberBoxHeight = 12;
 

@@ -3,13 +3,244 @@
 // prepare a move that cycle start carries out, T changes the tool and its
 // offset, M switches the spindle, coolant and chuck.
 
+#include <string>
+#include <string_view>
+
+#include "core/panel/field_places.h"
 #include "core/panel/panel.h"
+#include "core/panel/panel_messages.h"
+#include "core/panel/plain_fields.h"
+#include "core/text/read_number.h"
 
 namespace zan {
 
-bool Panel::StartManualCommand(char) { return false; }
-bool Panel::AskReferencePoint(char) { return false; }
-void Panel::ManualEnter() {}
-void Panel::ManualInput() {}
+namespace {
+
+// The letters that open a command, with its prompt and where the prompt sits.
+struct CommandLetter {
+    char letter;
+    std::string_view prompt;
+    Rect place;
+    EntryState state;
+};
+constexpr CommandLetter kCommandLetters[] = {
+    {'I', "刀偏 X", kCommandPromptPlace, EntryState::MeasureX},
+    {'K', "刀偏 Z", kCommandPromptPlace, EntryState::MeasureZ},
+    {'Z', "移动 Z", kCommandPromptPlace, EntryState::MoveZ},
+    {'X', "移动 X", kCommandPromptPlace, EntryState::MoveX},
+    {'U', "移动 U", kCommandPromptPlace, EntryState::MoveU},
+    {'W', "移动 W", kCommandPromptPlace, EntryState::MoveW},
+    {'T', "T", kLetterPromptPlace, EntryState::Tool},
+    {'M', "M", kLetterPromptPlace, EntryState::MFunction},
+};
+
+// A command's value keeps at most this many characters.
+constexpr int kEntryTextLimit = 8;
+
+// The M functions of the M command.
+enum class MFunction : int {
+    SpindleForward = 3,
+    SpindleReverse = 4,
+    SpindleStop = 5,
+    CoolantOn = 8,
+    CoolantOff = 9,
+    Clamp = 10,
+    Release = 11,
+};
+
+// The tool offset table: tool n's Z offset, then its X offset (a radius).
+std::size_t ZOffsetIndex(int tool) { return static_cast<std::size_t>(2 * (tool - 1)); }
+std::size_t XOffsetIndex(int tool) { return ZOffsetIndex(tool) + 1; }
+
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+// A value as the controller reads it after an address letter; here there is
+// no letter, the number starts the text.
+double ValueOf(std::string_view text) { return ReadNumber(text, -1); }
+
+}  // namespace
+
+bool Panel::StartManualCommand(char letter)
+{
+    for (const CommandLetter& command : kCommandLetters) {
+        if (command.letter != letter) continue;
+        ports_.fields.SetText(FieldId::Prompt, command.prompt);
+        PlaceField(FieldId::Prompt, command.place);
+        state_.entryState = static_cast<int>(command.state);
+        state_.entryPending = true;
+        ports_.fields.SetText(FieldId::Entry, "");
+        PlaceField(FieldId::Entry, kCommandEntryPlace);
+        ports_.fields.Focus(FieldId::Entry);
+        PlaceField(FieldId::Editor, kHiddenField);
+        return true;
+    }
+    return false;
+}
+
+bool Panel::AskReferencePoint(char ch)
+{
+    if (state_.entryState != static_cast<int>(EntryState::Coordinate) || ch != '0') return false;
+    if (!ports_.fields.Text(FieldId::Editor).empty()) return false;
+    PlaceField(FieldId::Editor, kHiddenField);
+    ports_.fields.SetText(FieldId::Prompt, msg::kReferencePrompt);
+    PlaceField(FieldId::Prompt, kReferencePromptPlace);
+    state_.entryState = static_cast<int>(EntryState::ReferencePoint);
+    return true;
+}
+
+void Panel::ManualInput()
+{
+    EraseLine(kManualInputLine.x, kManualInputLine.y, kManualInputLine.cells);
+    state_.entryPending = true;
+    ports_.fields.SetText(FieldId::Prompt, msg::kSetPrompt);
+    PlaceField(FieldId::Prompt, kSetPromptPlace);
+    state_.entryState = static_cast<int>(EntryState::Coordinate);
+    // A command opened and not entered would otherwise stay over the box.
+    PlaceField(FieldId::Entry, kHiddenField);
+    ports_.fields.SetText(FieldId::Editor, "");
+    PlaceField(FieldId::Editor, kCoordinateBoxPlace);
+    ports_.fields.Focus(FieldId::Editor);
+}
+
+void Panel::ManualEnter()
+{
+    switch (static_cast<EntryState>(state_.entryState)) {
+    case EntryState::Coordinate: return SetWorkCoordinate();
+    case EntryState::MeasureX: return AskMeasuredTool(EntryState::MeasureXTool);
+    case EntryState::MeasureZ: return AskMeasuredTool(EntryState::MeasureZTool);
+    case EntryState::MeasureXTool:
+    case EntryState::MeasureZTool: return StoreMeasuredOffset();
+    case EntryState::MoveZ:
+    case EntryState::MoveX:
+    case EntryState::MoveU:
+    case EntryState::MoveW: return ArmManualMove();
+    case EntryState::Tool: return ToolCommand();
+    case EntryState::ReferencePoint: return SetReferencePoint();
+    case EntryState::MFunction: return MCommand();
+    default: return;
+    }
+}
+
+void Panel::TakeEntryText()
+{
+    PlaceField(FieldId::Entry, kHiddenField);
+    const std::string text = ports_.fields.Text(FieldId::Entry);
+    state_.entryText = text.substr(0, ByteOffset(text, kEntryTextLimit));
+}
+
+// "X" or "Z" and a value: the work coordinates move so that the read-out
+// shows that value where the tool stands (X as a diameter, mm). The
+// read-out adds the display offset, so it is taken off here: the value
+// shown is the value typed whatever offset is applied.
+void Panel::SetWorkCoordinate()
+{
+    const std::string text = ports_.fields.Text(FieldId::Editor);
+    PlaceField(FieldId::Editor, kHiddenField);
+    PlaceField(FieldId::Prompt, kHiddenField);
+    LatheState& m = lathe_.state;
+    const char axis = text.empty() ? '\0' : text[0];
+    const double value = ReadNumber(text, 0);
+    if (axis == 'X') m.originX = static_cast<float>(value * 0.5 - m.posX - state_.displayOffsetX);
+    if (axis == 'Z') m.originZ = static_cast<float>(value - m.posZ - state_.displayOffsetZ);
+    state_.entryState = static_cast<int>(EntryState::None);
+    RefreshLcd(ScreenOf(state_.mode));
+}
+
+// The measured diameter (or length) is kept; the box then asks which tool
+// was measured, offering the mounted one: "T1X", its digit selected so that
+// a digit key replaces it.
+void Panel::AskMeasuredTool(EntryState next)
+{
+    TakeEntryText();
+    EraseLine(kMeasuredValueLine.x, kMeasuredValueLine.y, kMeasuredValueLine.cells);
+    PlaceField(FieldId::Editor, kToolNumberBoxPlace);
+    const char axis = next == EntryState::MeasureXTool ? 'X' : 'Z';
+    ports_.fields.SetText(FieldId::Editor, "T" + std::to_string(lathe_.state.toolStation) + axis);
+    ports_.fields.SetSelection(FieldId::Editor, Selection{1, 2});
+    ports_.fields.Focus(FieldId::Editor);
+    state_.entryState = static_cast<int>(next);
+}
+
+// The tool's offset is where its edge stands in work coordinates less the
+// measured size: X as a radius, the measured diameter halved. A tool digit
+// other than 1..9 names no tool: the measurement ends without storing. The
+// offset file is written when the offset screen is next left.
+void Panel::StoreMeasuredOffset()
+{
+    const std::string box = ports_.fields.Text(FieldId::Editor);
+    const char digit = box.size() > 1 ? box[1] : '\0';
+    if (digit >= '1' && digit <= '9') {
+        const int tool = digit - '0';
+        const LatheState& m = lathe_.state;
+        const double measured = ValueOf(state_.entryText);
+        if (state_.entryState == static_cast<int>(EntryState::MeasureXTool))
+            state_.offsets[XOffsetIndex(tool)] = (2.0 * (m.originX + m.posX) - measured) * 0.5;
+        else
+            state_.offsets[ZOffsetIndex(tool)] = (m.originZ + m.posZ) - measured;
+    }
+    PlaceField(FieldId::Prompt, kHiddenField);
+    PlaceField(FieldId::Editor, kHiddenField);
+    state_.entryState = static_cast<int>(EntryState::None);
+}
+
+// The target waits in entryText; cycle start makes the move.
+void Panel::ArmManualMove()
+{
+    TakeEntryText();
+    ports_.fields.SetText(FieldId::Prompt, msg::kRunPrompt);
+    PlaceField(FieldId::Prompt, kRunPromptPlace);
+}
+
+// "ab": the turret turns to station a (1..4) and tool offset b (0..9, 0 =
+// none) replaces the applied one, as a program's T word would apply it.
+void Panel::ToolCommand()
+{
+    TakeEntryText();
+    CancelInput();  // the command is over whatever it asked: entry state 0
+    const std::string& text = state_.entryText;
+    if (text.size() < 2 || text[0] < '1' || text[0] > '4' || !IsDigit(text[1])) return;
+    const int station = text[0] - '0';
+    const int number = text[1] - '0';
+    lathe_.SelectTool(station);
+    // The machine refuses the turn while a program runs: nothing more then.
+    if (lathe_.state.toolStation != station) return;
+    lathe_.state.offsetNumber = number;
+    state_.currentOffsetNumber = number;
+    lathe_.ChangeOffset(number);
+    bridge_.MachineCommand(MachineLetter::RepaintAll);
+    RefreshLcd(ScreenOf(state_.mode));
+}
+
+// The tool's position becomes the reference point of the reference-return
+// keys. The question stays: another ENTER sets it again.
+void Panel::SetReferencePoint()
+{
+    ports_.fields.SetText(FieldId::Editor, "");
+    PlaceField(FieldId::Editor, kHiddenField);
+    PlaceField(FieldId::Prompt, kHiddenField);
+    lathe_.state.refZ = lathe_.state.posZ;
+    lathe_.state.refX = lathe_.state.posX;
+}
+
+// The M functions act as their keys and the chuck commands do; the command
+// stays open, so another ENTER repeats it.
+void Panel::MCommand()
+{
+    TakeEntryText();
+    switch (static_cast<MFunction>(SaturatedInt(ValueOf(state_.entryText)))) {
+    case MFunction::SpindleForward: return SpindleKey(KeyId::SpindleForward, KeyPress::Up);
+    case MFunction::SpindleReverse: return SpindleKey(KeyId::SpindleReverse, KeyPress::Up);
+    case MFunction::SpindleStop: return SpindleKey(KeyId::SpindleStop, KeyPress::Up);
+    case MFunction::CoolantOn:
+        if (!state_.coolantOn) CoolantKey(KeyId::Coolant, KeyPress::Up);
+        return;
+    case MFunction::CoolantOff:
+        if (state_.coolantOn) CoolantKey(KeyId::Coolant, KeyPress::Up);
+        return;
+    case MFunction::Clamp: return lathe_.Clamp();
+    case MFunction::Release: return lathe_.Release();
+    default: return;
+    }
+}
 
 }  // namespace zan

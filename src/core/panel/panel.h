@@ -194,6 +194,16 @@ private:
     bool AskReferencePoint(char ch);
     void ManualEnter();
     void ManualInput();
+    // What ENTER does in each entry state.
+    void SetWorkCoordinate();
+    void AskMeasuredTool(EntryState next);
+    void StoreMeasuredOffset();
+    void ArmManualMove();
+    void ToolCommand();
+    void SetReferencePoint();
+    void MCommand();
+    // Hides the entry field and keeps its value in entryText.
+    void TakeEntryText();
     // spindle_keys.cpp: the spindle keys and coolant.
     void SpindleKey(KeyId key, KeyPress press);
     void CoolantKey(KeyId key, KeyPress press);

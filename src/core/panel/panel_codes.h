@@ -131,6 +131,19 @@ inline constexpr int kCodeUnknown = 100;      // no key has this code
 enum class EntryState : int {
     None = 0,
     BlockSelection = 11,  // Auto: the cursor keys choose the block to start from
+    // Manual: the command being entered, and what its ENTER does next.
+    Coordinate = 1,       // INPUT: "X" or "Z" and the value the read-out is to show
+    MeasureX = 2,         // I: the measured diameter
+    MeasureXTool = 3,     // then the tool whose X offset it sets
+    MeasureZ = 4,         // K: the measured length
+    MeasureZTool = 5,     // then the tool whose Z offset it sets
+    MoveZ = 6,            // 6..9: a move that cycle start carries out
+    MoveX = 7,
+    MoveU = 8,
+    MoveW = 9,
+    Tool = 10,            // T: station and offset number
+    ReferencePoint = 11,  // "0" on an empty coordinate box: ENTER sets the reference point
+    MFunction = 12,       // M: spindle, coolant, chuck
 };
 
 // Codes of RefreshLcd. The screen drawn is always the current mode's; the

@@ -16,6 +16,11 @@ inline constexpr std::string_view kDeleteAll = "本程序不执行此项操作�
 inline constexpr std::string_view kNumberPrompt = "请输入程序号:%";
 inline constexpr std::string_view kCopying = "正在复制...";
 
+// Prompts of the Manual commands, shown in the prompt label.
+inline constexpr std::string_view kSetPrompt = "设置";                  // INPUT: work coordinates
+inline constexpr std::string_view kReferencePrompt = "设置程序参考点?";  // "0" on an empty coordinate box
+inline constexpr std::string_view kRunPrompt = "运行?";                  // a move waits for cycle start
+
 // The trainer's own messages, where the controller had none.
 // The program folder is read-only (an installation shared by a class): the
 // student learns it once, at the first save, not on every key.
