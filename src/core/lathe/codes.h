@@ -98,6 +98,10 @@ class MachineBridge : public EventSink {
 public:
     // The machine's answer: 1 done, 0 refused.
     virtual int MachineCommand(MachineLetter letter) = 0;
+    // Positions the tool at once on the rapid path (diagonal, then straight),
+    // without the path buffer: the moves typed in Manual. View units. False
+    // when a step of it was refused.
+    virtual bool RapidMoveDirect(float z, float x) = 0;
 };
 
 }  // namespace zan

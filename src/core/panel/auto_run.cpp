@@ -37,11 +37,12 @@ void Panel::LoadCurrentProgram()
     LoadIntoLineTable(*text, lathe_.state.lineTable);
 }
 
-// Cycle start acts only in Auto with no run in progress; it also resumes a
-// held run from the block where it stopped.
+// Cycle start carries out a move typed in Manual, in any mode. Otherwise it
+// acts only in Auto with no run in progress; it also resumes a held run
+// from the block where it stopped.
 void Panel::CycleStartKey(KeyId, KeyPress)
 {
-    if (state_.entryState >= 6 && state_.entryState <= 9) return NotYetBuilt(LaterWork::ManualKey);
+    if (RunTypedMove()) return;
     if (state_.mode != PanelMode::Auto || lathe_.state.runFlag) return;
     SetLamp(KeyId::CycleStart, true);
     SetLamp(KeyId::FeedHold, false);

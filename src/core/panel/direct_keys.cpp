@@ -42,9 +42,9 @@ void Panel::StepKey(KeyId, KeyPress)
 }
 
 // Outside Manual the jog keys move nothing; the Z keys still redraw the LCD.
-void Panel::JogKey(KeyId key, KeyPress)
+void Panel::JogKey(KeyId key, KeyPress press)
 {
-    if (state_.mode == PanelMode::Manual) return NotYetBuilt(LaterWork::ManualKey);
+    if (state_.mode == PanelMode::Manual) return ManualJogKey(key, press);
     if (key == KeyId::JogZMinus || key == KeyId::JogZPlus) RefreshLcd(ScreenCode::Jogged);
 }
 

@@ -1,8 +1,6 @@
 // The one place that stands for the panel's work still to come. Each call
 // site names the work it waits for; the additions that fill it replace the
 // call (or the key's route) with their own handler:
-// - ManualKey: manual operation (jog and step in Manual, step size,
-//   overrides, reference returns, rapid traverse);
 // - AutoKey, BlockSelection: automatic operation (DRY, SINGLE, choosing the
 //   block to start from).
 // Until then the work does nothing and shows nothing.

@@ -91,7 +91,6 @@ private:
     // Work that later additions of the panel fill in; the call sites that
     // will run it already name it (see key_later.cpp).
     enum class LaterWork {
-        ManualKey,          // jog and step, overrides, reference returns, rapid, step size
         AutoKey,            // DRY, SINGLE
         BlockSelection,     // INPUT and the cursor keys choosing the block to start from in Auto
     };
@@ -142,6 +141,18 @@ private:
     void LubricationKey(KeyId key, KeyPress press);
     void StepKey(KeyId key, KeyPress press);
     void JogKey(KeyId key, KeyPress press);
+    // manual_keys.cpp: jog and step in Manual, the step size, rapid, the
+    // overrides, the reference returns, and the moves typed in Manual that
+    // cycle start carries out.
+    void ManualJogKey(KeyId key, KeyPress press);
+    void StartJog(KeyId key);
+    void StepOnce(KeyId key);
+    void StepSizeKey(KeyId key, KeyPress press);
+    void RapidKey(KeyId key, KeyPress press);
+    void OverrideKey(KeyId key, KeyPress press);
+    void ReferenceKey(KeyId key, KeyPress press);
+    // Cycle start with a typed move (Z, X, U or W) waiting: true when it ran one.
+    bool RunTypedMove();
     // mode_lamps.cpp
     void SetLamp(KeyId key, bool on);
     void SetModeLamp(ModeLampType type);

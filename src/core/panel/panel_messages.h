@@ -6,6 +6,7 @@
 namespace zan::msg {
 
 inline constexpr std::string_view kNotInstalled = "未安装功能!";  // the handwheel keys
+inline constexpr std::string_view kFeedOverrideZero = "进给倍率零!";  // a jog at feed with 0 % override
 inline constexpr std::string_view kCannotOpenProgram = "不能打开代码文件";  // AUTO: no file for the current program
 inline constexpr std::string_view kFieldFull = "已达到输入字符的极限!";  // the editor field is full
 inline constexpr std::string_view kCannotOpenOrCreate = "不能打开或建立文件";  // ENTER: the program file

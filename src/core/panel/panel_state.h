@@ -36,6 +36,10 @@ struct PanelState {
     char lastLetter = 0;          // letter of the last letter key, 0 for none
     int letterRepeat = 0;         // presses of that letter in a row, less one
     float stepSize = 10.0f;       // mm: 10, 1, 0.1, 0.01, 0.001 or 50
+    // Manual stepping: a mouse click on a jog key reports twice, and only
+    // every second report steps. One flag per jog key (X-, Z-, Z+, X+),
+    // kept for the life of the panel.
+    std::array<bool, 4> stepArmed{};
     float displayOffsetZ = 0.0f;  // minus the applied tool offset, added to the read-out
     float displayOffsetX = 0.0f;  // radius
     bool programOpen = false;     // Edit holds an open program in the editor

@@ -78,6 +78,14 @@ void Station::ManualMoveTo(float z, float x)
     lathe.state.directMove = false;
 }
 
+bool Station::RapidMoveDirect(float z, float x)
+{
+    lathe.state.directMove = true;
+    const bool done = motion.RapidMove(z, x);
+    lathe.state.directMove = false;
+    return done;
+}
+
 // Starts continuous jogging with one step; 0 when that step was refused.
 int Station::Jog(int direction)
 {

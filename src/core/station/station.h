@@ -62,6 +62,7 @@ public:
     // The two bridges. Codes outside the tables do nothing.
     void PanelEvent(PanelEventCode code) override;
     int MachineCommand(MachineLetter letter) override;
+    bool RapidMoveDirect(float z, float x) override;
 
     // The operator panel; null when the Station was built without one.
     Panel* panel() { return panel_.get(); }
