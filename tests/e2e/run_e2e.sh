@@ -8,8 +8,9 @@
 #   run_e2e.sh ZAN400LT SCREEN_PROBE ARTIFACT_DIR [STAGE...]
 #
 # Stages, in the order given (default: shell): shell (keys, toolbar, chuck),
-# panel (the panel's windows and keys), run (spindle button and cycle start,
-# which act through the panel's keys). The exit command ends every run.
+# panel (the panel's windows and keys), store (a program made with the
+# panel's keys, found on disk), run (spindle button and cycle start, which act
+# through the panel's keys). The exit command ends every run.
 #
 # Screen captures are kept in ARTIFACT_DIR when a check fails (always with
 # ZAN_E2E_KEEP=1 in the environment).
@@ -188,9 +189,47 @@ stage_panel() {
     xdotool windowfocus --sync "$wid"  # the main window's keys for the stages after this one
 }
 
-# A program that moves the tool 30 mm toward the chuck at rapid and ends.
+# panel_key ID: clicks a key of the enlarged panel at its centre (dialog
+# units x 1.5 and x 1.625; the panel at (0, 0)).
+panel_key() {
+    local place
+    case $1 in
+    1002) place="213 26 22 17" ;; 1003) place="237 26 21 17" ;; 1004) place="261 26 22 17" ;;
+    1028) place="349 46 22 17" ;; 1042) place="349 88 22 17" ;; 1053) place="376 67 22 17" ;;
+    1048) place="347 112 25 18" ;; 1049) place="374 112 24 18" ;; 1062) place="209 139 22 17" ;;
+    *) fail "no place for key $1" ;;
+    esac
+    read -r x y w h <<<"$place"
+    click_at $(((x * 3 + w * 3 / 2) / 2)) $(((y * 13 + h * 13 / 2) / 8))
+}
+
+# file_is FILE BYTES: the file holds exactly these bytes (printf format).
+file_is() { cmp -s "$1" <(printf "$2"); }
+
+# A program made on the panel alone lands in the program store at once.
+stage_store() {
+    echo "e2e: INPUT 0 5 ENTER on the panel creates program 05; its keys are saved as typed"
+    local panel
+    panel=$(timeout 10 xdotool search --sync --onlyvisible --name '^第一控制面板$' | head -1)
+    [ -n "$panel" ] || fail "the panel did not open"
+    xdotool windowsize "$panel" 800 500
+    wait_until store_panel place_is "$panel" "0 0 633 370" || fail "the panel did not grow"
+    for key in 1062 1048 1042 1028 1049; do panel_key $key; done
+    wait_until store_created test -e "$work/store/05.zan" || fail "program 05 was not created"
+    # G00 X50 ENTER M30
+    for key in 1002 1042 1042 1004 1028 1042 1049 1003 1053 1042; do panel_key $key; done
+    wait_until store_saved file_is "$work/store/05.zan" 'N0000 G00 X50\r\nN0010 M30\0\r\n' ||
+        fail "05.zan holds $(od -c "$work/store/05.zan" | head -3)"
+    no_message_box "store"
+    xdotool windowsize "$panel" 290 350
+    xdotool windowfocus --sync "$wid"
+}
+
+# A program that moves the tool 30 mm toward the chuck at rapid and ends;
+# the program store is a folder of the test's own.
 printf 'N0010 G00 U0 W-30\r\nN0020 M30\r\n' > "$work/01.zan"
-"$app" "$work/01.zan" &
+mkdir -p "$work/store"
+"$app" --programs "$work/store" "$work/01.zan" &
 pid=$!
 
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZAN 400LT$' | head -1)
