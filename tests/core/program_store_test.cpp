@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "core/files/file_replace.h"
 #include "core/files/program_file.h"
 #include "core/files/trash.h"
 #include "core/panel/panel_messages.h"
@@ -172,6 +173,27 @@ TEST_F(ProgramKeysTest, AFailedSaveKeepsTheTextAndIsReportedOnce)
     Type("😀");
     EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kSaveError), std::string(msg::kUnencodable)));
     EXPECT_EQ(Bytes(folder.dir / "05.zan"), std::string("N0000 G00 X10 Z1\0\r\n", 19));
+}
+
+// A read-only installation: the student learns it once, at the first key,
+// and the text typed stays in the editor.
+TEST(ProgramKeysReadOnlyTest, AFolderThatCannotBeWrittenIsReportedOnce)
+{
+    const fs::path folder = "/proc/self";  // closed to every user, root too
+    if (!fs::is_directory(folder) || FolderWritable(folder)) GTEST_SKIP() << "no folder closed to every user";
+    PanelRig rig{folder};
+    rig.Show();
+    rig.Click(KeyId::Input);
+    rig.Click(KeyId::Digit0);
+    rig.Click(KeyId::Digit5);
+    rig.Click(KeyId::Enter);
+    EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kCannotOpenOrCreate)));
+    rig.Click(KeyId::G);
+    rig.Click(KeyId::Digit1);
+    rig.Click(KeyId::Digit1);
+    ASSERT_EQ(rig.alerts.messages.size(), 2u);
+    EXPECT_EQ(rig.alerts.messages[1], std::string(msg::kFolderReadOnly) + folder.string());
+    EXPECT_EQ(rig.fields.Text(FieldId::Editor), " G11");
 }
 
 TEST_F(ProgramKeysTest, INPUTOnAnOpenProgramClosesItWithoutEmptyingItsFile)

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/files/gb2312.h"
 #include "core/panel/lcd_mode_screens.h"
 #include "core/text/format_fixed.h"
 
@@ -42,7 +43,8 @@ std::string LineText(const LineTable& table, int index)
     const auto& row = table.rows[index];
     std::size_t length = 0;
     while (length < static_cast<std::size_t>(LineTable::kTextBytes) && row[length] != 0) ++length;
-    return std::string(row.data(), length);
+    // The table holds the program file's GB2312 bytes; the fields show UTF-8.
+    return Utf8FromGb2312(std::string_view(row.data(), length));
 }
 
 void DrawOverridesAndStates(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code)
