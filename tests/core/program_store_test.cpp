@@ -196,6 +196,16 @@ TEST(ProgramKeysReadOnlyTest, AFolderThatCannotBeWrittenIsReportedOnce)
     EXPECT_EQ(rig.fields.Text(FieldId::Editor), " G11");
 }
 
+TEST_F(ProgramKeysTest, LeavingEditChecksTheOpenProgramOnce)
+{
+    Open("05");
+    Type(" G99");
+    rig.alerts.messages.clear();
+    rig.Click(KeyId::ParameterMode);
+    EXPECT_EQ(rig.alerts.messages.size(), 1u);
+    EXPECT_FALSE(rig.state().programOpen);
+}
+
 TEST_F(ProgramKeysTest, INPUTOnAnOpenProgramClosesItWithoutEmptyingItsFile)
 {
     Open("05");

@@ -7,10 +7,14 @@ namespace zan {
 
 void Panel::ModeKeyPressed(KeyId key, KeyPress) { SwitchMode(ModeOfKey(key)); }
 
-// The checker only advises: the mode changes whatever it reports.
+// The checker only advises: the mode changes whatever it reports. A
+// program open in Edit is checked by the cancel of Edit, where that runs:
+// the student sees its message once.
 void Panel::SwitchMode(PanelMode next)
 {
-    if (next != PanelMode::Edit) RunChecker();
+    const bool checkedOnCancel = state_.mode == PanelMode::Edit && state_.programOpen &&
+                                 next != PanelMode::Manual && next != PanelMode::Auto;
+    if (next != PanelMode::Edit && !checkedOnCancel) RunChecker();
     if (ModeKeyRefused(next)) return;
     SetModeLamp(ModeLampOf(next));
     LeaveInputState(next);
