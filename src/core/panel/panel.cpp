@@ -3,6 +3,8 @@
 
 #include "core/panel/panel.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -79,13 +81,20 @@ ScreenContext Panel::MakeContext(std::string_view listing)
         .blockAdvanced = false,
         .placeField = [this](FieldId id, const Rect& rect) { PlaceField(id, rect); },
         .setFieldText = [this](FieldId id, std::string_view text) { ports_.fields.SetText(id, text); },
+        .positionJitter = {},
     };
 }
 
-// Draws over the screen as it stands, without a full redraw.
+// Draws over the screen as it stands, without a full redraw. Outside
+// Manual the position display it draws shows each value up to 1 mm above
+// the exact one (|sin| of the C library's next pseudo-random number, never
+// seeded, so the same figures come back in every session). Only the drawn
+// text changes; the next redraw shows the exact values again.
 void Panel::DrawOver(void (*draw)(LcdScreen&, ScreenContext&))
 {
     ScreenContext ctx = MakeContext({});
+    if (state_.mode != PanelMode::Manual)
+        ctx.positionJitter = [] { return std::fabs(std::sin(static_cast<double>(std::rand()))); };
     draw(screen_, ctx);
     ports_.window.ScreenChanged(screen_, false);
 }
