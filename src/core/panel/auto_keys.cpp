@@ -62,7 +62,8 @@ void Panel::SelectBlock(int step)
     if (step > 0 && line >= LastProgramLine(lathe_.state.lineTable)) return;
     if (step < 0 && line <= 0) return;
     line += step;
-    ShowRunLines();
+    DrawOver(DrawRunDisplay);
+    state_.blockAdvanced = false;
 }
 
 bool Panel::SelectingBlock() const { return state_.entryState == static_cast<int>(EntryState::BlockSelection); }

@@ -25,6 +25,7 @@ constexpr int kTitleY = 45;
 void Panel::LoadCurrentProgram()
 {
     EndBlockSelection();
+    state_.blockAdvanced = false;
     PlaceField(FieldId::Editor, kHiddenField);
     const std::string name = ProgramFileName(state_.currentProgram);
     const std::optional<std::string> text =
@@ -60,7 +61,12 @@ void Panel::FeedHoldKey(KeyId, KeyPress)
     RefreshLcd(ScreenOf(state_.mode));
 }
 
-void Panel::ShowRunLines() { DrawOver(DrawRunDisplay); }
+// After each block, before the machine moves its line index on.
+void Panel::ShowRunLines()
+{
+    DrawOver(DrawRunDisplay);
+    state_.blockAdvanced = true;
+}
 
 // The end of a run (or a reset): the program is loaded again for the next
 // cycle start, and "运行完毕" shows unless the run is held.

@@ -106,6 +106,9 @@ void Panel::RefreshLcd(ScreenCode code)
     const bool listed = state_.mode == PanelMode::Edit && !lathe_.state.runFlag;
     const std::string listing = listed ? ListPrograms(programs_.dir()) : std::string();
     ScreenContext ctx = MakeContext(listing);
+    // The redraw shows the block being carried out and the next one, as the
+    // last block display did.
+    ctx.blockAdvanced = state_.blockAdvanced;
     DrawLcd(screen_, ctx, code);
     // Rapid traverse is a Manual setting: any other screen turns it off.
     if (state_.mode != PanelMode::Manual) state_.rapidOn = false;
