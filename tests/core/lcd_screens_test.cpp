@@ -153,7 +153,8 @@ Draw RunDraw(Rig& rig, int code, int lineNumber)
                       [&](FieldId id, const Rect& r) { d.actualFields.push_back("place " + FieldText(id) + " " + PlaceText(r)); },
                       [&](FieldId id, std::string_view text) {
                           d.actualFields.push_back("text " + FieldText(id) + " |" + std::string(text) + "|");
-                      }};
+                      },
+                      {}};
     LcdScreen screen;
     DrawLcd(screen, ctx, static_cast<ScreenCode>(code));
     for (const LcdText& t : screen.Texts()) {

@@ -126,16 +126,20 @@ stage_shell() {
     wait_until clamped_by_button same start clamped_by_button || fail "the clamp button did not clamp"
 }
 
-# Cycle start and the spindle button reach the machine through the panel.
+# Cycle start and the spindle button reach the machine through the panel's
+# keys: the spindle keys act in Manual, cycle start in Auto.
 stage_run() {
-    echo "e2e: the spindle button starts and stops the spindle"
+    echo "e2e: in Manual (the pad's JOG key) the spindle button starts and stops the spindle"
+    click_at 140 442    # the pad's JOG: (85, 50) dialog units, below the pad's top at 350
     click_button spindle C82020
     wait_until spinning differs start spinning "$chuck_box" || fail "the chuck does not show a turning spindle"
     click_button spindle C82020
     wait_until stopped same start stopped "$chuck_box" || fail "the spindle did not stop"
     no_message_box "spindle"
 
-    echo "e2e: Ctrl+N runs the program: the tool moves 30 pixels toward the chuck"
+    echo "e2e: in Auto (the pad's AUTO key loads the program) Ctrl+N runs it: the tool moves 30 pixels toward the chuck"
+    click_at 140 497    # the pad's AUTO: (85, 84) dialog units
+    xdotool windowfocus --sync "$wid"
     xdotool key ctrl+n
     wait_until running differs start running || fail "Ctrl+N did not start the program"
     wait_stable ran || fail "the program does not come to an end"
@@ -225,11 +229,12 @@ stage_store() {
     xdotool windowfocus --sync "$wid"
 }
 
-# A program that moves the tool 30 mm toward the chuck at rapid and ends;
-# the program store is a folder of the test's own.
-printf 'N0010 G00 U0 W-30\r\nN0020 M30\r\n' > "$work/01.zan"
+# A program that moves the tool 30 mm toward the chuck at rapid and ends,
+# the only one of the test's own program store, so that the panel's AUTO key
+# loads it.
 mkdir -p "$work/store"
-"$app" --programs "$work/store" "$work/01.zan" &
+printf 'N0010 G00 U0 W-30\r\nN0020 M30\r\n' > "$work/store/01.zan"
+"$app" --programs "$work/store" "$work/store/01.zan" &
 pid=$!
 
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZAN 400LT$' | head -1)

@@ -24,6 +24,8 @@ constexpr int kTitleY = 45;
 // empty, so nothing of an earlier program runs by mistake.
 void Panel::LoadCurrentProgram()
 {
+    EndBlockSelection();
+    state_.blockAdvanced = false;
     PlaceField(FieldId::Editor, kHiddenField);
     const std::string name = ProgramFileName(state_.currentProgram);
     const std::optional<std::string> text =
@@ -39,11 +41,12 @@ void Panel::LoadCurrentProgram()
 
 // Cycle start carries out a move typed in Manual, in any mode. Otherwise it
 // acts only in Auto with no run in progress; it also resumes a held run
-// from the block where it stopped.
+// from the block where it stopped, and starts one from a chosen block.
 void Panel::CycleStartKey(KeyId, KeyPress)
 {
     if (RunTypedMove()) return;
     if (state_.mode != PanelMode::Auto || lathe_.state.runFlag) return;
+    EndBlockSelection();
     SetLamp(KeyId::CycleStart, true);
     SetLamp(KeyId::FeedHold, false);
     lathe_.state.runFlag = true;
@@ -58,7 +61,12 @@ void Panel::FeedHoldKey(KeyId, KeyPress)
     RefreshLcd(ScreenOf(state_.mode));
 }
 
-void Panel::ShowRunLines() { DrawOver(DrawRunDisplay); }
+// After each block, before the machine moves its line index on.
+void Panel::ShowRunLines()
+{
+    DrawOver(DrawRunDisplay);
+    state_.blockAdvanced = true;
+}
 
 // The end of a run (or a reset): the program is loaded again for the next
 // cycle start, and "运行完毕" shows unless the run is held.

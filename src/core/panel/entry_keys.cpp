@@ -1,7 +1,8 @@
 // The keys that type: letters, digits, sign and point, and INPUT, ENTER,
 // REW, DLE and the caret keys. What each does depends on the mode: Edit
-// types into the program editor, Manual opens and fills its commands, the
-// parameter and offset screens take values.
+// types into the program editor, Manual opens and fills its commands, INPUT
+// in Auto asks for the block a run starts from, the parameter and offset
+// screens take values.
 
 #include <string>
 
@@ -181,7 +182,7 @@ void Panel::InputKey()
             AskProgramNumber();
         break;
     case PanelMode::Manual: ManualInput(); break;
-    case PanelMode::Auto: NotYetBuilt(LaterWork::BlockSelection); break;
+    case PanelMode::Auto: AskStartBlock(); break;
     case PanelMode::Parameter: ParameterInput(); break;
     case PanelMode::Offset: OffsetInput(); break;
     default: break;

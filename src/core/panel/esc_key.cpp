@@ -51,7 +51,8 @@ void Panel::CancelManual()
 }
 
 // ESC on a held program aborts it: the machine resets and the program is
-// loaded again from the start.
+// loaded again from the start. ESC also ends the choice of the start
+// block, and the title loses its question.
 void Panel::CancelAuto()
 {
     if (LampOn(KeyId::FeedHold)) {
@@ -61,6 +62,10 @@ void Panel::CancelAuto()
         LoadProgramForRun();
     }
     HideFields(kPromptField);
+    if (SelectingBlock()) {
+        EndBlockSelection();
+        RefreshLcd(ScreenCode::Auto);
+    }
 }
 
 void Panel::HideFields(std::span<const FieldId> ids)

@@ -157,6 +157,19 @@ void DrawAutoScreen(LcdScreen& screen, const ScreenContext& ctx)
     screen.Text(kTitleX, kTitleY, title);
 }
 
+void DrawSingleBlockTitle(LcdScreen& screen, ScreenContext& ctx)
+{
+    const LatheState& m = ctx.machine;
+    std::string title;
+    if (!m.singleBlock)
+        title = " 自动连续  %" + ctx.panel.currentProgram + "               ";
+    else if (m.runFlag)
+        title = " 自动连续  单段停!           ";
+    else
+        title = " 自动单段  %" + ctx.panel.currentProgram + "               ";
+    screen.Text(kTitleX, kTitleY, title);
+}
+
 void DrawDiagnosisScreen(LcdScreen& screen)
 {
     screen.ClearBody();

@@ -28,6 +28,9 @@ struct ScreenContext {
     // Moves an overlaid field (kHiddenField hides it) and sets a field's text.
     std::function<void(FieldId, const Rect&)> placeField;
     std::function<void(FieldId, std::string_view)> setFieldText;
+    // What the position display adds to each value it draws, X first (mm,
+    // 0..1); without it the values are exact, as a redraw draws them.
+    std::function<double()> positionJitter;
 };
 
 // Steps 2 to 9 of a redraw into `screen` (which it begins anew).
@@ -38,5 +41,8 @@ void DrawLcd(LcdScreen& screen, ScreenContext& ctx, ScreenCode code);
 // numbers and the position; at the end of a run the position alone.
 void DrawRunDisplay(LcdScreen& screen, ScreenContext& ctx);
 void DrawPositionOnly(LcdScreen& screen, ScreenContext& ctx);
+// The Auto title as the single-block key redraws it: while a run goes on,
+// that it will stop after the block.
+void DrawSingleBlockTitle(LcdScreen& screen, ScreenContext& ctx);
 
 }  // namespace zan

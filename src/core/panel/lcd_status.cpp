@@ -84,14 +84,17 @@ void DrawBlockLines(LcdScreen& screen, ScreenContext& ctx)
 
 // Work coordinates: machine position plus the coordinate origin plus the
 // panel's display offset (minus the applied tool offset), in mm, X as a
-// diameter. Summed in single precision like the machine's own fields.
+// diameter. Summed in single precision like the machine's own fields; the
+// jitter, if any, is added to the diameter.
 void DrawPosition(LcdScreen& screen, const ScreenContext& ctx)
 {
     const LatheState& m = ctx.machine;
     const float x = 2.0f * (m.posX + m.originX + ctx.panel.displayOffsetX);
     const float z = m.posZ + m.originZ + ctx.panel.displayOffsetZ;
-    screen.Text(65, 80, "X" + FormatFixed(x, 4, 3, true), LcdVideo::Normal, LcdFont::Large);
-    screen.Text(65, 105, "Z" + FormatFixed(z, 4, 3, true), LcdVideo::Normal, LcdFont::Large);
+    const double shownX = ctx.positionJitter ? x + ctx.positionJitter() : x;
+    const double shownZ = ctx.positionJitter ? z + ctx.positionJitter() : z;
+    screen.Text(65, 80, "X" + FormatFixed(shownX, 4, 3, true), LcdVideo::Normal, LcdFont::Large);
+    screen.Text(65, 105, "Z" + FormatFixed(shownZ, 4, 3, true), LcdVideo::Normal, LcdFont::Large);
 }
 
 }  // namespace

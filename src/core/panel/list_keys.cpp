@@ -1,6 +1,7 @@
-// The page and cursor keys: they scroll the editor in Edit and move through
-// the lists of the parameter and offset screens, where the left and right
-// keys also choose a digit of the bit parameters P11 and P12.
+// The page and cursor keys: they scroll the editor in Edit, choose the block
+// a run starts from in Auto, and move through the lists of the parameter and
+// offset screens, where the left and right keys also choose a digit of the
+// bit parameters P11 and P12.
 
 #include "core/panel/panel.h"
 
@@ -41,8 +42,7 @@ void Panel::CursorUpDownKey(KeyId key, KeyPress)
 {
     const PanelMode mode = state_.mode;
     if (mode == PanelMode::Edit) return ScrollEditor(key == KeyId::CursorDown ? 1 : -1);
-    if (mode == PanelMode::Auto && state_.entryState == static_cast<int>(EntryState::BlockSelection))
-        return NotYetBuilt(LaterWork::BlockSelection);
+    if (mode == PanelMode::Auto && SelectingBlock()) return SelectBlock(key == KeyId::CursorDown ? 1 : -1);
     if (!IsListMode(mode)) return;
     const bool down = key == KeyId::CursorDown;
     const int step = down ? 1 : -1;

@@ -23,7 +23,10 @@ void Panel::SetLamp(KeyId key, bool on)
 }
 
 // A running or held program keeps the lamps as they are. A mode's lamp
-// puts out every other mode lamp, rapid and DRY.
+// puts out every other mode lamp, rapid and DRY. The lock switch goes off
+// with its lamp: left on unseen, it would keep the tool from being drawn or
+// cutting in Manual, and the next DRY would turn it off while seeming to
+// turn it on.
 void Panel::SetModeLamp(ModeLampType type)
 {
     if (lathe_.state.runFlag || LampOn(KeyId::FeedHold)) return;
@@ -31,6 +34,7 @@ void Panel::SetModeLamp(ModeLampType type)
         for (KeyId key : kModeKeys) SetLamp(key, false);
         SetLamp(KeyId::Rapid, false);
         SetLamp(KeyId::Dry, false);
+        lathe_.state.lockSwitch = false;
         SetLamp(ModeKey(static_cast<PanelMode>(type)), true);
     }
     switch (type) {

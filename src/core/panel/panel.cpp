@@ -3,6 +3,8 @@
 
 #include "core/panel/panel.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -79,13 +81,20 @@ ScreenContext Panel::MakeContext(std::string_view listing)
         .blockAdvanced = false,
         .placeField = [this](FieldId id, const Rect& rect) { PlaceField(id, rect); },
         .setFieldText = [this](FieldId id, std::string_view text) { ports_.fields.SetText(id, text); },
+        .positionJitter = {},
     };
 }
 
-// Draws over the screen as it stands, without a full redraw.
+// Draws over the screen as it stands, without a full redraw. Outside
+// Manual the position display it draws shows each value up to 1 mm above
+// the exact one (|sin| of the C library's next pseudo-random number, never
+// seeded, so the same figures come back in every session). Only the drawn
+// text changes; the next redraw shows the exact values again.
 void Panel::DrawOver(void (*draw)(LcdScreen&, ScreenContext&))
 {
     ScreenContext ctx = MakeContext({});
+    if (state_.mode != PanelMode::Manual)
+        ctx.positionJitter = [] { return std::fabs(std::sin(static_cast<double>(std::rand()))); };
     draw(screen_, ctx);
     ports_.window.ScreenChanged(screen_, false);
 }
@@ -97,6 +106,9 @@ void Panel::RefreshLcd(ScreenCode code)
     const bool listed = state_.mode == PanelMode::Edit && !lathe_.state.runFlag;
     const std::string listing = listed ? ListPrograms(programs_.dir()) : std::string();
     ScreenContext ctx = MakeContext(listing);
+    // The redraw shows the block being carried out and the next one, as the
+    // last block display did.
+    ctx.blockAdvanced = state_.blockAdvanced;
     DrawLcd(screen_, ctx, code);
     // Rapid traverse is a Manual setting: any other screen turns it off.
     if (state_.mode != PanelMode::Manual) state_.rapidOn = false;

@@ -81,32 +81,23 @@ public:
 
 private:
     bool KeepWithinLimit(FieldId id);
-    // Tests light the lamps of keys whose actions come with later work.
+    // Tests light lamps that no key sequence lights together.
     friend struct PanelProbe;
 
     // How a key reaches its handler: the mouse button went down on it (jog
     // keys only), came up over it, or the second key pad sent its code.
     enum class KeyPress { Down, Up, PadCode };
     using KeyHandler = void (Panel::*)(KeyId, KeyPress);
-    // Work that later additions of the panel fill in; the call sites that
-    // will run it already name it (see key_later.cpp).
-    enum class LaterWork {
-        AutoKey,            // DRY, SINGLE
-        BlockSelection,     // INPUT and the cursor keys choosing the block to start from in Auto
-    };
-    // A key and its handler; a key without one runs the later work named.
+    // A key and its handler.
     struct KeyRoute {
         KeyId key;
         KeyHandler handler;
-        LaterWork later;
     };
 
     // key_dispatch.cpp
     static const KeyRoute kRoutes[];
     static const KeyRoute* RouteOf(KeyId key);
     void RunKey(KeyId key, KeyPress press);
-    // key_later.cpp
-    void NotYetBuilt(LaterWork work);
     // mode_keys.cpp
     void ModeKeyPressed(KeyId key, KeyPress press);
     void SwitchMode(PanelMode next);
@@ -118,8 +109,16 @@ private:
     void CycleStartKey(KeyId key, KeyPress press);
     void FeedHoldKey(KeyId key, KeyPress press);
     void LoadCurrentProgram();
+    // auto_keys.cpp: the lock switch (DRY), single block, and the choice of
+    // the block a run starts from (INPUT, then the cursor keys).
+    void LockSwitchKey(KeyId key, KeyPress press);
+    void SingleBlockKey(KeyId key, KeyPress press);
+    void AskStartBlock();
+    void SelectBlock(int step);
+    bool SelectingBlock() const;
+    void EndBlockSelection();
     // panel.cpp: what a drawing of the LCD reads and changes; a drawing over
-    // the screen as it stands.
+    // the screen as it stands (its position display is jittered outside Manual).
     ScreenContext MakeContext(std::string_view listing);
     void DrawOver(void (*draw)(LcdScreen&, ScreenContext&));
     // esc_key.cpp

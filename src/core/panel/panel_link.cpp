@@ -81,11 +81,13 @@ void Panel::ShowCoolant(bool on)
 }
 
 // The tool moved a jog unit or a path step: only the Manual and Auto
-// screens show where it is.
+// screens show where it is. During a run only the position display is
+// drawn, so the title and the block lines stay as the keys and the last
+// block left them.
 void Panel::RefreshPosition()
 {
-    if (state_.mode == PanelMode::Manual || state_.mode == PanelMode::Auto || lathe_.state.runFlag)
-        RefreshLcd(ScreenCode::Jogged);
+    if (state_.mode == PanelMode::Auto || lathe_.state.runFlag) return DrawOver(DrawPositionOnly);
+    if (state_.mode == PanelMode::Manual) RefreshLcd(ScreenCode::Jogged);
 }
 
 }  // namespace zan

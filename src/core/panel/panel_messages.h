@@ -21,6 +21,8 @@ inline constexpr std::string_view kCopying = "正在复制...";
 inline constexpr std::string_view kSetPrompt = "设置";                  // INPUT: work coordinates
 inline constexpr std::string_view kReferencePrompt = "设置程序参考点?";  // "0" on an empty coordinate box
 inline constexpr std::string_view kRunPrompt = "运行?";                  // a move waits for cycle start
+// Drawn on the Auto title row: the cursor keys choose the block to start from.
+inline constexpr std::string_view kStartBlockPrompt = "程序段号?";
 
 // The trainer's own messages, where the controller had none.
 // The program folder is read-only (an installation shared by a class): the

@@ -47,6 +47,10 @@ struct PanelState {
     bool coolantOn = false;
     bool rapidOn = false;
     bool overrideHighlight = false;  // both overrides drawn inverse (rapid on in Manual)
+
+    // Auto: a block ran since the program was loaded or a start block was
+    // chosen, so the line index is already past the block being carried out.
+    bool blockAdvanced = false;
 };
 
 // The list cursors of the parameter and offset screens: kept for the life of

@@ -11,8 +11,8 @@
 
 namespace zan {
 
-// Lights lamps of keys that later work brings (feed hold, cycle start), so
-// the rules that read them can be tried now.
+// Lights a lamp directly: a test may set up lamps that no key sequence lights
+// together (DRY and rapid) or that keys light only at length.
 struct PanelProbe {
     static void SetLamp(Panel& panel, KeyId key, bool on) { panel.SetLamp(key, on); }
 };

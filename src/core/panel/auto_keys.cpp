@@ -1,0 +1,78 @@
+// The keys of Auto besides cycle start and feed hold: the lock switch (DRY),
+// which runs the program without drawing or cutting and without tool,
+// spindle and chuck functions; single block, which stops the run after each
+// block's path; and the choice of the block a run starts from: INPUT asks
+// for it, the cursor keys move through the program, cycle start runs from it.
+
+#include "core/panel/panel.h"
+#include "core/panel/panel_messages.h"
+
+namespace zan {
+
+namespace {
+
+constexpr int kStartBlockPromptX = 180;  // on the title row, pixels
+constexpr int kStartBlockPromptY = 45;
+
+// The last row of the table that holds any text; -1 for an empty table.
+// Rows after an empty one may still hold lines: the student may start there.
+int LastProgramLine(const LineTable& table)
+{
+    for (int row = LineTable::kRows - 1; row >= 0; --row)
+        if (table.rows[static_cast<std::size_t>(row)][0] != '\0') return row;
+    return -1;
+}
+
+}  // namespace
+
+// Only in Auto with no run going on (a held run may be switched). Locking
+// also marks the chuck clamped; the locked run skips the chuck functions.
+void Panel::LockSwitchKey(KeyId, KeyPress)
+{
+    LatheState& s = lathe_.state;
+    if (state_.mode != PanelMode::Auto || s.runFlag) return;
+    s.lockSwitch = !s.lockSwitch;
+    if (s.lockSwitch) s.chuckOpen = false;
+    SetLamp(KeyId::Dry, s.lockSwitch);
+}
+
+// Only in Auto, also while the program runs: the run then stops at the end
+// of the block it is in. Only the title is redrawn.
+void Panel::SingleBlockKey(KeyId, KeyPress)
+{
+    if (state_.mode != PanelMode::Auto) return;
+    lathe_.state.singleBlock = !lathe_.state.singleBlock;
+    DrawOver(DrawSingleBlockTitle);
+}
+
+// INPUT in Auto, unless a started program is running or held.
+void Panel::AskStartBlock()
+{
+    if (LampOn(KeyId::CycleStart) || LampOn(KeyId::FeedHold)) return;
+    screen_.Text(kStartBlockPromptX, kStartBlockPromptY, msg::kStartBlockPrompt, LcdVideo::Inverse);
+    ports_.window.ScreenChanged(screen_, false);
+    state_.entryState = static_cast<int>(EntryState::BlockSelection);
+}
+
+// One block down (step 1) or up (-1), from the first line to the last line
+// that holds text; the block display follows each move.
+void Panel::SelectBlock(int step)
+{
+    int& line = lathe_.state.lineIndex;
+    if (step > 0 && line >= LastProgramLine(lathe_.state.lineTable)) return;
+    if (step < 0 && line <= 0) return;
+    line += step;
+    DrawOver(DrawRunDisplay);
+    state_.blockAdvanced = false;
+}
+
+bool Panel::SelectingBlock() const { return state_.entryState == static_cast<int>(EntryState::BlockSelection); }
+
+// The run starts, the program is loaded again or ESC: the cursor keys no
+// longer move the line the run goes on from.
+void Panel::EndBlockSelection()
+{
+    if (SelectingBlock()) state_.entryState = static_cast<int>(EntryState::None);
+}
+
+}  // namespace zan
