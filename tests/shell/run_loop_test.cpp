@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -16,6 +17,8 @@
 #include "gui/app/gated_clicks.h"
 #include "gui/app/run_loop.h"
 #include "gui/app/run_loop_clock.h"
+#include "gui/panel/first_panel_dlg.h"
+#include "gui/panel/key_button.h"
 #include "shell_rig.h"
 
 namespace zan::test {
@@ -127,6 +130,52 @@ TEST(LoadProgram, PutsTheProgramIntoTheProgramLinesOrReports)
     long_.close();
     EXPECT_FALSE(rig.frame->LoadProgram(rig.Path("02.zan")));
     EXPECT_EQ(rig.alerts.messages.back(), "程序超过999行，多余的行没有装入!");
+}
+
+// The panel window first shows while the view's first repaint is still
+// opening it: the window's first paint must wait for that call, not run
+// inside it.
+TEST(CoreGate, PanelsFirstPaintWaitsForTheViewsFirstRepaint)
+{
+    ShellRig rig;
+    int busyWhenShown = -1;
+    std::size_t pendingWhenShown = 0;
+    QObject::connect(&rig.frame->panelWindows().panel(), &gui::CFirstPanelDlg::firstShown, [&] {
+        busyWhenShown = rig.frame->gate().Busy();
+        pendingWhenShown = rig.frame->gate().Pending();  // the paint, given just before
+    });
+    rig.frame->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(busyWhenShown, 1);
+    EXPECT_EQ(pendingWhenShown, 1u);
+    EXPECT_EQ(rig.frame->gate().Pending(), 0u);
+    EXPECT_EQ(rig.frame->station().panel()->state().mode, PanelMode::Edit);
+}
+
+// A jog key let go while the jog waits between two steps: the release is
+// held until the step's call returns, then ends the jog; no step follows.
+TEST(CoreGate, JogKeyReleasedDuringAStepEndsTheJogAfterIt)
+{
+    ShellRig rig;
+    rig.frame->show();
+    QCoreApplication::processEvents();
+    gui::CFirstPanelDlg& panel = rig.frame->panelWindows().panel();
+    QTest::mouseClick(panel.Key(KeyId::ManualMode), Qt::LeftButton);
+    gui::CKeyButton* jog = panel.Key(KeyId::JogZPlus);
+    const int startZ = rig.s().drawnZ;
+    bool heldDuringWait = false;
+    rig.duringWait = [&](int) {
+        if (rig.waits.size() != 1) return;
+        QTest::mouseRelease(jog, Qt::LeftButton);
+        heldDuringWait = rig.s().jogActive && rig.frame->gate().Pending() == 1;
+    };
+    QTest::mousePress(jog, Qt::LeftButton);
+    EXPECT_TRUE(heldDuringWait);
+    EXPECT_EQ(rig.waits.size(), 1u);  // one step, paced
+    EXPECT_FALSE(rig.s().jogActive);
+    rig.frame->runLoop().Turn();
+    EXPECT_EQ(rig.s().drawnZ, startZ + 1);
+    EXPECT_EQ(rig.waits.size(), 1u);
 }
 
 // Commands given during a call run after it, in order, also those they give.

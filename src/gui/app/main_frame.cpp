@@ -107,6 +107,7 @@ void CMainFrame::createView()
     view_ = new COrbelView(host);
     view_->setGeometry(0, 0, kViewWidth, kViewHeight);
     new GatedClicks(gate_, view_);
+    view_->SetCommandDoor([this](std::function<void()> repaint) { gate_.Run(std::move(repaint)); });
     station_ = std::make_unique<Station>(
         ControllerPorts{alerts_, clock_, *view_, panelWindows_, panelWindows_.fields()},
         StationOptions{view_->smallLayout(), ProgramFolder::OfExecutable(), programs_});
