@@ -83,7 +83,7 @@ TEST_F(ActionsTest, DialogGatesAndTheExitQuestion)
 TEST(BlankCommand, LengthFromTheChuckFaceOfEitherLayout)
 {
     for (const bool small : {false, true}) {
-        Rig rig(StationOptions{small, ProgramFolder(".")});
+        Rig rig(StationOptions{small, ProgramFolder("."), {}});
         EXPECT_TRUE(rig.station->SetBlank("90", "350"));
         EXPECT_EQ(rig.s().blankDiameter, 90);
         EXPECT_EQ(rig.s().blankEnd, small ? 469 : 503);

@@ -55,7 +55,7 @@ TEST_F(MoveToolTest, TravelLimitsRefuseAndLeaveTheToolWhereItWas)
     EXPECT_FALSE(Move(0, 0, MoveMode::Redraw));
     EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kBeyondTravel)));
 
-    Rig small(StationOptions{true, ProgramFolder(".")});  // the small layout allows columns down to 180
+    Rig small(StationOptions{true, ProgramFolder("."), {}});  // the small layout allows columns down to 180
     small.Cutting();
     EXPECT_TRUE(small.lathe->MoveTool(180, 462, MoveMode::Cut));
     EXPECT_FALSE(small.lathe->MoveTool(179, 462, MoveMode::Cut));

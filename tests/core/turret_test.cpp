@@ -33,7 +33,7 @@ struct TurretTest : ::testing::Test {
             std::ofstream out(dir / name, std::ios::binary);
             out.write(reinterpret_cast<const char*>(kTinyGif), sizeof kTinyGif);
         }
-        rig = std::make_unique<Rig>(StationOptions{false, ProgramFolder(dir)});
+        rig = std::make_unique<Rig>(StationOptions{false, ProgramFolder(dir), {}});
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 

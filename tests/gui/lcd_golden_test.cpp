@@ -33,7 +33,7 @@ struct ControllerRig {
         std::ofstream(dir.filePath("01.zan").toStdString(), std::ios::binary) << "N0010 G00 X20 Z5\r\nN0020 M30" << '\0'
                                                                                << "\r\n";
         station = std::make_unique<Station>(ControllerPorts{alerts, clock, display, windows, windows.fields()},
-                                            StationOptions{false, ProgramFolder(dir.path().toStdString())});
+                                            StationOptions{false, ProgramFolder(dir.path().toStdString()), {}});
         input = std::make_unique<StationPanelInput>(*station, gate);
         windows.Attach(input.get());
     }

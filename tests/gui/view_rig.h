@@ -36,7 +36,7 @@ struct ViewRig {
     explicit ViewRig(int displayWidth = 1024)
         : view(std::make_unique<COrbelView>(nullptr, ViewOptions{displayWidth})),
           station(std::make_unique<Station>(Ports{alerts, clock, *view, panel},
-                                            StationOptions{view->smallLayout(), ProgramFolder::OfExecutable()}))
+                                            StationOptions{view->smallLayout(), ProgramFolder::OfExecutable(), {}}))
     {
         view->Attach(*station);
     }

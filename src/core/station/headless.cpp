@@ -7,7 +7,7 @@ namespace zan {
 
 HeadlessMachine::HeadlessMachine(HeadlessSetup setup) : setup_(std::move(setup))
 {
-    station_ = std::make_unique<Station>(Ports{*this, *this, *this, *this}, StationOptions{false, setup_.folder});
+    station_ = std::make_unique<Station>(Ports{*this, *this, *this, *this}, StationOptions{false, setup_.folder, {}});
     station_->lathe.moveObserver = this;
     ApplySetup();
 }
