@@ -10,7 +10,10 @@
 # Stages, in the order given (default: shell): shell (keys, toolbar, chuck),
 # panel (the panel's windows and keys), store (a program made with the
 # panel's keys, found on disk), run (spindle button and cycle start, which act
-# through the panel's keys). The exit command ends every run.
+# through the panel's keys), lesson (a program typed, run block by block,
+# held, finished, measured and saved; its .map file is compared with the one
+# of the program runner named by ZAN_E2E_RUNNER). The exit command ends every
+# run.
 #
 # Screen captures are kept in ARTIFACT_DIR when a check fails (always with
 # ZAN_E2E_KEEP=1 in the environment).
@@ -82,9 +85,8 @@ wait_stable() {
     done
 }
 
-no_message_box() {
-    ! xdotool search --onlyvisible --name "Zandro    400LT" >/dev/null 2>&1 || fail "$1: a message box is open"
-}
+no_box() { ! xdotool search --onlyvisible --name "Zandro    400LT" >/dev/null 2>&1; }
+no_message_box() { no_box || fail "$1: a message box is open"; }
 
 # click_button NAME ACCENT: clicks the toolbar button whose picture has that colour.
 click_button() {
@@ -193,18 +195,61 @@ stage_panel() {
     xdotool windowfocus --sync "$wid"  # the main window's keys for the stages after this one
 }
 
+# key_place ID: where a key of the panel stands, "X Y WIDTH HEIGHT" in
+# dialog units (as the panel's key table places it).
+key_place() {
+    case $1 in
+    1002) echo "213 26 22 17" ;; 1003) echo "237 26 21 17" ;; 1004) echo "261 26 22 17" ;;
+    1005) echo "286 26 22 17" ;; 1031) echo "237 67 22 17" ;; 1054) echo "376 88 22 17" ;;
+    1042) echo "349 88 22 17" ;; 1034) echo "322 67 22 17" ;; 1035) echo "349 67 22 17" ;;
+    1053) echo "376 67 22 17" ;; 1027) echo "322 46 22 17" ;; 1028) echo "349 46 22 17" ;;
+    1052) echo "376 46 21 17" ;; 1006) echo "322 26 22 17" ;; 1007) echo "349 26 22 17" ;;
+    1051) echo "376 26 22 17" ;; 1044) echo "216 112 25 18" ;; 1048) echo "347 112 25 18" ;;
+    1049) echo "374 112 24 18" ;; 1062) echo "209 139 22 17" ;; 1064) echo "266 139 22 17" ;;
+    1077) echo "358 165 22 17" ;; 1079) echo "358 185 22 17" ;;
+    *) return 1 ;;
+    esac
+}
+
 # panel_key ID: clicks a key of the enlarged panel at its centre (dialog
 # units x 1.5 and x 1.625; the panel at (0, 0)).
 panel_key() {
-    local place
-    case $1 in
-    1002) place="213 26 22 17" ;; 1003) place="237 26 21 17" ;; 1004) place="261 26 22 17" ;;
-    1028) place="349 46 22 17" ;; 1042) place="349 88 22 17" ;; 1053) place="376 67 22 17" ;;
-    1048) place="347 112 25 18" ;; 1049) place="374 112 24 18" ;; 1062) place="209 139 22 17" ;;
-    *) fail "no place for key $1" ;;
-    esac
+    local place x y w h
+    place=$(key_place "$1") || fail "no place for key $1"
     read -r x y w h <<<"$place"
     click_at $(((x * 3 + w * 3 / 2) / 2)) $(((y * 13 + h * 13 / 2) / 8))
+}
+
+# key_box ID: the pixels of a key of the enlarged panel, lamp included, as a
+# box "X0 Y0 X1 Y1".
+key_box() {
+    local place x y w h
+    place=$(key_place "$1") || fail "no place for key $1"
+    read -r x y w h <<<"$place"
+    echo "$((x * 3 / 2)) $((y * 13 / 8)) $(((x + w) * 3 / 2)) $(((y + h) * 13 / 8))"
+}
+
+# panel_type TEXT: types TEXT with the panel's keys, ";" standing for ENTER.
+panel_type() {
+    local text=$1 i id
+    for ((i = 0; i < ${#text}; i++)); do
+        case ${text:i:1} in
+        G) id=1002 ;; M) id=1003 ;; X) id=1004 ;; Z) id=1005 ;; F) id=1031 ;; -) id=1054 ;; ';') id=1049 ;;
+        0) id=1042 ;; 1) id=1034 ;; 2) id=1035 ;; 3) id=1053 ;; 4) id=1027 ;; 5) id=1028 ;; 6) id=1052 ;;
+        7) id=1006 ;; 8) id=1007 ;; 9) id=1051 ;;
+        *) fail "no panel key types \"${text:i:1}\"" ;;
+        esac
+        panel_key $id
+    done
+}
+
+# panel_size WIDTH HEIGHT: resizes the operator panel and waits until it has that size.
+panel_size() {
+    local panel
+    panel=$(timeout 10 xdotool search --sync --onlyvisible --name '^第一控制面板$' | head -1)
+    [ -n "$panel" ] || fail "the panel did not open"
+    xdotool windowsize "$panel" "$1" "$2"
+    wait_until "panel_$1" place_is "$panel" "0 0 $1 $2" || fail "the panel is $(window_place "$panel"), not $1 x $2"
 }
 
 # file_is FILE BYTES: the file holds exactly these bytes (printf format).
@@ -229,6 +274,177 @@ stage_store() {
     xdotool windowfocus --sync "$wid"
 }
 
+# One lesson as a student takes it, with the mouse and the keys alone: a
+# program typed on the panel turns a step of 30 mm down to 96 mm on the
+# default blank (100 mm), run block by block, held and resumed, run to its
+# end; the step is measured on the view and the part saved as a .map file,
+# which must be the one the program runner makes of the same program.
+# F100 paces the 32 mm cut at 0.1 s a millimetre: time for a feed hold to
+# land while the tool is on its way.
+readonly lesson_program='M03;G00X104Z2;G01X96F100;G01Z-30;G00X150Z50;M05;M30'
+readonly lesson_file='N0000 M03\r\nN0010 G00 X104 Z2\r\nN0020 G01 X96 F100\r\nN0030 G01 Z-30\r\nN0040 G00 X150 Z50\r\nN0050 M05\r\nN0060 M30\0\r\n'
+readonly open_view_box="634 60 1023 740" # the view beside the enlarged panel: the blank's end and the tool
+readonly lcd_title_box="89 46 268 55"     # the LCD's title row after "Zandro": mode and program, or the run's state
+readonly run_complete_box="148 46 195 55" # "运行完毕" in inverse video on the LCD's title row
+readonly measure_box="290 487 700 512"    # the view's measurement result, green on black
+readonly turned_column=775 uncut_column=590 # screen columns of the step (view 485) and of the blank (view 300)
+readonly axis_row=296                     # the screen row of the workpiece's axis
+
+stage_lesson() {
+    [ -n "${ZAN_E2E_RUNNER:-}" ] || fail "ZAN_E2E_RUNNER does not name the program runner"
+    echo "e2e: lesson: Ctrl+X takes the last part out of the chuck"
+    xdotool key ctrl+x
+    wait_until lesson_released differs start lesson_released "$chuck_box" || fail "Ctrl+X did not release the chuck"
+    panel_size 633 370
+    lesson_edit
+    lesson_single_blocks
+    lesson_held_block
+    lesson_run_to_end
+    panel_size 290 350
+    xdotool windowfocus --sync "$wid"
+    wait_until lesson_after same start lesson_after "$chuck_box" || fail "the chuck is not clamped and still after the run"
+    lesson_measure
+    lesson_save
+    shoot lesson_end
+}
+
+# EDIT, INPUT 0 2 ENTER makes program 02, the current program; every key
+# lands in the file at once.
+lesson_edit() {
+    echo "e2e: lesson: EDIT, INPUT 0 2 ENTER, and the program typed on the panel"
+    for key in 1062 1048 1042 1035 1049; do panel_key $key; done
+    wait_until lesson_created test -e "$work/store/02.zan" || fail "program 02 was not created"
+    panel_type "$lesson_program"
+    wait_until lesson_typed file_is "$work/store/02.zan" "$lesson_file" ||
+        fail "02.zan holds $(od -c "$work/store/02.zan" | head -8)"
+    no_message_box "lesson edit"
+}
+
+# lamp_out NAME KEY: the key's lamp is out in capture NAME, as it was before the run.
+lamp_out() { same lesson_idle "$1" "$(key_box "$2")"; }
+run_complete() { [ "$("$probe" count "$out/$1.png" FFFFFF $run_complete_box)" -gt 240 ]; }  # half its 480 pixels
+
+# block_step NAME: cycle start; the tool moves, the run stops at the block's
+# end (the cycle-start lamp goes out) and the screen settles, the program unfinished.
+block_step() {
+    local before=$1.before
+    shoot "$before"
+    panel_key 1079
+    wait_until "$1.moving" differs "$before" "$1.moving" "$open_view_box" || fail "$1: cycle start did not move the tool"
+    wait_until "$1.stopped" lamp_out "$1.stopped" 1079 || fail "$1: the run does not stop at the block's end"
+    wait_stable "$1" || fail "$1: the screen does not settle"
+    differs "$before" "$1" "$lcd_box" || fail "$1: the LCD does not show the next block"
+    ! run_complete "$1" || fail "$1: the whole program ran, not one block"
+}
+
+# AUTO loads program 02; SINGLE turns the title to single block; two cycle
+# starts carry out M03 with the rapid to the blank, then the plunge to 96 mm.
+lesson_single_blocks() {
+    echo "e2e: lesson: AUTO, clamp, SINGLE, and a cycle start for each of the first blocks"
+    panel_key 1064
+    wait_until lesson_auto differs lesson_typed lesson_auto "$lcd_box" || fail "AUTO left the LCD as it was"
+    xdotool windowfocus --sync "$wid" key ctrl+c  # clamped: the spindle may start
+    wait_stable lesson_idle || fail "the Auto screen does not settle"
+    no_message_box "lesson auto"
+    panel_key 1044
+    wait_until lesson_single differs lesson_idle lesson_single "$lcd_box" || fail "SINGLE left the LCD's title as it was"
+    block_step lesson_block1
+    block_step lesson_block2
+    no_message_box "lesson single blocks"
+}
+
+# The cut along the blank, held on its way: the tool stands still while the
+# feed-hold lamp is lit, and cycle start takes it on to the block's end.
+lesson_held_block() {
+    echo "e2e: lesson: feed hold stops the cut on its way, cycle start resumes it"
+    shoot lesson_cut.before
+    panel_key 1079
+    wait_until lesson_cut.moving differs lesson_cut.before lesson_cut.moving "$open_view_box" ||
+        fail "cycle start did not start the cut"
+    panel_key 1077
+    wait_until lesson_hold differs lesson_idle lesson_hold "$(key_box 1077)" ||
+        fail "the feed-hold lamp did not light: the hold came after the cut"
+    wait_stable lesson_held || fail "the tool does not stand still under feed hold"
+    differs lesson_cut.moving lesson_held "$lcd_title_box" || fail "the LCD's title does not show the hold"
+    panel_key 1079
+    wait_until lesson_resumed differs lesson_held lesson_resumed "$open_view_box" || fail "cycle start did not resume the cut"
+    wait_until lesson_cut.stopped lamp_out lesson_cut.stopped 1079 || fail "the resumed cut does not stop at its end"
+    wait_stable lesson_cut || fail "the resumed cut does not settle"
+    lamp_out lesson_cut 1077 || fail "the feed-hold lamp stays lit after the resume"
+    same lesson_block2 lesson_cut "$lcd_title_box" || fail "the LCD's title does not show single block again"
+    ! run_complete lesson_cut || fail "the whole program ran after the resume"
+}
+
+# SINGLE off, and one cycle start runs the rest: the tool goes away, the
+# spindle stops, the LCD says "运行完毕".
+lesson_run_to_end() {
+    echo "e2e: lesson: SINGLE off, cycle start runs to \"运行完毕\""
+    panel_key 1044
+    wait_until lesson_continuous differs lesson_cut lesson_continuous "$lcd_box" || fail "SINGLE did not turn off"
+    panel_key 1079
+    wait_until lesson_complete run_complete lesson_complete || fail "the LCD does not show \"运行完毕\""
+    wait_stable lesson_ran || fail "the screen does not settle after the run"
+    differs lesson_cut lesson_ran "$open_view_box" || fail "the tool did not go back"
+    no_message_box "lesson run"
+}
+
+# menu_box KEYS ITEM: opens a menu with its keys and picks the item by its
+# key, until a message box opens; prints the box's window.
+menu_box() {
+    local box
+    for _ in 1 2 3; do
+        xdotool windowfocus --sync "$wid" key "$1"
+        sleep 0.3  # the menu opens; if it had not, the next try presses the keys again
+        xdotool key "$2"
+        box=$(timeout 3 xdotool search --sync --onlyvisible --name "Zandro    400LT" | head -1)
+        [ -n "$box" ] && break
+        xdotool key Escape Escape
+    done
+    echo "$box"
+}
+
+measured() { "$probe" find "$out/$1.png" 00FF00 $measure_box >/dev/null; }
+
+# The diameter measurement: its prompt, then each click on the part writes
+# the diameter at that column on the view: one text on the step, another
+# on the blank.
+lesson_measure() {
+    echo "e2e: lesson: the diameter measurement on the step and on the blank"
+    local box
+    measured lesson_after && fail "a measurement shows before any"
+    box=$(menu_box alt+c r)  # 工件测量 > 直径测量
+    [ -n "$box" ] || fail "the diameter measurement asked nothing"
+    xdotool windowfocus --sync "$box" key Return
+    wait_until lesson_prompt_closed no_box || fail "the measurement's prompt does not close"
+    click_at $turned_column $axis_row
+    wait_until lesson_measured measured lesson_measured || fail "a click on the step showed no diameter"
+    click_at $uncut_column $axis_row
+    wait_until lesson_measured_blank differs lesson_measured lesson_measured_blank "$measure_box" ||
+        fail "the blank measures as the step does"
+    click_at $((turned_column + 5)) $axis_row
+    wait_until lesson_measured_again same lesson_measured lesson_measured_again "$measure_box" ||
+        fail "the step measures differently 5 mm further on"
+    no_message_box "lesson measure"
+}
+
+# Ctrl+S and the path typed into the file dialog: the part's .map file,
+# byte for byte the one the program runner leaves of the same program.
+lesson_save() {
+    echo "e2e: lesson: Ctrl+S saves the part; its bytes are those the runner makes of program 02"
+    local dialog
+    "$ZAN_E2E_RUNNER" --programs "$work/store" --map "$work/alone.map" "$work/store/02.zan" \
+        >"$work/runner.out" 2>"$work/runner.err" || fail "the runner failed: $(cat "$work/runner.err")"
+    [ -s "$work/runner.err" ] && fail "the runner complained: $(cat "$work/runner.err")"
+    xdotool windowfocus --sync "$wid" key ctrl+s
+    dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Save As$' | head -1)
+    [ -n "$dialog" ] || fail "Ctrl+S opened no file dialog"
+    xdotool windowfocus --sync "$dialog" type "$work/lesson.map"
+    xdotool key Return
+    wait_until lesson_saved test -s "$work/lesson.map" || fail "the part was not saved"
+    cmp "$work/lesson.map" "$work/alone.map" || fail "the saved part is not the runner's"
+    no_message_box "lesson save"
+}
+
 # A program that moves the tool 30 mm toward the chuck at rapid and ends,
 # the only one of the test's own program store, so that the panel's AUTO key
 # loads it.
@@ -249,15 +465,7 @@ for stage in "${stages[@]}"; do
 done
 
 echo "e2e: the exit command asks, and OK ends the program"
-box=
-for _ in 1 2 3; do
-    xdotool windowfocus --sync "$wid" key alt+f
-    sleep 0.3  # the menu opens; if it had not, the next try presses the keys again
-    xdotool key q
-    box=$(timeout 3 xdotool search --sync --onlyvisible --name "Zandro    400LT" | head -1)
-    [ -n "$box" ] && break
-    xdotool key Escape Escape
-done
+box=$(menu_box alt+f q)
 [ -n "$box" ] || fail "the exit command asked nothing"
 xdotool windowfocus --sync "$box"
 xdotool key Return

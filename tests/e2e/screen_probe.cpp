@@ -10,6 +10,8 @@
 //       prints "D N": the displacement D (-40..40 pixels along the axis) that
 //       makes B(p + D) match A(p) best over the box, and how many pixels
 //       still differ at D.
+//   screen_probe count A RRGGBB X0 Y0 X1 Y1
+//       prints how many pixels of that colour the box holds.
 
 #include <QColor>
 #include <QImage>
@@ -48,15 +50,28 @@ int Diff(const QImage& a, const QImage& b, QRect box)
     return 0;
 }
 
+QRgb Colour(const char* rrggbb) { return 0xFF000000u | static_cast<QRgb>(std::strtoul(rrggbb, nullptr, 16)); }
+
 int Find(const QImage& image, const char* colour, QRect box)
 {
-    const QRgb wanted = 0xFF000000u | static_cast<QRgb>(std::strtoul(colour, nullptr, 16));
+    const QRgb wanted = Colour(colour);
     long sumX = 0, sumY = 0, count = 0;
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x)
             if (image.pixel(x, y) == wanted) sumX += x, sumY += y, ++count;
     if (count == 0) return 1;
     std::printf("%ld %ld\n", sumX / count, sumY / count);
+    return 0;
+}
+
+int Count(const QImage& image, const char* colour, QRect box)
+{
+    const QRgb wanted = Colour(colour);
+    long count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (image.pixel(x, y) == wanted) ++count;
+    std::printf("%ld\n", count);
     return 0;
 }
 
@@ -85,15 +100,17 @@ int main(int argc, char** argv)
     const QString command = QString::fromLatin1(argc >= 3 ? argv[1] : "");
     const bool diff = command == QLatin1String("diff") && (argc == 4 || argc == 8);
     const bool find = command == QLatin1String("find") && argc == 8;
+    const bool count = command == QLatin1String("count") && argc == 8;
     const bool shift = command == QLatin1String("shift") && argc == 9;
-    if (!diff && !find && !shift) {
-        std::fprintf(stderr, "usage: screen_probe diff|find|shift ...\n");
+    if (!diff && !find && !count && !shift) {
+        std::fprintf(stderr, "usage: screen_probe diff|find|count|shift ...\n");
         return 2;
     }
     const QImage a = Load(argv[2]);
-    const QImage b = find || a.isNull() ? a : Load(argv[3]);
+    const QImage b = find || count || a.isNull() ? a : Load(argv[3]);
     if (a.isNull() || b.isNull()) return 2;
     if (diff) return Diff(a, b, argc == 8 ? Box(argv + 4, a) : a.rect());
     if (find) return Find(a, argv[3], Box(argv + 4, a));
+    if (count) return Count(a, argv[3], Box(argv + 4, a));
     return Shift(a, b, argv[4][0] == 'x', Box(argv + 5, a));
 }
