@@ -34,6 +34,13 @@ int Usage(const std::string& reason)
     return kExitUsage;
 }
 
+// An input that cannot be used, named without the usage text.
+int Refuse(const std::string& reason)
+{
+    std::fprintf(stderr, "zan400lt-run: %s\n", reason.c_str());
+    return kExitUsage;
+}
+
 // The parameter and offset files named on the command line; empty on success,
 // else what could not be read.
 std::string ReadSetupFiles(const tool::RunOptions& options, std::optional<Parameters>& parameters,
@@ -136,7 +143,7 @@ int RunProgram(const tool::RunOptions& options)
     std::optional<Reference> reference;
     if (!options.reference.empty()) {
         reference = LoadReference(options.reference, setup, options.maxTurns);
-        if (!reference->problem.empty()) return Usage(reference->problem);
+        if (!reference->problem.empty()) return Refuse(reference->problem);
     }
 
     HeadlessMachine machine(setup);
