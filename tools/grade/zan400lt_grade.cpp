@@ -49,6 +49,9 @@ int Grade(const tool::GradeOptions& options)
     const std::vector<Submission> submissions =
         FindSubmissions(options.classDir, {options.outDir, options.reference}, error);
     if (!error.empty()) return Refuse(error);
+    if (submissions.empty())
+        std::fprintf(stderr, "zan400lt-grade: no programs in %s (NAME.zan files or one folder per student)\n",
+                     options.classDir.string().c_str());
 
     ClassReport report;
     report.classFolder = options.classDir.string();

@@ -33,6 +33,21 @@ std::string ParseBlank(std::string_view text, std::optional<int>& blankDiameter,
     return {};
 }
 
+namespace {
+
+// Options that do not go together; empty when they all do.
+std::string CheckCombination(const RunOptions& options)
+{
+    if (options.help) return {};
+    if (!options.keysFile.empty() && !options.program.empty()) return "a program or --keys SCRIPT, not both";
+    if (options.keysFile.empty() && options.program.empty()) return "no program given";
+    if (!options.keysFile.empty() && (!options.reference.empty() || !options.pngFile.empty()))
+        return "--compare and --png work on a program, not on a key script";
+    return {};
+}
+
+}  // namespace
+
 std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
 {
     for (int i = 1; i < argc; ++i) {
@@ -88,12 +103,7 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
             return "only one program at a time";
         }
     }
-    if (options.help) return {};
-    if (!options.keysFile.empty() && !options.program.empty()) return "a program or --keys SCRIPT, not both";
-    if (options.keysFile.empty() && options.program.empty()) return "no program given";
-    if (!options.keysFile.empty() && (!options.reference.empty() || !options.pngFile.empty()))
-        return "--compare and --png work on a program, not on a key script";
-    return {};
+    return CheckCombination(options);
 }
 
 }  // namespace zan::tool

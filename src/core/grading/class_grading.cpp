@@ -52,7 +52,10 @@ Submission FolderSubmission(const fs::path& folder)
         submission.problem = "no .zan program in the folder";
     } else if (programs.size() > 1) {
         submission.problem = "several programs in the folder:";
-        for (const fs::path& p : programs) submission.problem += " " + p.filename().string();
+        for (const fs::path& p : programs) {
+            submission.problem += ' ';
+            submission.problem += p.filename().string();
+        }
     } else {
         submission.program = programs.front();
     }
