@@ -12,10 +12,14 @@
 //       still differ at D.
 //   screen_probe count A RRGGBB X0 Y0 X1 Y1
 //       prints how many pixels of that colour the box holds.
+//   screen_probe contains A B
+//       prints "X Y", where the picture B appears in A pixel for pixel (its
+//       top left, the topmost first); exit status 1 when it does not.
 
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -93,6 +97,42 @@ int Shift(const QImage& a, const QImage& b, bool alongX, QRect box)
     return 0;
 }
 
+bool SameRow(const QImage& a, const QImage& b, int left, int top, int row)
+{
+    const auto* in = reinterpret_cast<const QRgb*>(a.constScanLine(top + row)) + left;
+    const auto* wanted = reinterpret_cast<const QRgb*>(b.constScanLine(row));
+    return std::equal(wanted, wanted + b.width(), in);
+}
+
+// The row of B with the most changes of colour: a place of A where it
+// matches is rare, so it is tried before the rest.
+int KeyRow(const QImage& b)
+{
+    int best = 0;
+    int bestChanges = -1;
+    for (int y = 0; y < b.height(); ++y) {
+        int changes = 0;
+        for (int x = 1; x < b.width(); ++x) changes += b.pixel(x, y) != b.pixel(x - 1, y);
+        if (changes > bestChanges) best = y, bestChanges = changes;
+    }
+    return best;
+}
+
+int Contains(const QImage& a, const QImage& b)
+{
+    const int key = KeyRow(b);
+    for (int top = 0; top + b.height() <= a.height(); ++top)
+        for (int left = 0; left + b.width() <= a.width(); ++left) {
+            if (!SameRow(a, b, left, top, key)) continue;
+            bool same = true;
+            for (int y = 0; y < b.height() && same; ++y) same = SameRow(a, b, left, top, y);
+            if (!same) continue;
+            std::printf("%d %d\n", left, top);
+            return 0;
+        }
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -102,8 +142,9 @@ int main(int argc, char** argv)
     const bool find = command == QLatin1String("find") && argc == 8;
     const bool count = command == QLatin1String("count") && argc == 8;
     const bool shift = command == QLatin1String("shift") && argc == 9;
-    if (!diff && !find && !count && !shift) {
-        std::fprintf(stderr, "usage: screen_probe diff|find|count|shift ...\n");
+    const bool contains = command == QLatin1String("contains") && argc == 4;
+    if (!diff && !find && !count && !shift && !contains) {
+        std::fprintf(stderr, "usage: screen_probe diff|find|count|shift|contains ...\n");
         return 2;
     }
     const QImage a = Load(argv[2]);
@@ -112,5 +153,6 @@ int main(int argc, char** argv)
     if (diff) return Diff(a, b, argc == 8 ? Box(argv + 4, a) : a.rect());
     if (find) return Find(a, argv[3], Box(argv + 4, a));
     if (count) return Count(a, argv[3], Box(argv + 4, a));
+    if (contains) return Contains(a, b);
     return Shift(a, b, argv[4][0] == 'x', Box(argv + 5, a));
 }

@@ -1,11 +1,10 @@
 #include "run_options.h"
 
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 namespace zan::tool {
-
-namespace {
 
 bool ParseInt(std::string_view text, long& value)
 {
@@ -13,8 +12,13 @@ bool ParseInt(std::string_view text, long& value)
     return error == std::errc() && end == text.data() + text.size();
 }
 
-// "D,L" with the blank dialog's limits: diameter below 200, length below 800.
-std::string ParseBlank(std::string_view text, RunOptions& options)
+bool ParseMillimetres(std::string_view text, double& value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value) && value >= 0.0;
+}
+
+std::string ParseBlank(std::string_view text, std::optional<int>& blankDiameter, std::optional<int>& blankLength)
 {
     const auto comma = text.find(',');
     long diameter = 0;
@@ -24,8 +28,21 @@ std::string ParseBlank(std::string_view text, RunOptions& options)
         return "--blank wants DIAMETER,LENGTH";
     if (diameter < 0 || diameter >= 200) return "blank diameter must be 0..199";
     if (length < 0 || length >= 800) return "blank length must be 0..799";
-    options.blankDiameter = static_cast<int>(diameter);
-    options.blankLength = static_cast<int>(length);
+    blankDiameter = static_cast<int>(diameter);
+    blankLength = static_cast<int>(length);
+    return {};
+}
+
+namespace {
+
+// Options that do not go together; empty when they all do.
+std::string CheckCombination(const RunOptions& options)
+{
+    if (options.help) return {};
+    if (!options.keysFile.empty() && !options.program.empty()) return "a program or --keys SCRIPT, not both";
+    if (options.keysFile.empty() && options.program.empty()) return "no program given";
+    if (!options.keysFile.empty() && (!options.reference.empty() || !options.pngFile.empty()))
+        return "--compare and --png work on a program, not on a key script";
     return {};
 }
 
@@ -51,7 +68,7 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
             options.mapFile = v;
         } else if (arg == "--blank") {
             if (!value(v)) return "--blank wants DIAMETER,LENGTH";
-            if (auto error = ParseBlank(v, options); !error.empty()) return error;
+            if (auto error = ParseBlank(v, options.blankDiameter, options.blankLength); !error.empty()) return error;
         } else if (arg == "--speed") {
             if (!value(v) || !ParseInt(v, number) || number < 0 || number > 4) return "--speed wants 0..4";
             options.speedLevel = static_cast<int>(number);
@@ -67,6 +84,14 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
         } else if (arg == "--keys") {
             if (!value(v)) return "--keys wants a script";
             options.keysFile = v;
+        } else if (arg == "--compare") {
+            if (!value(v)) return "--compare wants a reference (.map image or .zan program)";
+            options.reference = v;
+        } else if (arg == "--tolerance") {
+            if (!value(v) || !ParseMillimetres(v, options.tolerance)) return "--tolerance wants millimetres, 0 or more";
+        } else if (arg == "--png") {
+            if (!value(v)) return "--png wants a file";
+            options.pngFile = v;
         } else if (arg == "--programs") {
             if (!value(v)) return "--programs wants a folder";
             options.programsDir = v;
@@ -78,10 +103,7 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
             return "only one program at a time";
         }
     }
-    if (options.help) return {};
-    if (!options.keysFile.empty() && !options.program.empty()) return "a program or --keys SCRIPT, not both";
-    if (options.keysFile.empty() && options.program.empty()) return "no program given";
-    return {};
+    return CheckCombination(options);
 }
 
 }  // namespace zan::tool

@@ -4,11 +4,15 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "core/grading/comparison.h"
 
 namespace zan::tool {
 
 inline constexpr const char* kRunUsage =
     "usage: zan400lt-run [options] PROGRAM\n"
+    "       zan400lt-run [options] --compare REFERENCE [--tolerance MM] [--png FILE] PROGRAM\n"
     "       zan400lt-run [options] --keys SCRIPT\n"
     "Runs a part program (a .zan file) on a simulated ZAN 400LT lathe without a window,\n"
     "as cycle start runs it in automatic mode, from a fresh machine: normal layout, chuck\n"
@@ -49,6 +53,21 @@ inline constexpr const char* kRunUsage =
     "  --offsets FILE        tool offsets from a Dset.dat file (likewise; Dset.dat is\n"
     "                        rewritten when a value is stored on the OFT screen)\n"
     "  --max-turns N         give up after N turns of the run loop (default 10000000)\n"
+    "  --compare REFERENCE   compare the turned part with a reference part: a workpiece\n"
+    "                        image (a .map file) or a program (any other file), run first\n"
+    "                        on a fresh machine with the same set-up. The diameters are\n"
+    "                        compared column by column (1 mm of Z each) from the chuck\n"
+    "                        face to the blank's end, and standard output gets the\n"
+    "                        largest deviation (part minus reference, mm of diameter)\n"
+    "                        with its Z, the Z ranges outside the tolerance and a\n"
+    "                        one-line verdict. A .map reference keeps whole millimetres\n"
+    "                        of radius: the part is then compared as a .map keeps it\n"
+    "                        too, and the output says so\n"
+    "  --tolerance MM        the largest deviation allowed, mm of diameter (default 0.1)\n"
+    "  --png FILE            write a picture of the turned part as a PNG file: its upper\n"
+    "                        half shaded as the lathe view draws it, 2 pixels to the mm,\n"
+    "                        a Z scale in mm and, with --compare, the reference's outline\n"
+    "                        in green and the columns outside the tolerance in red\n"
     "  --keys SCRIPT         run the key script SCRIPT\n"
     "  --programs DIR        the program folder (part programs, Pset.dat, Dset.dat);\n"
     "                        default the runner's own folder. A PROGRAM named without a\n"
@@ -57,9 +76,12 @@ inline constexpr const char* kRunUsage =
     "\n"
     "A program run prints every message the controller shows to standard error, one\n"
     "line each; questions are answered OK.\n"
-    "Exit status: 0 the program or the script ran to its end; 1 a move was stopped by\n"
-    "an alarm, or the run could not finish; 2 usage error, unreadable file, or a script\n"
-    "line that cannot be read (named on standard error with its number).\n";
+    "Exit status: 0 the program or the script ran to its end (with --compare: and the\n"
+    "part is within the tolerance); 1 a move was stopped by an alarm, or the run could\n"
+    "not finish (a file could not be written); 2 usage error, unreadable file, a\n"
+    "reference that cannot be read or whose program does not run to its end, or a\n"
+    "script line that cannot be read (named on standard error with its number); 4 the\n"
+    "program ran to its end but the part is outside the tolerance.\n";
 
 struct RunOptions {
     std::filesystem::path program;
@@ -74,7 +96,18 @@ struct RunOptions {
     long maxTurns = 10000000;
     std::filesystem::path keysFile;     // a key script instead of a program
     std::filesystem::path programsDir;  // the program folder instead of the runner's own
+    std::filesystem::path reference;    // the part to compare with: a .map image or a program
+    double tolerance = kDefaultTolerance;  // mm of diameter
+    std::filesystem::path pngFile;      // the picture of the turned part
 };
+
+// Values of options, shared with the grading tool.
+bool ParseInt(std::string_view text, long& value);
+// Millimetres, zero or more.
+bool ParseMillimetres(std::string_view text, double& value);
+// "D,L" with the blank dialog's limits: diameter below 200, length below 800;
+// empty on success, else what is wrong.
+std::string ParseBlank(std::string_view text, std::optional<int>& blankDiameter, std::optional<int>& blankLength);
 
 // Empty on success, else the reason the command line is wrong.
 std::string ParseRunOptions(int argc, char** argv, RunOptions& options);

@@ -12,6 +12,8 @@
 #include "core/files/parameter_files.h"
 #include "core/files/program_file.h"
 #include "core/lathe/workpiece_image.h"
+#include "core/grading/part_picture.h"
+#include "core/grading/program_runs.h"
 #include "core/station/headless.h"
 #include "core/station/key_script.h"
 #include "core/station/move_trace.h"
@@ -24,10 +26,18 @@ using namespace zan;
 constexpr int kExitFinished = 0;
 constexpr int kExitStopped = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitOutsideTolerance = 4;
 
 int Usage(const std::string& reason)
 {
     std::fprintf(stderr, "zan400lt-run: %s\n%s", reason.c_str(), tool::kRunUsage);
+    return kExitUsage;
+}
+
+// An input that cannot be used, named without the usage text.
+int Refuse(const std::string& reason)
+{
+    std::fprintf(stderr, "zan400lt-run: %s\n", reason.c_str());
     return kExitUsage;
 }
 
@@ -74,6 +84,54 @@ std::filesystem::path ProgramPath(const tool::RunOptions& options)
     return store.File(program.string());
 }
 
+// The machine the options describe; empty on success, else what could not be read.
+std::string MachineSetup(const tool::RunOptions& options, HeadlessSetup& setup)
+{
+    setup.folder = ProgramFolder::OfExecutable();
+    setup.speedLevel = options.speedLevel;
+    setup.blankDiameter = options.blankDiameter;
+    setup.blankLength = options.blankLength;
+    std::optional<Parameters> parameters;
+    std::optional<ToolOffsets> offsets;
+    if (std::string error = ReadSetupFiles(options, parameters, offsets); !error.empty()) return error;
+    if (parameters) {
+        setup.overrides.rapidRateZ = (*parameters)[4];  // P05, P06: the rapid rates
+        setup.overrides.rapidRateX = (*parameters)[5];
+    }
+    if (offsets) ApplyOffsets(*offsets, setup);
+    return {};
+}
+
+// --compare and --png after the run: the comparison on standard output, the
+// picture into its file. The exit status, or none to keep the run's.
+std::optional<int> CompareAndDraw(const tool::RunOptions& options, const LatheState& s, RunEnd end,
+                                  const std::optional<Reference>& reference)
+{
+    const PartProfile part = ProfileOf(s);
+    std::optional<Comparison> comparison;
+    if (reference) {
+        const ProgramRun run{RunStatus::Finished, {}, {}, part, ImageProfileOf(s)};
+        comparison = CompareRun(run, *reference, options.tolerance);
+        std::printf("reference: %s\n", options.reference.string().c_str());
+        for (const std::string& line : DescribeComparison(*comparison)) std::puts(line.c_str());
+        std::size_t columns = 0;
+        for (const DeviationRange& range : comparison->outside) columns += range.last - range.first + 1;
+        const std::string limit = Millimetres(options.tolerance) + " mm of diameter";
+        if (end != RunEnd::Finished) std::puts("verdict: fail, the program did not run to its end");
+        else if (comparison->within()) std::printf("verdict: pass, within %s\n", limit.c_str());
+        else std::printf("verdict: fail, %zu columns outside %s\n", columns, limit.c_str());
+        std::fflush(stdout);
+    }
+    if (!options.pngFile.empty() &&
+        !WritePngFile(options.pngFile, DrawPartPicture(part, reference ? &reference->part : nullptr,
+                                                       comparison ? &*comparison : nullptr))) {
+        std::fprintf(stderr, "zan400lt-run: cannot write %s\n", options.pngFile.string().c_str());
+        return kExitStopped;
+    }
+    if (comparison && end == RunEnd::Finished && !comparison->within()) return kExitOutsideTolerance;
+    return std::nullopt;
+}
+
 int RunProgram(const tool::RunOptions& options)
 {
     const std::filesystem::path path = ProgramPath(options);
@@ -81,21 +139,15 @@ int RunProgram(const tool::RunOptions& options)
     if (!program) return Usage("cannot read program file " + options.program.string());
 
     HeadlessSetup setup;
-    setup.folder = ProgramFolder::OfExecutable();
-    setup.speedLevel = options.speedLevel;
-    std::optional<Parameters> parameters;
-    std::optional<ToolOffsets> offsets;
-    if (const std::string error = ReadSetupFiles(options, parameters, offsets); !error.empty()) return Usage(error);
-    if (parameters) {
-        setup.overrides.rapidRateZ = (*parameters)[4];  // P05, P06: the rapid rates
-        setup.overrides.rapidRateX = (*parameters)[5];
+    if (const std::string error = MachineSetup(options, setup); !error.empty()) return Usage(error);
+    std::optional<Reference> reference;
+    if (!options.reference.empty()) {
+        reference = LoadReference(options.reference, setup, options.maxTurns);
+        if (!reference->problem.empty()) return Refuse(reference->problem);
     }
-    if (offsets) ApplyOffsets(*offsets, setup);
 
     HeadlessMachine machine(setup);
     LatheState& s = machine.lathe().state;
-    if (options.blankDiameter) s.blankDiameter = *options.blankDiameter;
-    if (options.blankLength) s.blankEnd = s.layout.chuckFace() + *options.blankLength;
     machine.onMessage = [](std::string_view text) {
         std::fwrite(text.data(), 1, text.size(), stderr);
         std::fputc('\n', stderr);
@@ -108,6 +160,7 @@ int RunProgram(const tool::RunOptions& options)
     if (!WriteMap(options, s)) return kExitStopped;
     if (end == RunEnd::TurnLimit)
         std::fprintf(stderr, "zan400lt-run: still running after %ld turns\n", options.maxTurns);
+    if (const std::optional<int> status = CompareAndDraw(options, s, end, reference)) return *status;
     return end == RunEnd::Finished ? kExitFinished : kExitStopped;
 }
 

@@ -20,6 +20,8 @@ void HeadlessMachine::Reset()
     station_->motion.Reset();
     station_->interpreter.nc = NcState{};
     finished_ = alarm_ = false;
+    alarmText_.clear();
+    alarmLine_ = blockLine_ = -1;
     turns_ = blocks_ = moves_ = 0;
     ApplySetup();
 }
@@ -28,6 +30,9 @@ void HeadlessMachine::ApplySetup()
 {
     station_->SetSpeedLevel(setup_.speedLevel);
     station_->PanelEvent(PanelEventCode::Overrides);  // the panel's overrides become the machine's factors
+    LatheState& s = lathe().state;
+    if (setup_.blankDiameter) s.blankDiameter = *setup_.blankDiameter;
+    if (setup_.blankLength) s.blankEnd = s.layout.chuckFace() + *setup_.blankLength;
 }
 
 void HeadlessMachine::LoadProgram(std::string_view text) { LoadIntoLineTable(text, lathe().state.lineTable); }
@@ -36,10 +41,14 @@ RunEnd HeadlessMachine::Run(long maxTurns)
 {
     LatheState& s = lathe().state;
     finished_ = alarm_ = false;
+    alarmText_.clear();
+    alarmLine_ = -1;
     for (turns_ = 0; turns_ < maxTurns; ++turns_) {
         if (finished_) return RunEnd::Finished;
         if (alarm_) return RunEnd::Alarm;
         s.runFlag = true;  // cycle start again at once after a stop (M00)
+        // Between paths the next turn executes the block at the line index.
+        if (!station_->interpreter.nc.motionLatch) blockLine_ = s.lineIndex;
         station_->OnIdle(3);
     }
     if (finished_) return RunEnd::Finished;
@@ -48,8 +57,16 @@ RunEnd HeadlessMachine::Run(long maxTurns)
 
 void HeadlessMachine::Message(std::string_view text)
 {
-    if (text == msg::kProgramAlarm || text == msg::kBeyondTravel || text == msg::kCannotCut) alarm_ = true;
+    if (text == msg::kProgramAlarm || text == msg::kBeyondTravel || text == msg::kCannotCut) NoteAlarm(text);
     if (onMessage) onMessage(text);
+}
+
+void HeadlessMachine::NoteAlarm(std::string_view text)
+{
+    if (alarm_) return;  // the first alarm stopped the run; later ones follow from it
+    alarm_ = true;
+    alarmText_ = text;
+    alarmLine_ = blockLine_;
 }
 
 bool HeadlessMachine::Question(std::string_view text)
@@ -60,7 +77,7 @@ bool HeadlessMachine::Question(std::string_view text)
 
 void HeadlessMachine::DrawErrorText(std::string_view text)
 {
-    alarm_ = true;
+    NoteAlarm(text);
     if (onMessage) onMessage(text);
 }
 

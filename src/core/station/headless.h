@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,8 @@ struct HeadlessSetup {
     int speedLevel = 0;              // the speed dialog's level, 0..4
     OffsetPair offsets[10] = {};     // tool offset pairs 1..9 (slot 0 unused)
     PanelOverrides overrides = {};   // override percentages and rapid rates
+    std::optional<int> blankDiameter;  // mm; the blank dialog's value when not given
+    std::optional<int> blankLength;    // mm from the chuck face
 };
 
 enum class RunEnd {
@@ -45,6 +48,12 @@ public:
     long turns() const { return turns_; }
     long blocks() const { return blocks_; }  // blocks executed (the panel's run display)
     long moves() const { return moves_; }    // MoveTool calls but redraws in place
+    // After a run stopped by an alarm: the alarm's text, and the line of the
+    // block that raised it (counted from 0; the block whose path was playing).
+    const std::string& alarmText() const { return alarmText_; }
+    int alarmLine() const { return alarmLine_; }
+    // The line of the block executed last (counted from 0), -1 before any.
+    int blockLine() const { return blockLine_; }
 
     std::function<void(std::string_view)> onMessage;      // every message box and question
     std::function<void(float col, float row)> onMove;      // every move but a redraw in place
@@ -66,11 +75,15 @@ private:
     void OnMoveTool(float col, float row, MoveMode mode) override;
     // What the set-up adds to the parts' own start-up values.
     void ApplySetup();
+    void NoteAlarm(std::string_view text);
 
     HeadlessSetup setup_;
     std::unique_ptr<Station> station_;
     bool finished_ = false;
     bool alarm_ = false;
+    std::string alarmText_;
+    int alarmLine_ = -1;
+    int blockLine_ = -1;
     long turns_ = 0;
     long blocks_ = 0;
     long moves_ = 0;

@@ -1,7 +1,6 @@
 #include "gui/lathe/machine_painter.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace zan::gui {
@@ -13,21 +12,11 @@ constexpr QRgb kRed = 0xFFFF0000u;
 constexpr int kFirstWorkpieceColumn = 119;  // the small layout's chuck face; the normal chuck covers the rest
 constexpr int kLargestRadius = 10'000'000;  // keeps the shade arithmetic within int
 
-// Whole rows of a profile entry, toward zero; defined for any double.
-int WholeRow(double row)
-{
-    if (std::isnan(row)) return kAxisRow;
-    return static_cast<int>(std::clamp(row, -1.0e9, 1.0e9));
-}
-
 }  // namespace
 
 int DrawnRadius(const LatheState& s, int column)
 {
-    const double row = s.profile[column];
-    const int half = s.blankDiameter / 2;
-    const int radius = half + kAxisRow > row ? WholeRow(row) - kAxisRow : half;
-    return std::min(radius, kLargestRadius);
+    return std::min(zan::DrawnRadius(s.profile[column], s.blankDiameter), kLargestRadius);
 }
 
 int JawOpening(const LatheState& s)

@@ -1,0 +1,53 @@
+#pragma once
+// Grading a class: every student's program in a class folder run on a
+// machine of its own set-up and compared with the reference, using every core
+// (each worker thread owns its machine; the core keeps no state outside them).
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/grading/program_runs.h"
+
+namespace zan {
+
+struct Submission {
+    std::string student;
+    std::filesystem::path program;
+    std::string problem;  // why there is no program to run; empty when there is one
+};
+
+// The students of a class folder, sorted by name: every *.zan file (the
+// student is its name without .zan) and every folder, which must hold exactly
+// one *.zan file (the student is the folder's name). Hidden entries, other
+// files and the paths of `leaveOut` (the output folder, the reference) are
+// passed over. Empty, with `error` set, when the folder cannot be listed.
+std::vector<Submission> FindSubmissions(const std::filesystem::path& classDir,
+                                        const std::vector<std::filesystem::path>& leaveOut, std::string& error);
+
+struct GradeSetup {
+    HeadlessSetup machine;
+    long maxTurns = 10'000'000;  // turns of the run loop before a program counts as hanging
+    double tolerance = kDefaultTolerance;
+    int jobs = 0;                // worker threads; 0: one per core
+};
+
+struct StudentGrade {
+    std::string student;
+    RunStatus status = RunStatus::Unreadable;
+    // The alarm and its block, how long a hanging program ran, why nothing
+    // ran, or the ranges outside the tolerance; then the messages shown.
+    std::string detail;
+    std::optional<Comparison> comparison;  // none when nothing ran
+    std::string png;                       // the part's picture; empty when nothing ran
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+    bool pass = false;                     // finished and within the tolerance
+};
+
+// One grade per submission, in the same order.
+std::vector<StudentGrade> GradeClass(const std::vector<Submission>& submissions, const Reference& reference,
+                                     const GradeSetup& setup);
+
+}  // namespace zan

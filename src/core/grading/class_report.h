@@ -1,0 +1,45 @@
+#pragma once
+// What grading a class leaves in its output folder: grades.csv for a
+// gradebook, report.html (one page that stands alone: no script, nothing
+// fetched, the pictures inside it as data: URIs) and each part's picture as
+// STUDENT.png.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/grading/class_grading.h"
+
+namespace zan {
+
+struct ClassReport {
+    std::string classFolder;  // as named on the command line
+    std::string reference;
+    bool imageReference = false;
+    double tolerance = kDefaultTolerance;
+    std::vector<StudentGrade> grades;  // sorted by student
+};
+
+// Header "student,status,max_deviation_mm,at_z_mm,verdict,detail", then one
+// line per student: the largest deviation as a size, mm with three decimals
+// (empty when nothing ran), its Z (empty when nothing ran or nothing
+// deviates), "pass" or "fail", and the detail always in CSV quotes.
+std::string GradesCsv(const std::vector<StudentGrade>& grades);
+
+std::string ReportHtml(const ClassReport& report);
+
+// A field in CSV quotes: the text between double quotes, its quotes doubled.
+std::string CsvQuoted(std::string_view text);
+// Quoted only when it holds a comma, a quote or a line break.
+std::string CsvField(std::string_view text);
+std::string HtmlEscaped(std::string_view text);
+std::string Base64(std::string_view bytes);
+
+std::string PictureFileName(const std::string& student);
+
+// Writes every file of the report into `dir` (made if need be); the files
+// that could not be written, empty when all were.
+std::vector<std::string> WriteClassReport(const std::filesystem::path& dir, const ClassReport& report);
+
+}  // namespace zan

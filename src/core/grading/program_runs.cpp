@@ -1,0 +1,135 @@
+#include "core/grading/program_runs.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+#include "core/files/map_file.h"
+#include "core/files/program_file.h"
+
+namespace zan {
+
+namespace {
+
+// Text bytes: everything from the space on (GB2312 and UTF-8 included), tab
+// and the line ends; other control bytes mark a file that is no program.
+bool IsTextByte(unsigned char byte) { return byte >= 0x20 ? byte != 0x7F : byte == '\t' || byte == '\r' || byte == '\n'; }
+
+bool IsImageFile(const std::filesystem::path& path)
+{
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".map";
+}
+
+// "line 3: N0020 G00 X100 Z-300", the line counted from 1.
+std::string BlockText(const LineTable& table, int line)
+{
+    if (line < 0 || line >= LineTable::kRows) return "no block";
+    const auto& row = table.rows[line];
+    std::string text(row.data(), std::find(row.begin(), row.begin() + LineTable::kTextBytes, '\0'));
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\r')) text.pop_back();
+    return "line " + std::to_string(line + 1) + ": " + text;
+}
+
+void Describe(HeadlessMachine& machine, RunEnd end, long maxTurns, ProgramRun& run)
+{
+    const LineTable& table = machine.lathe().state.lineTable;
+    switch (end) {
+    case RunEnd::Finished: run.status = RunStatus::Finished; break;
+    case RunEnd::Alarm:
+        run.status = RunStatus::Alarm;
+        run.detail = machine.alarmText() + " at " + BlockText(table, machine.alarmLine());
+        std::erase(run.messages, machine.alarmText());
+        break;
+    case RunEnd::TurnLimit:
+        run.status = RunStatus::TurnLimit;
+        run.detail = "still running after " + std::to_string(maxTurns) + " turns, at " +
+                     BlockText(table, machine.blockLine());
+        break;
+    }
+}
+
+}  // namespace
+
+std::string_view StatusName(RunStatus status)
+{
+    switch (status) {
+    case RunStatus::Finished: return "finished";
+    case RunStatus::Alarm: return "alarm";
+    case RunStatus::TurnLimit: return "turn-limit";
+    case RunStatus::Unreadable: break;
+    }
+    return "unreadable";
+}
+
+ProgramText ReadStudentProgram(const std::filesystem::path& path)
+{
+    ProgramText program;
+    std::optional<std::string> text = ReadProgramText(path);
+    if (!text) {
+        program.problem = "cannot read the file";
+    } else if (!std::all_of(text->begin(), text->end(), [](char c) { return IsTextByte(static_cast<unsigned char>(c)); })) {
+        program.problem = "not a program text (a binary file)";
+    } else if (text->find_first_not_of(" \t\r\n") == std::string::npos) {
+        program.problem = "the file holds no program";
+    } else if (auto table = std::make_unique<LineTable>(); !LoadIntoLineTable(*text, *table)) {
+        program.problem = "more lines than the controller keeps (" + std::to_string(LineTable::kRows) + ")";
+    } else {
+        program.text = std::move(*text);
+    }
+    return program;
+}
+
+ProgramRun RunProgramText(HeadlessMachine& machine, std::string_view text, long maxTurns)
+{
+    ProgramRun run;
+    machine.Reset();
+    machine.onMessage = [&run](std::string_view message) {
+        if (std::find(run.messages.begin(), run.messages.end(), message) == run.messages.end())
+            run.messages.emplace_back(message);
+    };
+    machine.LoadProgram(text);
+    const RunEnd end = machine.Run(maxTurns);
+    machine.onMessage = nullptr;
+    Describe(machine, end, maxTurns, run);
+    const LatheState& state = machine.lathe().state;
+    run.part = ProfileOf(state);
+    run.asImage = ImageProfileOf(state);
+    return run;
+}
+
+Reference LoadReference(const std::filesystem::path& path, const HeadlessSetup& setup, long maxTurns)
+{
+    Reference reference;
+    const std::string name = path.string();
+    if (IsImageFile(path)) {
+        reference.image = true;
+        const std::optional<std::vector<unsigned char>> bytes = ReadMapFile(path);
+        if (bytes) reference.part = ProfileOfImage(ParseMapImage(*bytes));
+        else reference.problem = "cannot read the workpiece image " + name;
+        return reference;
+    }
+    const ProgramText program = ReadStudentProgram(path);
+    if (!program.problem.empty()) {
+        reference.problem = "reference program " + name + ": " + program.problem;
+        return reference;
+    }
+    HeadlessMachine machine(setup);
+    const ProgramRun run = RunProgramText(machine, program.text, maxTurns);
+    if (run.status != RunStatus::Finished)
+        reference.problem = "the reference program " + name + " did not run to its end: " + run.detail;
+    else
+        reference.part = *run.part;
+    return reference;
+}
+
+Comparison CompareRun(const ProgramRun& run, const Reference& reference, double tolerance)
+{
+    Comparison comparison = CompareParts(reference.image ? *run.asImage : *run.part, reference.part, tolerance);
+    comparison.wholeMillimetres = reference.image;
+    return comparison;
+}
+
+}  // namespace zan

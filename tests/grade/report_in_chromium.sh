@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Opens a class report in headless Chromium, with no network, and checks on
+# its screenshot that the table and the pictures render: the header and the
+# pass and fail cells in their colours, and every student's picture, pixel for
+# pixel, one row below the other in the order of grades.csv. The screenshot
+# stays in OUT. Exit status 77 (skipped) when Chromium is missing or cannot
+# start here.
+#   report_in_chromium.sh PROBE REPORT_DIR OUT
+set -u
+probe=$1 report=$2 out=$3
+command -v chromium >/dev/null || { echo "chromium is not installed"; exit 77; }
+mkdir -p "$out"
+shot=$out/report.png
+rm -f "$shot"
+profile=$(mktemp -d)  # the browser's own files, thrown away afterwards
+trap 'rm -rf "$profile"' EXIT
+timeout 90 chromium --headless --no-sandbox --disable-gpu --disable-dev-shm-usage --hide-scrollbars \
+  --force-device-scale-factor=1 --host-resolver-rules="MAP * ~NOTFOUND" --user-data-dir="$profile" \
+  --window-size=1600,1400 --screenshot="$shot" "file://$report/report.html" >"$out/chromium.log" 2>&1
+[ -s "$shot" ] || { echo "chromium could not start or draw here (see $out/chromium.log)"; exit 77; }
+echo "screenshot: $shot"
+
+fail() { echo "FAIL: $*"; exit 1; }
+whole="0 0 1599 1399"
+"$probe" find "$shot" d4dced $whole >/dev/null || fail "no table header"
+"$probe" find "$shot" bfe8bf $whole >/dev/null || fail "no pass cell"
+"$probe" find "$shot" f4bcbc $whole >/dev/null || fail "no fail cell"
+
+last=-1
+while IFS=, read -r student status _; do
+  [ "$student" = student ] || [ "$status" = unreadable ] && continue
+  at=$("$probe" contains "$shot" "$report/$student.png") || fail "the picture of $student is not on the page"
+  y=${at#* }
+  [ "$y" -gt "$last" ] || fail "the picture of $student is not below the one before"
+  last=$y
+done <"$report/grades.csv"
+echo "table and pictures rendered"
