@@ -44,6 +44,8 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
         long number = 0;
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--trace") {
             options.trace = true;
         } else if (arg == "--map") {
@@ -78,7 +80,7 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
             return "only one program at a time";
         }
     }
-    if (options.help) return {};
+    if (options.help || options.version) return {};
     if (!options.keysFile.empty() && !options.program.empty()) return "a program or --keys SCRIPT, not both";
     if (options.keysFile.empty() && options.program.empty()) return "no program given";
     return {};

@@ -1,0 +1,13 @@
+#pragma once
+// Qt's own texts (the buttons of message boxes, the file dialogs) in Chinese,
+// like the rest of the program, whatever the desktop's language.
+
+class QCoreApplication;
+
+namespace zan::gui {
+
+// Loads Qt's zh_CN catalogue from Qt's translation folder (Debian's
+// qt6-translations-l10n). False when it is not installed: Qt then speaks English.
+bool InstallQtTranslations(QCoreApplication& app);
+
+}  // namespace zan::gui
