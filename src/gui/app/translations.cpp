@@ -7,7 +7,7 @@
 
 namespace zan::gui {
 
-bool InstallQtTranslations(QCoreApplication& app)
+QTranslator* InstallQtTranslations(QCoreApplication& app)
 {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     const QLocale chinese(QLocale::Chinese, QLocale::China);
@@ -17,11 +17,11 @@ bool InstallQtTranslations(QCoreApplication& app)
         auto* translator = new QTranslator(&app);
         if (translator->load(chinese, QString::fromLatin1(catalogue), QStringLiteral("_"), folder)) {
             QCoreApplication::installTranslator(translator);
-            return true;
+            return translator;
         }
         delete translator;
     }
-    return false;
+    return nullptr;
 }
 
 }  // namespace zan::gui
