@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config                  # build
   qt6-base-dev                               # the desktop program
+  qt6-translations-l10n                      # Qt's own dialogs in Chinese
+  dpkg-dev file fakeroot lintian             # the Debian package (tools/package.sh)
+  desktop-file-utils appstream               # checks of the menu entry and the metainfo
   libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
   clang libclang-rt-14-dev                   # fuzz targets
   xvfb xauth xdotool imagemagick             # end-to-end tests on a virtual screen

@@ -13,32 +13,59 @@
 #include <string_view>
 #include <vector>
 
+#include "core/files/data_folders.h"
 #include "core/files/gif_reader.h"
+#include "core/text/program_info.h"
 
 namespace {
+
+constexpr const char* kProgram = "zan400lt-gif";
+constexpr int kExitUsage = 2;
+
+constexpr const char* kHelp =
+    "Usage: zan400lt-gif FILE [--rgba OUT]\n"
+    "Load the GIF picture FILE with the ZAN 400LT trainer's own reader (the one the\n"
+    "turret frames go through) and print one line: \"accepted WIDTH HEIGHT FRAMES\"\n"
+    "or \"refused MESSAGE\".\n"
+    "\n"
+    "      --rgba OUT   also write the first frame to OUT as raw RGBA bytes (width x\n"
+    "                   height, rows in stream order, alpha 255)\n"
+    "      --help       display this help and exit\n"
+    "      --version    output version information and exit\n"
+    "\n"
+    "Exit status: 0 accepted, 1 refused, 2 usage error, 3 OUT could not be written.\n";
 
 struct Arguments {
     std::string file;
     std::optional<std::string> rgba;
+    bool help = false;
+    bool version = false;
 };
 
-std::optional<Arguments> Parse(int argc, char** argv)
+// Empty on success, else the reason the command line is wrong.
+std::string Parse(int argc, char** argv, Arguments& args)
 {
-    Arguments args;
     bool haveFile = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--rgba" && i + 1 < argc && !args.rgba) {
+        if (arg == "--help") {
+            args.help = true;
+        } else if (arg == "--version") {
+            args.version = true;
+        } else if (arg == "--rgba") {
+            if (i + 1 >= argc || args.rgba) return "--rgba wants one file";
             args.rgba = argv[++i];
-        } else if (!haveFile && !arg.starts_with("-")) {
+        } else if (arg.starts_with("-")) {
+            return "unknown option " + std::string(arg);
+        } else if (haveFile) {
+            return "one FILE at a time";
+        } else {
             args.file = arg;
             haveFile = true;
-        } else {
-            return std::nullopt;
         }
     }
-    if (!haveFile) return std::nullopt;
-    return args;
+    if (!haveFile && !args.help && !args.version) return "no FILE given";
+    return {};
 }
 
 // Palette lookup: the frame's own table if it has one, else the global one;
@@ -70,11 +97,20 @@ bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 
 int main(int argc, char** argv)
 {
-    const auto args = Parse(argc, argv);
-    if (!args) {
-        std::cerr << "usage: zan400lt-gif FILE [--rgba OUT]\n";
-        return 2;
+    Arguments parsed;
+    if (const std::string error = Parse(argc, argv, parsed); !error.empty()) {
+        std::cerr << zan::UsageErrorText(kProgram, error);
+        return kExitUsage;
     }
+    if (parsed.help || parsed.version) {
+        std::cout << (parsed.help ? std::string(kHelp) : zan::VersionText(kProgram));
+        return 0;
+    }
+    // Every program of the trainer makes the user's program folder on its
+    // first start; this one only reads, so a failure is no reason to stop.
+    std::string problem;
+    zan::DataFoldersOfProcess(std::nullopt, problem);
+    const Arguments* args = &parsed;
     const zan::GifResult result = zan::LoadGif(args->file);
     if (!result.ok()) {
         std::cout << "refused " << result.message << '\n';

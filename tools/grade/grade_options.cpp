@@ -40,6 +40,8 @@ std::string ParseGradeOptions(int argc, char** argv, GradeOptions& options)
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg.starts_with("-") && arg.size() > 1) {
             if (i + 1 >= argc) return std::string(arg) + " wants a value";
             if (std::string error = ParseOption(arg, argv[++i], options); !error.empty()) return error;
@@ -49,7 +51,7 @@ std::string ParseGradeOptions(int argc, char** argv, GradeOptions& options)
             return "only one class folder at a time";
         }
     }
-    if (options.help) return {};
+    if (options.help || options.version) return {};
     if (options.reference.empty()) return "no --reference given";
     if (options.classDir.empty()) return "no class folder given";
     return {};

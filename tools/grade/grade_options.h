@@ -10,7 +10,7 @@
 namespace zan::tool {
 
 inline constexpr const char* kGradeUsage =
-    "usage: zan400lt-grade --reference REFERENCE [options] CLASSDIR\n"
+    "Usage: zan400lt-grade --reference REFERENCE [OPTION]... CLASSDIR\n"
     "Grades a class: runs every student's part program found in CLASSDIR on a fresh\n"
     "simulated ZAN 400LT lathe, as zan400lt-run runs one, and compares each turned part\n"
     "with the reference column by column (1 mm of Z each), from the chuck face to the\n"
@@ -31,7 +31,8 @@ inline constexpr const char* kGradeUsage =
     "  --max-turns N          a program still running after N turns of the run loop\n"
     "                         hangs and is stopped there (default 10000000, some seconds)\n"
     "  --jobs N               programs run side by side (default: one per core)\n"
-    "  --help                 show this text\n"
+    "  --help                 display this help and exit\n"
+    "  --version              output version information and exit\n"
     "\n"
     "DIR receives grades.csv, with the header\n"
     "  student,status,max_deviation_mm,at_z_mm,verdict,detail\n"
@@ -59,6 +60,7 @@ struct GradeOptions {
     long maxTurns = 10'000'000;
     int jobs = 0;                          // 0: one per core
     bool help = false;
+    bool version = false;
 };
 
 // Empty on success, else the reason the command line is wrong.

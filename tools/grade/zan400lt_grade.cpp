@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/files/data_folders.h"
+#include "core/text/program_info.h"
 #include "core/grading/class_report.h"
 #include "grade_options.h"
 
@@ -18,7 +20,7 @@ constexpr int kExitUsage = 2;
 
 int Usage(const std::string& reason)
 {
-    std::fprintf(stderr, "zan400lt-grade: %s\n%s", reason.c_str(), tool::kGradeUsage);
+    std::fputs(UsageErrorText("zan400lt-grade", reason).c_str(), stderr);
     return kExitUsage;
 }
 
@@ -31,7 +33,8 @@ int Refuse(const std::string& reason)
 GradeSetup SetupOf(const tool::GradeOptions& options)
 {
     GradeSetup setup;
-    setup.machine.folder = ProgramFolder::OfExecutable();
+    // Turret pictures come from the data folder, installed or not.
+    setup.machine.folder = LocateDataFolders(std::nullopt).data;
     setup.machine.blankDiameter = options.blankDiameter;
     setup.machine.blankLength = options.blankLength;
     setup.maxTurns = options.maxTurns;
@@ -79,8 +82,8 @@ int main(int argc, char** argv)
 {
     tool::GradeOptions options;
     if (const std::string error = tool::ParseGradeOptions(argc, argv, options); !error.empty()) return Usage(error);
-    if (options.help) {
-        std::fputs(tool::kGradeUsage, stdout);
+    if (options.help || options.version) {
+        std::fputs(options.help ? tool::kGradeUsage : VersionText("zan400lt-grade").c_str(), stdout);
         return kExitWritten;
     }
     return Grade(options);

@@ -38,7 +38,7 @@ namespace {
 // Options that do not go together; empty when they all do.
 std::string CheckCombination(const RunOptions& options)
 {
-    if (options.help) return {};
+    if (options.help || options.version) return {};
     if (!options.keysFile.empty() && !options.program.empty()) return "a program or --keys SCRIPT, not both";
     if (options.keysFile.empty() && options.program.empty()) return "no program given";
     if (!options.keysFile.empty() && (!options.reference.empty() || !options.pngFile.empty()))
@@ -61,6 +61,8 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
         long number = 0;
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--trace") {
             options.trace = true;
         } else if (arg == "--map") {

@@ -11,9 +11,9 @@
 namespace zan::tool {
 
 inline constexpr const char* kRunUsage =
-    "usage: zan400lt-run [options] PROGRAM\n"
-    "       zan400lt-run [options] --compare REFERENCE [--tolerance MM] [--png FILE] PROGRAM\n"
-    "       zan400lt-run [options] --keys SCRIPT\n"
+    "Usage: zan400lt-run [OPTION]... PROGRAM\n"
+    "  or:  zan400lt-run [OPTION]... --compare REFERENCE [--tolerance MM] [--png FILE] PROGRAM\n"
+    "  or:  zan400lt-run [OPTION]... --keys SCRIPT\n"
     "Runs a part program (a .zan file) on a simulated ZAN 400LT lathe without a window,\n"
     "as cycle start runs it in automatic mode, from a fresh machine: normal layout, chuck\n"
     "clamped, spindle stopped (the program must start the spindle to cut). Stops (M00)\n"
@@ -70,9 +70,13 @@ inline constexpr const char* kRunUsage =
     "                        in green and the columns outside the tolerance in red\n"
     "  --keys SCRIPT         run the key script SCRIPT\n"
     "  --programs DIR        the program folder (part programs, Pset.dat, Dset.dat);\n"
-    "                        default the runner's own folder. A PROGRAM named without a\n"
-    "                        folder that is not in the current folder is taken from it\n"
-    "  --help                show this text\n"
+    "                        default the user's program folder when installed\n"
+    "                        ($XDG_DATA_HOME/zan400lt, ~/.local/share/zan400lt, made\n"
+    "                        with the sample programs on first start), else the\n"
+    "                        runner's own folder. A PROGRAM named without a folder\n"
+    "                        that is not in the current folder is taken from it\n"
+    "  --help                display this help and exit\n"
+    "  --version             output version information and exit\n"
     "\n"
     "A program run prints every message the controller shows to standard error, one\n"
     "line each; questions are answered OK.\n"
@@ -87,6 +91,7 @@ struct RunOptions {
     std::filesystem::path program;
     bool trace = false;
     bool help = false;
+    bool version = false;
     std::filesystem::path mapFile;
     std::optional<int> blankDiameter;
     std::optional<int> blankLength;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/files/data_folders.h"
 #include "core/files/parameter_files.h"
 #include "core/files/program_file.h"
 #include "core/lathe/workpiece_image.h"
@@ -17,6 +18,7 @@
 #include "core/station/headless.h"
 #include "core/station/key_script.h"
 #include "core/station/move_trace.h"
+#include "core/text/program_info.h"
 #include "run_options.h"
 
 namespace {
@@ -28,9 +30,18 @@ constexpr int kExitStopped = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitOutsideTolerance = 4;
 
+constexpr const char* kProgram = "zan400lt-run";
+
 int Usage(const std::string& reason)
 {
-    std::fprintf(stderr, "zan400lt-run: %s\n%s", reason.c_str(), tool::kRunUsage);
+    std::fputs(UsageErrorText(kProgram, reason).c_str(), stderr);
+    return kExitUsage;
+}
+
+// An unreadable file named on the command line: one line, no hint.
+int Unreadable(const std::string& what)
+{
+    std::fprintf(stderr, "%s: %s\n", kProgram, what.c_str());
     return kExitUsage;
 }
 
@@ -75,19 +86,18 @@ void ApplyOffsets(const ToolOffsets& table, HeadlessSetup& setup)
 
 // A bare program name that is not in the current folder is a program of
 // the store ("zan400lt-run 05.zan").
-std::filesystem::path ProgramPath(const tool::RunOptions& options)
+std::filesystem::path ProgramPath(const tool::RunOptions& options, const DataFolders& folders)
 {
     const std::filesystem::path& program = options.program;
     std::error_code error;
     if (program.has_parent_path() || std::filesystem::exists(program, error)) return program;
-    const ProgramFolder store = options.programsDir.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(options.programsDir);
-    return store.File(program.string());
+    return folders.programs.File(program.string());
 }
 
 // The machine the options describe; empty on success, else what could not be read.
-std::string MachineSetup(const tool::RunOptions& options, HeadlessSetup& setup)
+std::string MachineSetup(const tool::RunOptions& options, const DataFolders& folders, HeadlessSetup& setup)
 {
-    setup.folder = ProgramFolder::OfExecutable();
+    setup.folder = folders.data;
     setup.speedLevel = options.speedLevel;
     setup.blankDiameter = options.blankDiameter;
     setup.blankLength = options.blankLength;
@@ -132,14 +142,14 @@ std::optional<int> CompareAndDraw(const tool::RunOptions& options, const LatheSt
     return std::nullopt;
 }
 
-int RunProgram(const tool::RunOptions& options)
+int RunProgram(const tool::RunOptions& options, const DataFolders& folders)
 {
-    const std::filesystem::path path = ProgramPath(options);
+    const std::filesystem::path path = ProgramPath(options, folders);
     const auto program = ReadProgramText(path);
-    if (!program) return Usage("cannot read program file " + options.program.string());
+    if (!program) return Unreadable("cannot read program file " + options.program.string());
 
     HeadlessSetup setup;
-    if (const std::string error = MachineSetup(options, setup); !error.empty()) return Usage(error);
+    if (const std::string error = MachineSetup(options, folders, setup); !error.empty()) return Unreadable(error);
     std::optional<Reference> reference;
     if (!options.reference.empty()) {
         reference = LoadReference(options.reference, setup, options.maxTurns);
@@ -164,21 +174,21 @@ int RunProgram(const tool::RunOptions& options)
     return end == RunEnd::Finished ? kExitFinished : kExitStopped;
 }
 
-int RunKeys(const tool::RunOptions& options)
+int RunKeys(const tool::RunOptions& options, const DataFolders& folders)
 {
     std::ifstream script(options.keysFile, std::ios::binary);
-    if (!script) return Usage("cannot read key script " + options.keysFile.string());
+    if (!script) return Unreadable("cannot read key script " + options.keysFile.string());
 
     ScriptSetup setup;
-    setup.folder = ProgramFolder::OfExecutable();
-    if (!options.programsDir.empty()) setup.programs = ProgramFolder(options.programsDir);
+    setup.folder = folders.data;
+    setup.programs = folders.programs;
     setup.speedLevel = options.speedLevel;
     setup.blankDiameter = options.blankDiameter;
     setup.blankLength = options.blankLength;
     setup.trace = options.trace;
     setup.maxTurns = options.maxTurns;
     if (const std::string error = ReadSetupFiles(options, setup.parameters, setup.offsets); !error.empty())
-        return Usage(error);
+        return Unreadable(error);
 
     ScriptedController controller(setup, std::cout);
     const ScriptStop stop = RunScript(controller, script);
@@ -202,9 +212,19 @@ int main(int argc, char** argv)
 {
     tool::RunOptions options;
     if (const std::string error = tool::ParseRunOptions(argc, argv, options); !error.empty()) return Usage(error);
-    if (options.help) {
-        std::fputs(tool::kRunUsage, stdout);
+    std::optional<std::filesystem::path> programs;
+    if (!options.programsDir.empty()) programs = options.programsDir;
+    if (options.version) {
+        std::fputs(VersionText(kProgram).c_str(), stdout);
         return kExitFinished;
     }
-    return options.keysFile.empty() ? RunProgram(options) : RunKeys(options);
+    if (options.help) {
+        std::fputs(tool::kRunUsage, stdout);
+        std::printf("\n%s.\n", ProgramFolderNote(LocateDataFolders(programs)).c_str());
+        return kExitFinished;
+    }
+    std::string problem;
+    const DataFolders folders = DataFoldersOfProcess(programs, problem);
+    if (!problem.empty()) std::fprintf(stderr, "%s: %s\n", kProgram, problem.c_str());
+    return options.keysFile.empty() ? RunProgram(options, folders) : RunKeys(options, folders);
 }

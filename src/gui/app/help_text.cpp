@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "core/lathe/ports.h"
-#include "core/files/program_folder.h"
+#include "core/files/data_folders.h"
 
 namespace zan::gui {
 

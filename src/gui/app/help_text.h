@@ -1,5 +1,5 @@
 #pragma once
-// "程序说明": the help text "anouncement.txt" beside the program, shown by
+// "程序说明": the help text "anouncement.txt" of the data folder, shown by
 // whatever the desktop uses for text files.
 
 #include <filesystem>
@@ -11,8 +11,6 @@ class ProgramFolder;
 }
 
 namespace zan::gui {
-
-inline constexpr const char* kHelpFileName = "anouncement.txt";
 
 // Opens a file with the desktop's viewer; false when nothing could show it.
 using OpenDocument = std::function<bool(const std::filesystem::path&)>;

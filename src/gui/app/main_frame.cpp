@@ -55,6 +55,7 @@ QRect FrameGeometry(int screenWidth)
 CMainFrame::CMainFrame(ShellSetup setup)
     : quit_(setup.quit ? std::move(setup.quit) : [] { QCoreApplication::exit(0); }),
       programs_(setup.programs ? ProgramFolder(*setup.programs) : ProgramFolder::OfExecutable()),
+      data_(setup.data ? ProgramFolder(*setup.data) : ProgramFolder::OfExecutable()),
       alerts_(setup.alerts != nullptr ? *setup.alerts : qtAlerts_),
       clock_(std::move(setup.waiter))
 {
@@ -110,7 +111,7 @@ void CMainFrame::createView()
     view_->SetCommandDoor([this](std::function<void()> repaint) { gate_.Run(std::move(repaint)); });
     station_ = std::make_unique<Station>(
         ControllerPorts{alerts_, clock_, *view_, panelWindows_, panelWindows_.fields()},
-        StationOptions{view_->smallLayout(), ProgramFolder::OfExecutable(), programs_});
+        StationOptions{view_->smallLayout(), data_, programs_});
     panelInput_ = std::make_unique<StationPanelInput>(*station_, gate_);
     panelWindows_.Attach(panelInput_.get());
     view_->Attach(*station_);

@@ -47,6 +47,9 @@ struct ShellSetup {
     // The program store (part programs, Pset.dat, Dset.dat) when not the
     // program's own folder.
     std::optional<std::filesystem::path> programs;
+    // The read-only data (turret frames, help text) when not the program's
+    // own folder (an installed copy's share/zan400lt).
+    std::optional<std::filesystem::path> data;
 };
 
 // The window's place and size: right of the operator panel (the screen's left
@@ -98,6 +101,7 @@ private:
 
     std::function<void()> quit_;
     ProgramFolder programs_;
+    ProgramFolder data_;
     bool placed_ = false;
     QtAlerts qtAlerts_{this};
     Alerts& alerts_;
