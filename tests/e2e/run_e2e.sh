@@ -436,7 +436,7 @@ lesson_save() {
         >"$work/runner.out" 2>"$work/runner.err" || fail "the runner failed: $(cat "$work/runner.err")"
     [ -s "$work/runner.err" ] && fail "the runner complained: $(cat "$work/runner.err")"
     xdotool windowfocus --sync "$wid" key ctrl+s
-    dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Save As$' | head -1)
+    dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^(Save As|另存为)$' | head -1)
     [ -n "$dialog" ] || fail "Ctrl+S opened no file dialog"
     xdotool windowfocus --sync "$dialog" type "$work/lesson.map"
     xdotool key Return
