@@ -165,6 +165,10 @@ void COrbelView::WriteText(QPoint at, std::string_view text, QColor ink, QColor 
 void COrbelView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
+    // On a scaled desktop each view pixel becomes a block of screen pixels:
+    // the view is the controller's low-resolution screen, and smoothing
+    // would blur its lines and text.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect& r : event->region()) {
         const QRect inside = r & backing_.rect();
         if (!inside.isEmpty()) p.drawImage(inside.topLeft(), backing_, inside);

@@ -3,7 +3,9 @@
 // (one pixel = one millimetre). It is the machine's display port; the
 // controller that owns the machine is attached once it is built. Everything the machine asks to draw is
 // painted into the backing image at once; the widget then copies only the
-// rectangles that changed onto the screen.
+// rectangles that changed onto the screen. The image stays in view pixels on
+// a scaled desktop too (the mouse, the measurement and the shading count
+// them); it is enlarged there pixel for pixel, texts included.
 
 #include <QFont>
 #include <QImage>

@@ -3,6 +3,8 @@
 #include <QPaintEvent>
 #include <QResizeEvent>
 #include <QPainter>
+#include <QtMath>
+#include <algorithm>
 
 #include "core/panel/key_table.h"
 #include "gui/panel/key_button.h"
@@ -27,17 +29,38 @@ QImage Picture()
         .scaled(CFirstPanelDlg::kPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// The backing image at the desktop's scale, in whole image pixels per window
+// pixel (LCD cells must fall on whole pixels): 150 % gets 2, shown reduced.
+// A ratio within this of a whole number is that number (desktops round).
+constexpr qreal kRatioSlack = 0.01;
+
+QImage Backing(qreal desktopRatio)
+{
+    const int ratio = std::clamp(qCeil(desktopRatio - kRatioSlack), 1, LcdGlyphs::kMaxRatio);
+    QImage backing(CFirstPanelDlg::kLargest * ratio, QImage::Format_RGB32);
+    backing.setDevicePixelRatio(ratio);
+    return backing;
+}
+
+// Where a rectangle of window pixels lies in the backing image.
+QRect InImage(const QRect& r, const QImage& image)
+{
+    const int ratio = qRound(image.devicePixelRatio());
+    return QRect(r.topLeft() * ratio, r.size() * ratio);
+}
+
 }  // namespace
 
 CFirstPanelDlg::CFirstPanelDlg(QWidget* owner)
-    : QWidget(owner, Qt::Window), picture_(Picture()), backing_(kLargest, QImage::Format_RGB32)
+    : QWidget(owner, Qt::Window), picture_(Picture())
 {
+    backing_ = Backing(devicePixelRatioF());
     setWindowTitle(QStringLiteral("第一控制面板"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A resize beyond this is set back to it.
     setMaximumSize(kLargest);
     resize(kOpenSize);
-    paintBackground(backing_.rect());
+    paintBackground(QRect(QPoint(), kLargest));
     createKeys();
     fields_ = new PanelFieldWidgets(this);
 }
@@ -66,6 +89,8 @@ void CFirstPanelDlg::paintBackground(const QRect& area)
     QPainter p(&backing_);
     p.setClipRect(area);
     p.fillRect(area, palette().color(QPalette::Window));
+    // Pixel art: enlarged on a scaled desktop without smoothing.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(0, 0, picture_);
 }
 
@@ -88,7 +113,10 @@ void CFirstPanelDlg::SetLamp(KeyId key, bool on)
 void CFirstPanelDlg::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    for (const QRect& r : event->region()) p.drawImage(r.topLeft(), backing_, r);
+    // At the image's own ratio this copies pixels; at a fractional scale, or
+    // moved to a screen of another scale, it is resampled smoothly.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatioF() != backing_.devicePixelRatio());
+    for (const QRect& r : event->region()) p.drawImage(QRectF(r), backing_, QRectF(InImage(r, backing_)));
 }
 
 // The window's largest size is a hint to the desktop; where nothing keeps

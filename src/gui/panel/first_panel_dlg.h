@@ -5,7 +5,10 @@
 // screen it is given to show and the lamps it is told to light.
 //
 // Everything is drawn into a backing image of the window's largest size;
-// a repaint copies the asked-for rectangles of it.
+// a repaint copies the asked-for rectangles of it. On a scaled desktop the
+// image has the desktop's device pixel ratio (rounded to whole pixels): the
+// LCD's text is drawn at that resolution, the pixel-art picture enlarged
+// without smoothing. Positions are window pixels throughout.
 
 #include <QImage>
 #include <QWidget>
@@ -31,6 +34,7 @@ public:
 
     PanelFieldWidgets& fields() { return *fields_; }
     CKeyButton* Key(KeyId id) const;
+    // Its pixels are window pixels times `backing().devicePixelRatio()`.
     const QImage& backing() const { return backing_; }
     LcdRenderer& lcd() { return lcd_; }
 

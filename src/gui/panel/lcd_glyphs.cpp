@@ -1,6 +1,7 @@
 #include "gui/panel/lcd_glyphs.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QString>
 
 namespace zan::gui {
@@ -11,6 +12,8 @@ namespace {
 // their descenders inside the cell; the Song face's Chinese glyphs use rows 1..11.
 constexpr int kAsciiBaseline[3] = {10, 19, 10};   // normal, large, wide (LcdFont order)
 constexpr int kChineseBaseline[3] = {11, 21, 11};
+// Zen Hei at 12 pixels sits as it does at 24 in the large font (21 of 24).
+constexpr qreal kScaledChineseBaseline = 10.5;
 
 // Which arms a box-drawing character has, and how thick they are (1 light, 2 heavy).
 struct BoxArms {
@@ -56,7 +59,9 @@ QFont Face(const char* family, int pixels, int stretch)
 // sides the character has arms on.
 void DrawBox(QImage& image, const BoxArms& box, QRgb ink)
 {
-    const int w = image.width(), h = image.height();
+    // In LCD pixels: the painter scales them to the picture's ratio.
+    const QSize size = image.deviceIndependentSize().toSize();
+    const int w = size.width(), h = size.height();
     const int x0 = w / 2 - 1, y0 = h / 2 - 1, t = box.weight;
     QPainter p(&image);
     const QColor colour = QColor::fromRgb(ink);
@@ -78,48 +83,58 @@ LcdGlyphs::LcdGlyphs()
     chinese_[Index(LcdFont::Normal)] = Face("WenQuanYi Bitmap Song", 12, 100);
     chinese_[Index(LcdFont::Wide)] = Face("WenQuanYi Bitmap Song", 12, 100);
     chinese_[Index(LcdFont::Large)] = Face("WenQuanYi Zen Hei", 24, 100);
+    chineseScaled_ = Face("WenQuanYi Zen Hei", 12, 100);
 }
 
-const QImage& LcdGlyphs::Glyph(char32_t c, LcdFont font, LcdVideo video)
+const QImage& LcdGlyphs::Glyph(char32_t c, LcdFont font, LcdVideo video, int ratio)
 {
-    const std::uint64_t key = (std::uint64_t(c) << 8) | (std::uint64_t(Index(font)) << 1) |
-                              (video == LcdVideo::Inverse ? 1u : 0u);
+    ratio = std::clamp(ratio, 1, kMaxRatio);
+    // Bits: video 0, font 1..2, ratio 3..6, the code point above.
+    const std::uint64_t key = (std::uint64_t(c) << 8) | (std::uint64_t(ratio) << 3) |
+                              (std::uint64_t(Index(font)) << 1) | (video == LcdVideo::Inverse ? 1u : 0u);
     auto found = cache_.find(key);
-    if (found == cache_.end()) found = cache_.emplace(key, Draw(c, font, video)).first;
+    if (found == cache_.end()) found = cache_.emplace(key, Draw(c, font, video, ratio)).first;
     return found->second;
 }
 
-QImage LcdGlyphs::Draw(char32_t c, LcdFont font, LcdVideo video) const
+QImage LcdGlyphs::Draw(char32_t c, LcdFont font, LcdVideo video, int ratio) const
 {
     const CellSize cell = CellOf(font);
     const bool wide = c >= 0x80;
     const QRgb paper = 0xFF000000u | (video == LcdVideo::Inverse ? kLcdWhite : kLcdBlue);
     const QRgb ink = 0xFF000000u | (video == LcdVideo::Inverse ? kLcdBlue : kLcdWhite);
-    // One column to spare on the right: see below.
-    QImage image(cell.width * (wide ? 2 : 1) + 1, cell.height, QImage::Format_RGB32);
+    // One column to spare on the right: see below. Sizes in LCD pixels.
+    const int width = cell.width * (wide ? 2 : 1) + 1;
+    QImage image(width * ratio, cell.height * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(paper);
     if (const BoxArms* box = BoxOf(c)) {
-        image = image.copy(0, 0, image.width() - 1, image.height());
+        image = image.copy(0, 0, image.width() - ratio, image.height());
         DrawBox(image, *box, ink);
         return image;
     }
     if (c >= 0x20 && c != 0x7F) {  // control characters leave an empty cell
-        const QFont& face = wide ? chinese_[Index(font)] : ascii_[Index(font)];
+        const QFont& face = wide ? ChineseFace(font, ratio) : ascii_[Index(font)];
         const QString text = QString::fromUcs4(&c, 1);
         QPainter p(&image);
         p.setFont(face);
         p.setPen(QColor::fromRgb(ink));
         // A Chinese glyph narrower than its two cells (wide and large fonts) is centred in them.
-        const int x = wide ? std::max(0, (image.width() - 1 - p.fontMetrics().horizontalAdvance(text)) / 2) : 0;
-        p.drawText(QPoint(x, wide ? kChineseBaseline[Index(font)] : kAsciiBaseline[Index(font)]), text);
+        const int x = wide ? std::max(0, (width - 1 - p.fontMetrics().horizontalAdvance(text)) / 2) : 0;
+        const qreal baseline = !wide ? kAsciiBaseline[Index(font)]
+                               : &face == &chineseScaled_ ? kScaledChineseBaseline
+                                                          : kChineseBaseline[Index(font)];
+        p.drawText(QPointF(x, baseline), text);
     }
     // DejaVu leaves the first column of a cell blank and inks the last, so in
     // inverse video a text's last letter would run into the blue beyond it.
     // Such glyphs move one pixel left: the blank column comes last, as in the
     // controller's own fixed font.
+    // At a ratio above 1 a column is `ratio` image columns.
     bool firstColumnBlank = !wide;
-    for (int y = 0; firstColumnBlank && y < image.height(); ++y) firstColumnBlank = image.pixel(0, y) == paper;
-    return image.copy(firstColumnBlank ? 1 : 0, 0, image.width() - 1, image.height());
+    for (int y = 0; firstColumnBlank && y < image.height(); ++y)
+        for (int x = 0; firstColumnBlank && x < ratio; ++x) firstColumnBlank = image.pixel(x, y) == paper;
+    return image.copy(firstColumnBlank ? ratio : 0, 0, image.width() - ratio, image.height());
 }
 
 }  // namespace zan::gui

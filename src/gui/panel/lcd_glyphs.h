@@ -13,6 +13,13 @@
 // Everything is drawn without antialiasing: the LCD has two colours.
 // The box-drawing characters of the mode bar are drawn as lines through the
 // middle of their cells, so that the frame they build closes.
+//
+// On a scaled desktop a glyph is drawn at `ratio` image pixels per LCD
+// pixel (the picture carries that device pixel ratio), with the same faces at
+// `ratio` times their pixel sizes, so that the text is sharp rather than
+// enlarged; its size in LCD pixels is the same at every ratio. The Song face
+// has bitmaps at its small sizes only, so there the Chinese of the normal and
+// wide fonts is drawn with Zen Hei, as the large font's is.
 
 #include <QFont>
 #include <QImage>
@@ -27,19 +34,26 @@ class LcdGlyphs {
 public:
     LcdGlyphs();
 
-    // The picture of one character, one or two cells of `font` wide.
-    const QImage& Glyph(char32_t c, LcdFont font, LcdVideo video);
+    // The picture of one character, one or two cells of `font` wide, at
+    // `ratio` (1 to kMaxRatio) image pixels per LCD pixel.
+    const QImage& Glyph(char32_t c, LcdFont font, LcdVideo video, int ratio = 1);
+
+    static constexpr int kMaxRatio = 8;
 
     // The faces chosen for ASCII and for Chinese text (for checking them).
     const QFont& AsciiFace(LcdFont font) const { return ascii_[Index(font)]; }
-    const QFont& ChineseFace(LcdFont font) const { return chinese_[Index(font)]; }
+    const QFont& ChineseFace(LcdFont font, int ratio = 1) const
+    {
+        return ratio > 1 && font != LcdFont::Large ? chineseScaled_ : chinese_[Index(font)];
+    }
 
 private:
     static int Index(LcdFont font) { return static_cast<int>(font); }
-    QImage Draw(char32_t c, LcdFont font, LcdVideo video) const;
+    QImage Draw(char32_t c, LcdFont font, LcdVideo video, int ratio) const;
 
     QFont ascii_[3];
     QFont chinese_[3];
+    QFont chineseScaled_;  // normal and wide at ratios above 1
     std::unordered_map<std::uint64_t, QImage> cache_;
 };
 

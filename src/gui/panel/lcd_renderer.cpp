@@ -9,6 +9,17 @@ namespace {
 
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
+// Image pixels per window pixel: whole, so that cells stay on whole pixels.
+int RatioOf(const QImage& image)
+{
+    return std::clamp(qRound(image.devicePixelRatio()), 1, LcdGlyphs::kMaxRatio);
+}
+
+QRect Scaled(const QRect& r, int ratio) { return QRect(r.topLeft() * ratio, r.size() * ratio); }
+
+// The image's rectangle in window pixels.
+QRect WindowRect(const QImage& image) { return QRect(QPoint(), image.size() / RatioOf(image)); }
+
 // Copies a cell picture into the image at `at`, clipped to the image. Both
 // are RGB32, so a row is one memcpy.
 void Blit(const QImage& cell, QImage& target, QPoint at)
@@ -68,20 +79,21 @@ QRect LcdRenderer::Render(const LcdScreen& screen, QImage& target)
     QRect drawn;
     for (const LcdScreen::Op& op : screen.ops()) {
         if (op.kind == LcdScreen::Op::Kind::ClearBody) {
-            FillRgb(target, ToQRect(kLcdBody), 0xFF000000u | kLcdBlue);
+            FillRgb(target, Scaled(ToQRect(kLcdBody), RatioOf(target)), 0xFF000000u | kLcdBlue);
             drawn |= ToQRect(kLcdBody);
         } else {
             drawn |= DrawText(op.text, target);
         }
     }
-    return drawn & target.rect();
+    return drawn & WindowRect(target);
 }
 
 QRect LcdRenderer::DrawText(const LcdText& text, QImage& target)
 {
-    QPoint at(text.x, text.y);
+    const int ratio = RatioOf(target);
+    QPoint at(text.x * ratio, text.y * ratio);  // image pixels
     for (std::size_t i = 0; i < text.text.size();) {
-        const QImage& cell = glyphs_.Glyph(NextCodePoint(text.text, i), text.font, text.video);
+        const QImage& cell = glyphs_.Glyph(NextCodePoint(text.text, i), text.font, text.video, ratio);
         Blit(cell, target, at);
         at.rx() += cell.width();
     }
