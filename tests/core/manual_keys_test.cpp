@@ -21,6 +21,7 @@ struct ManualKeysTest : ::testing::Test {
     {
         rig.state().entryState = entryState;
         rig.state().entryText = std::move(text);
+        rig.state().moveArmed = true;
     }
 };
 
@@ -62,16 +63,14 @@ TEST_F(ManualKeysTest, TypedMovesGoWhereTheReadOutShowsTheValue)
     EXPECT_FLOAT_EQ(rig.machine().posX, 410.5f);
 }
 
-TEST_F(ManualKeysTest, ATypedMoveWaitingInAutoRunsInsteadOfTheProgram)
+TEST_F(ManualKeysTest, LeavingManualDropsAnArmedMove)
 {
     Typed(9, "-5");
-    rig.Click(KeyId::AutoMode);  // leaves the entry as it is
-    rig.Click(KeyId::CycleStart);
-    EXPECT_FLOAT_EQ(rig.machine().posZ, 495.0f);
-    EXPECT_FALSE(rig.machine().runFlag);
-    EXPECT_FALSE(rig.panel.LampOn(KeyId::CycleStart));
-    EXPECT_EQ(rig.state().mode, PanelMode::Auto);
-    rig.Click(KeyId::CycleStart);  // nothing is waiting now: the program starts
+    rig.Click(KeyId::AutoMode);
+    EXPECT_EQ(rig.state().entryState, 0);
+    EXPECT_FALSE(rig.state().moveArmed);
+    rig.Click(KeyId::CycleStart);  // the program starts; the tool has not moved
+    EXPECT_FLOAT_EQ(rig.machine().posZ, 500.0f);
     EXPECT_TRUE(rig.machine().runFlag);
 }
 

@@ -157,6 +157,34 @@ TEST_F(MoveToolTest, CustomToolCutsAlongItsFirstEdgeAndNeverDividesByZero)
     EXPECT_DOUBLE_EQ(p[510], kUncutRow);
 }
 
+// The custom tool editor closed: a tool without a shape that cuts is never
+// left mounted, and Cancel without "设置为当前刀" puts the old tool back.
+TEST_F(MoveToolTest, CustomToolStaysOnlyWhenKeptAndShaped)
+{
+    LatheState& s = rig.s();
+    s.toolStation = 3;
+    int previous = rig.lathe->SelectCustomTool();
+    EXPECT_EQ(s.toolStation, 5);
+    rig.lathe->EndCustomTool(previous, true);  // saved, but nothing drawn
+    EXPECT_EQ(s.toolStation, 3);
+
+    const Point drawn[] = {{235, 300}, {235 + 30, 300 - 30}};
+    StoreCustomShape(s.custom, drawn, 2, 30, 70);
+    previous = rig.lathe->SelectCustomTool();
+    rig.lathe->EndCustomTool(previous, false);  // cancelled
+    EXPECT_EQ(s.toolStation, 3);
+    previous = rig.lathe->SelectCustomTool();
+    rig.lathe->EndCustomTool(previous, true);
+    EXPECT_EQ(s.toolStation, 5);
+
+    // Opened again from the custom tool, its shape wiped to a single point
+    // and cancelled: no shapeless tool stays, station 1 is mounted instead.
+    previous = rig.lathe->SelectCustomTool();
+    StoreCustomShape(s.custom, drawn, 0, 30, 70);
+    rig.lathe->EndCustomTool(previous, false);
+    EXPECT_EQ(s.toolStation, 1);
+}
+
 TEST_F(MoveToolTest, NoCutGoesBeyondTheSpindleAxis)
 {
     // A tall custom tool reaches 200 rows above its reference point, past the

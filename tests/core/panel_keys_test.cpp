@@ -34,15 +34,34 @@ TEST_F(PanelKeysTest, PadCodes)
 
 TEST_F(PanelKeysTest, EditorFieldRefusesTextPastItsLimit)
 {
-    // A paste that would take the field past its limit is cut back to it,
-    // whole characters only, with the controller's message.
-    std::string text(kEditorLimit - 1, 'G');
-    rig.fields.SetText(FieldId::Editor, text + "编号");
+    // A paste that would take the field past its limit is undone whole, the
+    // caret where it was typed, with the controller's message.
+    const std::string text(kEditorLimit - 1, 'G');
+    rig.fields.SetText(FieldId::Editor, text);
     rig.panel.FieldChanged(FieldId::Editor);
-    EXPECT_EQ(rig.fields.Text(FieldId::Editor), text + "编");
+    EXPECT_THAT(rig.alerts.messages, IsEmpty());
+    rig.fields.SetSelection(FieldId::Editor, Selection{5, 5});
+    rig.fields.ReplaceSelection(FieldId::Editor, "编号");
+    rig.panel.FieldChanged(FieldId::Editor);
+    EXPECT_EQ(rig.fields.Text(FieldId::Editor), text);
+    EXPECT_EQ(rig.fields.GetSelection(FieldId::Editor), (Selection{5, 5}));
     EXPECT_THAT(rig.alerts.messages, ElementsAre("已达到输入字符的极限!"));
-    rig.panel.FieldChanged(FieldId::Editor);  // at the limit, nothing more to say
+    rig.fields.ReplaceSelection(FieldId::Editor, "编");  // exactly the limit
+    rig.panel.FieldChanged(FieldId::Editor);
+    EXPECT_EQ(rig.fields.Text(FieldId::Editor), "GGGGG编" + text.substr(5));
     EXPECT_EQ(rig.alerts.messages.size(), 1u);
+}
+
+TEST_F(PanelKeysTest, EditorDropsControlCharactersAndKeepsTheRest)
+{
+    // A paste may bring a NUL (which would end the program at the next
+    // opening), a lone CR or a tab: those go, the line breaks stay.
+    rig.fields.SetText(FieldId::Editor, "N0000");
+    rig.fields.SetSelection(FieldId::Editor, Selection{1, 1});
+    rig.fields.ReplaceSelection(FieldId::Editor, std::string("G\0" "1\r\t\n", 6));
+    rig.panel.FieldChanged(FieldId::Editor);
+    EXPECT_EQ(rig.fields.Text(FieldId::Editor), "NG1\n0000");
+    EXPECT_EQ(rig.fields.GetSelection(FieldId::Editor), (Selection{4, 4}));
 }
 
 TEST_F(PanelKeysTest, OnlyJogKeysReportThePress)

@@ -3,7 +3,9 @@ cmake_minimum_required(VERSION 3.25)
 # fixture programs (and the turret pictures) as its program folder.
 #   -DRUNNER=... -DFIXTURE=dir of .zan files -DTURRET=dir of turret .gif files -DWORK=scratch dir
 #   a case:       -DCASE=dir holding `keys`, `expected` and maybe `args` (more options,
-#                 one line; @CASE@ stands for the case's folder) and `programs/` (more
+#                 one line; @CASE@ stands for the case's folder), `env` (VAR=VALUE lines
+#                 for the runner's environment; @NO_HARD_LINKS@ stands for -DNO_HARD_LINKS,
+#                 a library to preload) and `programs/` (more
 #                 files for the program folder). Standard output must
 #                 be `expected` exactly, with exit status 0 and nothing on standard error.
 #                 [-DUPDATE=ON: rewrite `expected` instead of comparing]
@@ -35,6 +37,15 @@ if(DEFINED BAD)
     message(FATAL_ERROR "${BAD}: exit ${status}, expected 2 with a message starting\n${want}\nbut got\n${errors}")
   endif()
   return()
+endif()
+
+# A case's `env` lines (VAR=VALUE) go into the runner's environment.
+if(DEFINED CASE AND EXISTS ${CASE}/env)
+  file(STRINGS ${CASE}/env settings)
+  foreach(setting IN LISTS settings)
+    string(REPLACE "@NO_HARD_LINKS@" "${NO_HARD_LINKS}" setting "${setting}")
+    list(INSERT runner 3 "${setting}")
+  endforeach()
 endif()
 
 set(args "")

@@ -36,6 +36,8 @@ inline constexpr const char* kRunUsage =
     "  file NAME           print the file NAME of the program folder byte for byte:\n"
     "                      file \"NAME\" SIZE \"BYTES\" (\\xNN for other bytes), or\n"
     "                      file \"NAME\" missing\n"
+    "  size NAME           print only the size of that file: size \"NAME\" BYTES, or\n"
+    "                      size \"NAME\" missing\n"
     "  # ...               a comment (blank lines are skipped too)\n"
     "Every message prints as message \"TEXT\" and every question as\n"
     "question \"TEXT\" ok|cancel, in order with the rest, on standard output. In quoted\n"

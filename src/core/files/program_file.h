@@ -36,4 +36,12 @@ bool WriteProgramFile(const std::filesystem::path& path, std::string_view text);
 // had to be left out.
 bool LoadIntoLineTable(std::string_view text, LineTable& table);
 
+// What the window says when a program has lines beyond the table's 999 rows.
+inline constexpr std::string_view kProgramTooLong = "程序超过999行，多余的行没有装入!";
+
+// Whether a program's text may hold the character that starts with this
+// byte (of its UTF-8 text): printable characters and the line break do; other
+// control characters do not (a zero byte would end the program there).
+constexpr bool ProgramCanHold(unsigned char leadByte) { return leadByte == '\n' || (leadByte >= 0x20 && leadByte != 0x7F); }
+
 }  // namespace zan

@@ -72,7 +72,13 @@ public:
 
     // Tools.
     void SelectTool(int station);  // menu command for stations 1..4
-    void SelectCustomTool();
+    // The custom tool command mounts station 5 while its editor is open;
+    // the station mounted before is returned for EndCustomTool.
+    int SelectCustomTool();
+    // The editor closed: the custom tool stays mounted when the student
+    // kept it (saved, or set it as the current tool) and it has a shape that
+    // cuts; otherwise the tool mounted before comes back.
+    void EndCustomTool(int previousStation, bool kept);
     void NextTool();               // the panel's "d"
 
 private:

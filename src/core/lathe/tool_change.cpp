@@ -20,7 +20,22 @@ void Lathe::SelectTool(int station)
     if (station == 2) RefreshArea(Region::ToolTwo);
 }
 
-void Lathe::SelectCustomTool() { state.toolStation = kCustomStation; }
+int Lathe::SelectCustomTool()
+{
+    const int previous = state.toolStation;
+    state.toolStation = kCustomStation;
+    return previous;
+}
+
+// A custom tool without a shape cannot cut: mounted, every program would
+// run to its end and cut nothing, without a word.
+void Lathe::EndCustomTool(int previousStation, bool kept)
+{
+    if (kept && CustomToolHasShape(state.custom)) return;
+    const bool previousCuts = previousStation != kCustomStation || CustomToolHasShape(state.custom);
+    state.toolStation = previousCuts ? previousStation : 1;
+    MoveTool(0.0f, 0.0f, MoveMode::Redraw);
+}
 
 void Lathe::NextTool()
 {

@@ -29,6 +29,12 @@ bool MakeCustomEdge(const CustomTool& tool, Point ref, CustomEdge& edge)
     return true;
 }
 
+bool CustomToolHasShape(const CustomTool& tool)
+{
+    CustomEdge edge;
+    return MakeCustomEdge(tool, Point{0, 0}, edge);
+}
+
 Polygon ToolOutline(int station, const CustomTool& custom, Point ref)
 {
     static constexpr Point kStation1[] = {{0, 0}, {0, -70}, {15, -70}, {15, 0}, {0, 0}};

@@ -30,6 +30,8 @@ struct CustomEdge {
     int RowAt(int k) const { return y1 + slope * (k - x1); }
 };
 bool MakeCustomEdge(const CustomTool& tool, Point ref, CustomEdge& edge);
+// Whether the custom tool has a shape that can cut: an edge as above.
+bool CustomToolHasShape(const CustomTool& tool);
 
 // Outline of the station's tool placed at the reference point.
 Polygon ToolOutline(int station, const CustomTool& custom, Point ref);

@@ -35,8 +35,10 @@ void Panel::LoadCurrentProgram()
         lathe_.state.lineTable.Clear();
         return;
     }
-    ports_.fields.SetText(FieldId::Editor, EditorTextOf(*text));
-    LoadIntoLineTable(*text, lathe_.state.lineTable);
+    SetEditorText(EditorTextOf(*text));
+    // The lines past the table's last row never run: the student is told,
+    // so that a run ending before its M30 does not pass for a whole one.
+    if (!LoadIntoLineTable(*text, lathe_.state.lineTable)) ports_.alerts.Message(kProgramTooLong);
 }
 
 // Cycle start carries out a move typed in Manual, in any mode. Otherwise it

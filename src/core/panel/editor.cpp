@@ -5,9 +5,11 @@
 #include <string>
 
 #include "core/panel/panel.h"
+#include "core/panel/panel_messages.h"
 #include "core/panel/plain_fields.h"
 #include "core/text/format_fixed.h"
 #include "core/text/read_number.h"
+#include "core/text/typed_value.h"
 
 namespace zan {
 
@@ -16,6 +18,7 @@ namespace {
 constexpr int kBlockStepParameter = 22;  // P23: the step between block numbers
 constexpr int kBetweenBlocksDivisor = 4; // a block between two numbered ones takes a quarter step
 constexpr std::size_t kLineLookAhead = 6;  // characters of a line read for its block number
+constexpr int kNewBlockChars = 2;          // a new block's line break and its "N"
 
 }  // namespace
 
@@ -61,7 +64,8 @@ void Panel::ScrollEditor(int lines) { ports_.fields.Scroll(FieldId::Editor, line
 
 // ENTER in an open program starts the next block: the number of the
 // caret's line plus the block step (P23), or a quarter of it when the next
-// line is numbered too, so that blocks fit between numbered lines.
+// line is numbered too, so that blocks fit between numbered lines. The
+// number is its digits alone: "N0000M03", typed without a space, is block 0.
 void Panel::StartNewBlock()
 {
     PanelFields& fields = ports_.fields;
@@ -69,12 +73,16 @@ void Panel::StartNewBlock()
     const std::string here = fields.Line(FieldId::Editor, line).substr(0, kLineLookAhead);
     const bool nextExists = line + 1 < fields.LineCount(FieldId::Editor);
     const std::string next = nextExists ? fields.Line(FieldId::Editor, line + 1).substr(0, kLineLookAhead) : "";
-    const int number = SaturatedInt(ReadNumber(here, 0));
+    const int number = ReadBlockNumber(here);
     int step = SaturatedInt(state_.parameters[kBlockStepParameter]);
     if (!next.empty() && next[0] == 'N') step /= kBetweenBlocksDivisor;
+    const std::string blockNumber = FormatFixed(static_cast<double>(number) + step, 4, 0, false);
+    // The whole new block fits, or none of it is typed.
+    if (CharCount(fields.Text(FieldId::Editor)) + kNewBlockChars + CharCount(blockNumber) > kEditorLimit)
+        return ports_.alerts.Message(msg::kFieldFull);
     InsertKeyText("\r\n");
     InsertDigit('N');
-    InsertKeyText(FormatFixed(static_cast<double>(number) + step, 4, 0, false));
+    InsertKeyText(blockNumber);
 }
 
 // Every change of an open program is saved at once; before a program is

@@ -73,13 +73,16 @@ void Panel::InputKeyPressed(KeyId, KeyPress) { InputKey(); }
 void Panel::EnterKeyPressed(KeyId, KeyPress) { EnterKey(); }
 
 // REW and DLE edit an open program; in Edit without one they are the
-// store's rename and delete.
+// store's rename and delete, of the number the student sees in the box
+// INPUT opened. The editor field keeps text while it is hidden (the last
+// number, an offset typed on another screen): that is never taken for a
+// program to rename or to delete.
 void Panel::RewriteKey(KeyId, KeyPress)
 {
     if (state_.mode != PanelMode::Edit) return;
     if (state_.programOpen)
         ToggleOverwrite();
-    else
+    else if (NumberBoxShown())
         RenameProgram();
 }
 
@@ -88,7 +91,7 @@ void Panel::DeleteKey(KeyId, KeyPress)
     if (state_.mode != PanelMode::Edit) return;
     if (state_.programOpen)
         DeleteCharacter();
-    else
+    else if (NumberBoxShown())
         DeleteProgram();
 }
 

@@ -48,6 +48,7 @@ void Panel::CancelManual()
     HideFields(kAllFields);
     EraseLine(kManualInputLine.x, kManualInputLine.y, kManualInputLine.cells);
     state_.entryState = static_cast<int>(EntryState::None);
+    state_.moveArmed = false;
 }
 
 // ESC on a held program aborts it: the machine resets and the program is

@@ -17,6 +17,9 @@ void HideField(ScreenContext& ctx, FieldId id);
 void HideBlockLines(ScreenContext& ctx);
 
 void DrawEditScreen(LcdScreen& screen, ScreenContext& ctx);
+// The Edit title: the typed program while there is one (which becomes the
+// current program), else the first program listed.
+std::string EditTitle(PanelState& panel, std::string_view listing);
 void DrawManualScreen(LcdScreen& screen, ScreenContext& ctx);
 void DrawAutoScreen(LcdScreen& screen, const ScreenContext& ctx);
 void DrawDiagnosisScreen(LcdScreen& screen);

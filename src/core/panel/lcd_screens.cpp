@@ -76,17 +76,6 @@ void DrawModeScreen(LcdScreen& screen, ScreenContext& ctx, ScreenCode code)
     }
 }
 
-// The title names the typed program while there is one; otherwise the
-// current program becomes the first one of the listing.
-std::string EditTitle(PanelState& panel, std::string_view listing)
-{
-    const std::string& typed = panel.typedProgram;
-    if (typed.size() >= 2 && std::isdigit(static_cast<unsigned char>(typed[0]))) panel.currentProgram = typed.substr(0, 2);
-    if (!typed.empty()) return " 编辑 %" + typed + "          ";
-    panel.currentProgram = FirstProgram(listing);
-    return " 编辑 %" + panel.currentProgram + "           ";
-}
-
 // Returns the number of programs listed.
 int DrawListing(LcdScreen& screen, std::string_view listing)
 {
@@ -105,6 +94,17 @@ int DrawListing(LcdScreen& screen, std::string_view listing)
 }
 
 }  // namespace
+
+// The title names the typed program while there is one; otherwise the
+// current program becomes the first one of the listing.
+std::string EditTitle(PanelState& panel, std::string_view listing)
+{
+    const std::string& typed = panel.typedProgram;
+    if (typed.size() >= 2 && std::isdigit(static_cast<unsigned char>(typed[0]))) panel.currentProgram = typed.substr(0, 2);
+    if (!typed.empty()) return " 编辑 %" + typed + "          ";
+    panel.currentProgram = FirstProgram(listing);
+    return " 编辑 %" + panel.currentProgram + "           ";
+}
 
 void HideField(ScreenContext& ctx, FieldId id)
 {

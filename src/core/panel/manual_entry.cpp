@@ -11,6 +11,7 @@
 #include "core/panel/panel_messages.h"
 #include "core/panel/plain_fields.h"
 #include "core/text/read_number.h"
+#include "core/text/typed_value.h"
 
 namespace zan {
 
@@ -54,10 +55,6 @@ std::size_t XOffsetIndex(int tool) { return ZOffsetIndex(tool) + 1; }
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
-// A value as the controller reads it after an address letter; here there is
-// no letter, the number starts the text.
-double ValueOf(std::string_view text) { return ReadNumber(text, -1); }
-
 }  // namespace
 
 bool Panel::StartManualCommand(char letter)
@@ -67,6 +64,10 @@ bool Panel::StartManualCommand(char letter)
         ports_.fields.SetText(FieldId::Prompt, command.prompt);
         PlaceField(FieldId::Prompt, command.place);
         state_.entryState = static_cast<int>(command.state);
+        // A new command starts from nothing: a value typed for the last one
+        // is not carried over to this one.
+        state_.entryText.clear();
+        state_.moveArmed = false;
         state_.entryPending = true;
         ports_.fields.SetText(FieldId::Entry, "");
         PlaceField(FieldId::Entry, kCommandEntryPlace);
@@ -95,9 +96,10 @@ void Panel::ManualInput()
     ports_.fields.SetText(FieldId::Prompt, msg::kSetPrompt);
     PlaceField(FieldId::Prompt, kSetPromptPlace);
     state_.entryState = static_cast<int>(EntryState::Coordinate);
+    state_.moveArmed = false;
     // A command opened and not entered would otherwise stay over the box.
     PlaceField(FieldId::Entry, kHiddenField);
-    ports_.fields.SetText(FieldId::Editor, "");
+    SetEditorText("");
     PlaceField(FieldId::Editor, kCoordinateBoxPlace);
     ports_.fields.Focus(FieldId::Editor);
 }
@@ -121,6 +123,20 @@ void Panel::ManualEnter()
     }
 }
 
+// A value that is not one number (a letter O for a zero, nothing at all)
+// is refused: the box is emptied and stays open for the value, as the
+// parameter screen's box does, and nothing moves or changes.
+bool Panel::TakeTypedValue()
+{
+    if (ReadTyped(ports_.fields.Text(FieldId::Entry)).kind != Typed::Number) {
+        ports_.fields.SetText(FieldId::Entry, "");
+        ports_.fields.Focus(FieldId::Entry);
+        return false;
+    }
+    TakeEntryText();
+    return true;
+}
+
 void Panel::TakeEntryText()
 {
     PlaceField(FieldId::Entry, kHiddenField);
@@ -135,11 +151,18 @@ void Panel::TakeEntryText()
 void Panel::SetWorkCoordinate()
 {
     const std::string text = ports_.fields.Text(FieldId::Editor);
+    const char axis = text.empty() ? '\0' : text[0];
+    const TypedValue typed = ReadTyped(std::string_view(text).substr(text.empty() ? 0 : 1));
+    if ((axis == 'X' || axis == 'Z') && typed.kind != Typed::Number) {
+        // "X5O" sets nothing: the box is emptied for the value again.
+        SetEditorText("");
+        ports_.fields.Focus(FieldId::Editor);
+        return;
+    }
     PlaceField(FieldId::Editor, kHiddenField);
     PlaceField(FieldId::Prompt, kHiddenField);
     LatheState& m = lathe_.state;
-    const char axis = text.empty() ? '\0' : text[0];
-    const double value = ReadNumber(text, 0);
+    const double value = typed.value;
     if (axis == 'X') m.originX = static_cast<float>(value * 0.5 - m.posX - state_.displayOffsetX);
     if (axis == 'Z') m.originZ = static_cast<float>(value - m.posZ - state_.displayOffsetZ);
     state_.entryState = static_cast<int>(EntryState::None);
@@ -151,11 +174,11 @@ void Panel::SetWorkCoordinate()
 // a digit key replaces it.
 void Panel::AskMeasuredTool(EntryState next)
 {
-    TakeEntryText();
+    if (!TakeTypedValue()) return;
     EraseLine(kMeasuredValueLine.x, kMeasuredValueLine.y, kMeasuredValueLine.cells);
     PlaceField(FieldId::Editor, kToolNumberBoxPlace);
     const char axis = next == EntryState::MeasureXTool ? 'X' : 'Z';
-    ports_.fields.SetText(FieldId::Editor, "T" + std::to_string(lathe_.state.toolStation) + axis);
+    SetEditorText("T" + std::to_string(lathe_.state.toolStation) + axis);
     ports_.fields.SetSelection(FieldId::Editor, Selection{1, 2});
     ports_.fields.Focus(FieldId::Editor);
     state_.entryState = static_cast<int>(next);
@@ -172,7 +195,7 @@ void Panel::StoreMeasuredOffset()
     if (digit >= '1' && digit <= '9') {
         const int tool = digit - '0';
         const LatheState& m = lathe_.state;
-        const double measured = ValueOf(state_.entryText);
+        const double measured = ReadTyped(state_.entryText).value;
         if (state_.entryState == static_cast<int>(EntryState::MeasureXTool))
             state_.offsets[XOffsetIndex(tool)] = (2.0 * (m.originX + m.posX) - measured) * 0.5;
         else
@@ -186,9 +209,10 @@ void Panel::StoreMeasuredOffset()
 // The target waits in entryText; cycle start makes the move.
 void Panel::ArmManualMove()
 {
-    TakeEntryText();
+    if (!TakeTypedValue()) return;
     ports_.fields.SetText(FieldId::Prompt, msg::kRunPrompt);
     PlaceField(FieldId::Prompt, kRunPromptPlace);
+    state_.moveArmed = true;
 }
 
 // "ab": the turret turns to station a (1..4) and tool offset b (0..9, 0 =
@@ -215,7 +239,7 @@ void Panel::ToolCommand()
 // keys. The question stays: another ENTER sets it again.
 void Panel::SetReferencePoint()
 {
-    ports_.fields.SetText(FieldId::Editor, "");
+    SetEditorText("");
     PlaceField(FieldId::Editor, kHiddenField);
     PlaceField(FieldId::Prompt, kHiddenField);
     lathe_.state.refZ = lathe_.state.posZ;
@@ -226,8 +250,8 @@ void Panel::SetReferencePoint()
 // stays open, so another ENTER repeats it.
 void Panel::MCommand()
 {
-    TakeEntryText();
-    switch (static_cast<MFunction>(SaturatedInt(ValueOf(state_.entryText)))) {
+    if (!TakeTypedValue()) return;
+    switch (static_cast<MFunction>(SaturatedInt(ReadTyped(state_.entryText).value))) {
     case MFunction::SpindleForward: return SpindleKey(KeyId::SpindleForward, KeyPress::Up);
     case MFunction::SpindleReverse: return SpindleKey(KeyId::SpindleReverse, KeyPress::Up);
     case MFunction::SpindleStop: return SpindleKey(KeyId::SpindleStop, KeyPress::Up);

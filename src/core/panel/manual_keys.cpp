@@ -7,7 +7,7 @@
 
 #include "core/panel/panel.h"
 #include "core/panel/panel_messages.h"
-#include "core/text/read_number.h"
+#include "core/text/typed_value.h"
 
 namespace zan {
 
@@ -196,12 +196,14 @@ void Panel::ReferenceKey(KeyId key, KeyPress)
 }
 
 // The target is where the read-out (machine position + origin + display
-// offset, X as a diameter) shows the typed value; U and W move by it.
+// offset, X as a diameter) shows the typed value; U and W move by it. Only
+// a move that ENTER armed, in the command on the screen, runs.
 bool Panel::RunTypedMove()
 {
     const int move = state_.entryState;
-    if (move < kMoveToZ || move > kMoveByW) return false;
-    const double v = ReadNumber(state_.entryText, -1);
+    if (move < kMoveToZ || move > kMoveByW || !state_.moveArmed) return false;
+    const double v = ReadTyped(state_.entryText).value;
+    state_.moveArmed = false;
     state_.entryPending = false;
     CancelManual();
     const LatheState& m = lathe_.state;

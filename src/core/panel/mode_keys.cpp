@@ -39,7 +39,16 @@ bool Panel::ModeKeyRefused(PanelMode next) const
 void Panel::LeaveInputState(PanelMode next)
 {
     switch (next) {
-    case PanelMode::Auto: return;  // the loaded program takes the fields over
+    case PanelMode::Auto:
+        // The loaded program takes the fields over. A Manual command ends
+        // here, though: a move armed there must not wait on the Auto screen
+        // for cycle start, nor the reference question pass for the choice
+        // of a start block.
+        if (state_.mode == PanelMode::Manual) {
+            state_.entryPending = false;
+            CancelManual();
+        }
+        return;
     case PanelMode::Manual:
         // JOG keeps the program open in the editor itself, then cancels
         // the input as Manual does.
@@ -66,7 +75,7 @@ void Panel::RunChecker()
 // file is read and the LCD is left alone.
 void Panel::LoadProgramForRun()
 {
-    SetLamp(KeyId::AutoMode, true);
+    LightAutoLamp();
     state_.mode = PanelMode::Auto;
     state_.programOpen = false;
     if (state_.painting) return;

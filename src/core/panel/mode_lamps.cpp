@@ -32,7 +32,12 @@ void Panel::SetModeLamp(ModeLampType type)
     if (lathe_.state.runFlag || LampOn(KeyId::FeedHold)) return;
     if (NamesAMode(type)) {
         for (KeyId key : kModeKeys) SetLamp(key, false);
+        // Rapid goes off with its lamp, as the lock switch does: left on
+        // unseen, the next rapid press would turn it off while the student
+        // means to turn it on.
         SetLamp(KeyId::Rapid, false);
+        state_.rapidOn = false;
+        state_.overrideHighlight = false;
         SetLamp(KeyId::Dry, false);
         lathe_.state.lockSwitch = false;
         SetLamp(ModeKey(static_cast<PanelMode>(type)), true);
@@ -59,6 +64,13 @@ void Panel::BringModeLampInLine(ModeLampType type)
     bool keep = type == ModeLampOf(mode);
     if (mode == PanelMode::Manual) keep = keep || type == ModeLampType::RapidOff || type == ModeLampType::ManualRapid;
     if (!keep) SetLamp(ModeKey(mode), false);
+}
+
+// Entering Auto lights its lamp and puts out the others: a reset from
+// another mode ends on the Auto screen, with one mode lamp lit.
+void Panel::LightAutoLamp()
+{
+    for (KeyId key : kModeKeys) SetLamp(key, key == KeyId::AutoMode);
 }
 
 // The panel's spindle indication and its two lamps.

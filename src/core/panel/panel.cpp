@@ -23,17 +23,6 @@ namespace {
 // store is empty.
 std::string FirstProgram(const std::string& listing) { return listing.substr(0, 2); }
 
-// Bytes of a program's file, its zero byte and CR LF included, as the Edit
-// screen's length read-out counts them; 0 when there is no such file.
-int ProgramFileLength(const ProgramFolder& programs, const std::string& number)
-{
-    const std::string name = ProgramFileName(number);
-    if (name.empty()) return 0;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(programs.File(name), error);
-    return error ? 0 : static_cast<int>(size);
-}
-
 }  // namespace
 
 Panel::Panel(PanelPorts ports, Lathe& lathe, MachineBridge& bridge, ProgramFolder programs)
@@ -42,7 +31,7 @@ Panel::Panel(PanelPorts ports, Lathe& lathe, MachineBridge& bridge, ProgramFolde
     state_.parameters = ReadParameterFile(programs_.dir());
     state_.offsets = ReadOffsetFile(programs_.dir());
     state_.currentProgram = FirstProgram(ListPrograms(programs_.dir()));
-    state_.programLength = ProgramFileLength(programs_, state_.currentProgram);
+    state_.programLength = Store().FileSize(state_.currentProgram);
 }
 
 void Panel::Click(KeyId key)
@@ -80,7 +69,11 @@ ScreenContext Panel::MakeContext(std::string_view listing)
         .feedHoldLit = LampOn(KeyId::FeedHold),
         .blockAdvanced = false,
         .placeField = [this](FieldId id, const Rect& rect) { PlaceField(id, rect); },
-        .setFieldText = [this](FieldId id, std::string_view text) { ports_.fields.SetText(id, text); },
+        .setFieldText =
+            [this](FieldId id, std::string_view text) {
+                if (id == FieldId::Editor) return SetEditorText(text);
+                ports_.fields.SetText(id, text);
+            },
         .positionJitter = {},
     };
 }
@@ -110,8 +103,11 @@ void Panel::RefreshLcd(ScreenCode code)
     // last block display did.
     ctx.blockAdvanced = state_.blockAdvanced;
     DrawLcd(screen_, ctx, code);
+    if (listed && !state_.programOpen) ShowCurrentProgramLength();
     // Rapid traverse is a Manual setting: any other screen turns it off.
     if (state_.mode != PanelMode::Manual) state_.rapidOn = false;
+    // Its lamp shows it at every moment.
+    if (!state_.rapidOn) SetLamp(KeyId::Rapid, false);
     ports_.window.ScreenChanged(screen_, code == ScreenCode::RepaintArea);
 }
 
@@ -124,21 +120,63 @@ void Panel::Paint()
     state_.painting = false;
 }
 
-// The editor field holds at most kEditorLimit characters: what goes past
-// the limit is refused, as the field of the controller refuses it.
-bool Panel::KeepWithinLimit(FieldId id)
+void Panel::SetEditorText(std::string_view text)
 {
-    const std::string text = ports_.fields.Text(id);
-    if (CharCount(text) <= kEditorLimit) return true;
-    ports_.fields.SetText(id, text.substr(0, ByteOffset(text, kEditorLimit)));
+    ports_.fields.SetText(FieldId::Editor, text);
+    editorKept_ = std::string(text);
+}
+
+// The editor field holds at most kEditorLimit characters. A change that
+// would take it past them is undone whole, caret and all, and the student
+// is told: nothing is ever cut off the end of a program. A program that is
+// longer already (written elsewhere) keeps every character; it may be made
+// shorter, never longer.
+bool Panel::KeepWithinLimit()
+{
+    const std::string text = ports_.fields.Text(FieldId::Editor);
+    const int count = CharCount(text);
+    if (count <= kEditorLimit || count <= CharCount(editorKept_)) {
+        editorKept_ = text;
+        return true;
+    }
+    const int at = FirstDifference(editorKept_, text);
+    ports_.fields.SetText(FieldId::Editor, editorKept_);
+    ports_.fields.SetSelection(FieldId::Editor, Selection{at, at});
     ports_.alerts.Message(msg::kFieldFull);
     return false;
+}
+
+// A program holds printable characters and line breaks; a control
+// character (a NUL would end the program where it stands when it is next
+// opened) pasted into the field is dropped, the rest of the text kept.
+void Panel::DropControlCharacters()
+{
+    const std::string text = ports_.fields.Text(FieldId::Editor);
+    const Selection caret = ports_.fields.GetSelection(FieldId::Editor);
+    std::string kept;
+    int index = 0, droppedBefore = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool starts = (byte & 0xC0) != 0x80;
+        if (starts && !ProgramCanHold(byte)) {
+            if (index < caret.end) ++droppedBefore;
+            ++index;
+            continue;
+        }
+        if (starts) ++index;
+        kept += text[i];
+    }
+    if (kept.size() == text.size()) return;
+    ports_.fields.SetText(FieldId::Editor, kept);
+    const int at = caret.end - droppedBefore;
+    ports_.fields.SetSelection(FieldId::Editor, Selection{at, at});
 }
 
 void Panel::FieldChanged(FieldId id)
 {
     if (id != FieldId::Editor) return;
-    if (!KeepWithinLimit(id)) return;
+    DropControlCharacters();
+    if (!KeepWithinLimit()) return;
     switch (state_.mode) {
     case PanelMode::Edit: EditorChanged(); break;
     case PanelMode::Parameter: SwitchMode(PanelMode::Parameter); break;

@@ -80,7 +80,10 @@ public:
     void PressRapidFeed() override;
 
 private:
-    bool KeepWithinLimit(FieldId id);
+    // The editor's text as the panel set it or last accepted a change of it.
+    void SetEditorText(std::string_view text);
+    bool KeepWithinLimit();
+    void DropControlCharacters();
     // Tests light lamps that no key sequence lights together.
     friend struct PanelProbe;
 
@@ -156,6 +159,7 @@ private:
     void SetLamp(KeyId key, bool on);
     void SetModeLamp(ModeLampType type);
     void BringModeLampInLine(ModeLampType type);
+    void LightAutoLamp();
     void SpindleLamps(SpindleState spindle);
     // panel.cpp
     void PlaceField(FieldId id, const Rect& rect);
@@ -195,6 +199,7 @@ private:
     void DeleteProgram();
     void SaveProgram();
     void ShowProgramLength(int length);
+    void ShowCurrentProgramLength();
     // manual_entry.cpp: the commands typed in Manual (entry states 1..12).
     // A command letter I, K, Z, X, U, W, T or M opens its entry: true when
     // `letter` did.
@@ -214,6 +219,9 @@ private:
     void MCommand();
     // Hides the entry field and keeps its value in entryText.
     void TakeEntryText();
+    // The same for a value that must be one number: false (the box emptied
+    // and left open) when it is not.
+    bool TakeTypedValue();
     // spindle_keys.cpp: the spindle keys and coolant.
     void SpindleKey(KeyId key, KeyPress press);
     void CoolantKey(KeyId key, KeyPress press);
@@ -240,6 +248,9 @@ private:
     std::array<bool, kLastKeyId - kFirstKeyId + 1> lamps_{};
     std::array<Rect, 5> fieldPlaces_{kHiddenField, kHiddenField, kHiddenField, kHiddenField, kHiddenField};
     bool windowOpen_ = false;
+    // The editor's text before the student's last change: a change past the
+    // field's limit is undone to it.
+    std::string editorKept_;
     SaveFailures saveFailures_;
 };
 

@@ -29,6 +29,10 @@ struct PanelState {
     bool skipNextStepKey = false; // the checker reported an undefined G or M code
     int entryState = 0;           // manual command entry 0..12; in Auto 11 is block selection
     std::string entryText;        // up to 8 characters
+    // ENTER armed a typed move (Z, X, U or W) with a valid value, shown as
+    // "运行?": cycle start runs it. Any other command, INPUT, ESC or a mode
+    // change disarms it, so that no move runs that is not on the screen.
+    bool moveArmed = false;
     bool entryPending = false;
     bool overwriteOn = false;
     bool enterBusy = false;       // set by ENTER, cleared by INPUT: the number box waits for ENTER

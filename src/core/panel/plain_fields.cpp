@@ -23,6 +23,15 @@ std::size_t ByteOffset(std::string_view utf8, int character)
     return utf8.size();
 }
 
+int FirstDifference(std::string_view a, std::string_view b)
+{
+    std::size_t i = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
+    // Back to the start of the character the bytes differ in.
+    while (i > 0 && i < a.size() && (static_cast<unsigned char>(a[i]) & 0xC0) == 0x80) --i;
+    return CharCount(a.substr(0, i));
+}
+
 int PlainFields::Index(FieldId id)
 {
     for (int i = 0; i < 5; ++i)

@@ -47,5 +47,8 @@ private:
 // Characters (code points) of a UTF-8 text, and the byte offset of character n.
 int CharCount(std::string_view utf8);
 std::size_t ByteOffset(std::string_view utf8, int character);
+// The character index at which two UTF-8 texts first differ (the shorter
+// one's length when one begins the other).
+int FirstDifference(std::string_view a, std::string_view b);
 
 }  // namespace zan

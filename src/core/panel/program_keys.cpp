@@ -5,6 +5,7 @@
 
 #include "core/files/program_file.h"
 #include "core/panel/field_places.h"
+#include "core/panel/lcd_mode_screens.h"
 #include "core/panel/panel.h"
 #include "core/panel/panel_messages.h"
 #include "core/panel/plain_fields.h"
@@ -51,7 +52,7 @@ ProgramStore Panel::Store() const { return ProgramStore(programs_.dir()); }
 void Panel::AskProgramNumber()
 {
     state_.programOpen = false;
-    ports_.fields.SetText(FieldId::Editor, {});
+    SetEditorText({});
     PlaceField(FieldId::Editor, kNumberBoxPlace);
     state_.numberEntryPending = true;
     PlaceField(FieldId::Prompt, kNumberPromptPlace);
@@ -82,16 +83,22 @@ void Panel::OpenProgram()
     PlaceField(FieldId::Editor, kEditorPlace);
     PlaceField(FieldId::Prompt, kHiddenField);
     state_.typedProgram = NumberOf(ports_.fields.Text(FieldId::Editor));
-    if (!state_.painting) ports_.fields.SetText(FieldId::Editor, {});
+    if (!state_.painting) SetEditorText({});
     if (BothDigits(state_.typedProgram))
         state_.currentProgram = state_.typedProgram;
     else
         state_.typedProgram = state_.currentProgram;
     if (!state_.painting) LoadIntoEditor();
     const std::string text = ports_.fields.Text(FieldId::Editor);
+    // A program longer than the field holds (written elsewhere) opens whole;
+    // the student is told that it can take no more.
+    if (CharCount(text) > kEditorLimit) ports_.alerts.Message(msg::kFieldFull);
     const int caret = CaretAt(text, kOpenCaret);
     ports_.fields.SetSelection(FieldId::Editor, Selection{caret, caret});
     ShowProgramLength(StoredLength(text) + kFileExtraBytes);
+    // The title names the program now open, with the length beside it.
+    screen_.Text(kTitleX, kTitleY, EditTitle(state_, {}));
+    ports_.window.ScreenChanged(screen_, false);
     state_.programOpen = true;
 }
 
@@ -100,11 +107,11 @@ void Panel::LoadIntoEditor()
 {
     const ProgramStore store = Store();
     if (const std::optional<std::string> text = store.Read(state_.typedProgram)) {
-        ports_.fields.SetText(FieldId::Editor, *text);
+        SetEditorText(*text);
         return;
     }
     if (!store.Exists(state_.typedProgram) && store.CreateEmpty(state_.typedProgram))
-        ports_.fields.SetText(FieldId::Editor, "N0000");
+        SetEditorText("N0000");
     else
         ports_.alerts.Message(msg::kCannotOpenOrCreate);
 }
@@ -148,9 +155,9 @@ void Panel::RenameProgram()
     if (renamed == PlaceResult::TargetExists) return RefuseNumber(target);
     if (renamed == PlaceResult::Failed) return ports_.alerts.Message(msg::kCannotRename);
     // The Edit screen takes the current program from the number last
-    // opened: it follows the program to its new number, so that AUTO does
-    // not look for the old file.
-    if (state_.typedProgram == state_.currentProgram) state_.typedProgram = target;
+    // confirmed: it follows the program to its new number, so that the
+    // title names it and AUTO does not look for the old file.
+    state_.typedProgram = target;
     state_.currentProgram = target;
     CancelInput();
     RefreshLcd(ScreenOf(state_.mode));
@@ -186,6 +193,14 @@ void Panel::SaveProgram()
     const SaveOutcome outcome = Store().Save(state_.typedProgram, text);
     ReportSave(SaveTarget::Program, outcome);
     if (outcome == SaveOutcome::Saved) ShowProgramLength(StoredLength(text));
+}
+
+// Without an open program the Edit screen names the current program: the
+// length beside it is that program's file's, not the last one opened.
+void Panel::ShowCurrentProgramLength()
+{
+    state_.programLength = Store().FileSize(state_.currentProgram);
+    screen_.Text(kLengthX, kLengthY, FormatFixed(state_.programLength, 4, 0, false));
 }
 
 void Panel::ShowProgramLength(int length)

@@ -8,7 +8,7 @@
 #include "core/panel/field_places.h"
 #include "core/panel/lcd_texts.h"
 #include "core/panel/panel.h"
-#include "core/text/read_number.h"
+#include "core/text/typed_value.h"
 
 namespace zan {
 
@@ -17,9 +17,6 @@ namespace {
 constexpr int kFirstBitParameter = 11;  // P11; P12 follows it
 // Values of this size or more, either sign, are not taken on either screen.
 constexpr double kValueLimit = 10000.0;
-// Integer digits the controller's number reader takes; a ninth reads as 0.
-constexpr int kReadableDigits = 8;
-
 // 0 for P11, 1 for P12, -1 for every other parameter.
 int BitParameterIndex(int parameter)
 {
@@ -30,46 +27,13 @@ int BitParameterIndex(int parameter)
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 bool IsValueChar(char ch) { return IsDigit(ch) || ch == '-' || ch == '.'; }
 
-// What a value box holds when ENTER is pressed.
-enum class Typed {
-    Nothing,     // an empty box
-    NotANumber,  // characters other than one number
-    TooLarge,    // a number of 10000 or more, either sign
-    Number,
-};
-
-struct TypedValue {
-    Typed kind = Typed::Nothing;
-    double value = 0.0;
-};
-
-// The digits from `at` on; `at` moves past them.
-int SkipDigits(std::string_view text, std::size_t& at)
+// A value for the parameter and offset screens: a number below 10000 in
+// size. A larger one is refused as too large: the box keeps it.
+TypedValue ReadBoxValue(std::string_view text)
 {
-    const std::size_t from = at;
-    while (at < text.size() && IsDigit(text[at])) ++at;
-    return static_cast<int>(at - from);
-}
-
-// One number: a minus sign or none, digits, and a point with more digits or
-// none; at least one digit. Only three decimals count, the rest is dropped.
-// Anything else (a minus in the middle, a second point, a letter typed on
-// the keyboard) would be read as a value nobody typed, so it is no number.
-TypedValue ReadTyped(std::string_view text)
-{
-    if (text.empty()) return {};
-    std::size_t at = text[0] == '-' ? 1 : 0;
-    const int integerDigits = SkipDigits(text, at);
-    int fractionDigits = 0;
-    if (at < text.size() && text[at] == '.') {
-        ++at;
-        fractionDigits = SkipDigits(text, at);
-    }
-    if (at != text.size() || integerDigits + fractionDigits == 0) return {Typed::NotANumber};
-    if (integerDigits > kReadableDigits) return {Typed::TooLarge};
-    const double value = ReadNumber(text, -1);  // from the first character, sign included
-    if (std::fabs(value) >= kValueLimit) return {Typed::TooLarge};
-    return {Typed::Number, value};
+    const TypedValue typed = ReadTyped(text);
+    if (typed.kind == Typed::Number && std::fabs(typed.value) >= kValueLimit) return {Typed::TooLarge};
+    return typed;
 }
 
 // Digit n (1 = leftmost of eight) of a bit parameter has the weight 10^(8 - n).
@@ -117,7 +81,7 @@ void Panel::ParameterEnter()
 {
     if (BitParameterIndex(state_.parameterRow) >= 0) return ports_.fields.SetText(FieldId::Entry, "");
     if (FieldPlace(FieldId::Entry) != kParameterEntryPlace) return;
-    const TypedValue typed = ReadTyped(ports_.fields.Text(FieldId::Entry));
+    const TypedValue typed = ReadBoxValue(ports_.fields.Text(FieldId::Entry));
     switch (typed.kind) {
     case Typed::Nothing:
     case Typed::TooLarge: return;  // the box keeps its text
@@ -148,23 +112,23 @@ void Panel::ParameterInput()
 void Panel::OffsetEnter()
 {
     if (FieldPlace(FieldId::Editor) != kOffsetBoxPlace) return;
-    const TypedValue typed = ReadTyped(ports_.fields.Text(FieldId::Editor));
+    const TypedValue typed = ReadBoxValue(ports_.fields.Text(FieldId::Editor));
     switch (typed.kind) {
     case Typed::Nothing:
     case Typed::TooLarge: return;
-    case Typed::NotANumber: return ports_.fields.SetText(FieldId::Editor, "");
+    case Typed::NotANumber: return SetEditorText("");
     case Typed::Number: break;
     }
     const int row = state_.offsetRow;
     state_.offsets[static_cast<std::size_t>(row - 1)] = row % 2 == 0 ? typed.value * 0.5 : typed.value;
     RefreshLcd(ScreenCode::ValueStored);
-    ports_.fields.SetText(FieldId::Editor, "");
+    SetEditorText("");
     SaveOffsets();
 }
 
 void Panel::OffsetInput()
 {
-    ports_.fields.SetText(FieldId::Editor, "");
+    SetEditorText("");
     state_.entryPending = true;
     PlaceField(FieldId::Editor, kOffsetBoxPlace);
     ports_.fields.Focus(FieldId::Editor);

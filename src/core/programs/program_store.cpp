@@ -1,6 +1,7 @@
 #include "core/programs/program_store.h"
 
 #include <algorithm>
+#include <limits>
 #include <system_error>
 #include <vector>
 
@@ -11,6 +12,7 @@
 namespace zan {
 
 namespace fs = std::filesystem;
+
 
 // In order of their names, as the controller's own file system listed
 // them: the student finds %01 before %02 whatever the disk's order.
@@ -75,6 +77,15 @@ bool ProgramStore::Exists(std::string_view number) const
     std::error_code error;
     const fs::path file = File(number);
     return !file.empty() && fs::exists(file, error);
+}
+
+int ProgramStore::FileSize(std::string_view number) const
+{
+    const fs::path file = File(number);
+    std::error_code error;
+    if (file.empty() || !fs::is_regular_file(file, error)) return 0;
+    const auto size = fs::file_size(file, error);
+    return error ? 0 : static_cast<int>(std::min<std::uintmax_t>(size, std::numeric_limits<int>::max()));
 }
 
 std::optional<std::string> ProgramStore::Read(std::string_view number) const

@@ -42,6 +42,9 @@ public:
 
     std::filesystem::path File(std::string_view number) const;
     bool Exists(std::string_view number) const;
+    // Bytes of the program's file, its zero byte and CR LF included, as the
+    // Edit screen's length read-out counts them; 0 when there is no such file.
+    int FileSize(std::string_view number) const;
     // The editor text of the program; empty when it cannot be read.
     std::optional<std::string> Read(std::string_view number) const;
     // Creates the program's file empty; true when it now exists.

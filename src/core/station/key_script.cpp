@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <string>
 
+#include "core/files/program_file.h"
 #include "core/panel/key_table.h"
 
 namespace zan {
@@ -80,9 +82,15 @@ ScriptStop PadCommand(ScriptedController& c, std::string_view argument)
     return {};
 }
 
+// A keyboard types printable characters; a control character (a NUL, a
+// lone CR, a tab) is nothing a student can type into the panel's fields.
 ScriptStop TypeCommand(ScriptedController& c, std::string_view argument)
 {
     if (argument.empty()) return Bad("type wants the text to type");
+    for (const char ch : argument)
+        if (!ProgramCanHold(static_cast<unsigned char>(ch)))
+            return Bad("type takes printable text only, not the control character " +
+                       std::to_string(static_cast<unsigned char>(ch)));
     c.Type(argument);
     return {};
 }
@@ -131,11 +139,23 @@ ScriptStop LampsCommand(ScriptedController& c, std::string_view argument)
 }
 
 // Only a file of the program folder, named without a folder.
+// A file's name in the program folder, with no way out of it.
+bool PlainFileName(std::string_view name)
+{
+    return !name.empty() && name.find('/') == std::string_view::npos && name != "." && name != "..";
+}
+
 ScriptStop FileCommand(ScriptedController& c, std::string_view argument)
 {
-    const bool plain = !argument.empty() && argument.find('/') == std::string_view::npos && argument != "." && argument != "..";
-    if (!plain) return Bad("file wants the name of a file in the program folder");
+    if (!PlainFileName(argument)) return Bad("file wants the name of a file in the program folder");
     c.WriteFile(argument);
+    return {};
+}
+
+ScriptStop SizeCommand(ScriptedController& c, std::string_view argument)
+{
+    if (!PlainFileName(argument)) return Bad("size wants the name of a file in the program folder");
+    c.WriteFileSize(argument);
     return {};
 }
 
@@ -144,6 +164,7 @@ constexpr Command kCommands[] = {
     {"pad", PadCommand, false},       {"type", TypeCommand, true},    {"return", ReturnCommand, false},
     {"idle", IdleCommand, false},     {"run", RunCommand, false},     {"answer", AnswerCommand, false},
     {"screen", ScreenCommand, false}, {"lamps", LampsCommand, false},   {"file", FileCommand, false},
+    {"size", SizeCommand, false},
 };
 
 std::string_view WithoutCr(std::string_view line)

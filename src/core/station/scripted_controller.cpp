@@ -94,6 +94,16 @@ void ScriptedController::WriteFile(std::string_view name)
     WriteFileBytes(out_, name, ReadFileBytes(panel().programs().File(name)));
 }
 
+void ScriptedController::WriteFileSize(std::string_view name)
+{
+    const std::optional<std::string> bytes = ReadFileBytes(panel().programs().File(name));
+    out_ << "size " << Quoted(name) << ' ';
+    if (bytes)
+        out_ << bytes->size() << '\n';
+    else
+        out_ << "missing\n";
+}
+
 void ScriptedController::Message(std::string_view text) { WriteMessage(out_, text); }
 
 bool ScriptedController::Question(std::string_view text)

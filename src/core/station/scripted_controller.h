@@ -67,6 +67,8 @@ public:
     void WriteLamps();
     // A file of the program folder, byte for byte (see script_output.h).
     void WriteFile(std::string_view name);
+    // Only the size of the file in bytes: for programs too long to print.
+    void WriteFileSize(std::string_view name);
 
 private:
     // Alerts

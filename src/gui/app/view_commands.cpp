@@ -92,9 +92,11 @@ void ViewCommands::OpenSpeedDialog()
 
 void ViewCommands::EditCustomTool()
 {
-    lathe().SelectCustomTool();
+    const int previous = lathe().SelectCustomTool();
     CToolShapeDlg dialog(lathe(), [this] { view_.RepaintAll(); }, &frame_);
-    dialog.exec();
+    const bool saved = dialog.exec() == QDialog::Accepted;
+    lathe().EndCustomTool(previous, saved || dialog.setAsCurrent());
+    view_.RepaintAll();
 }
 
 void ViewCommands::Exit()

@@ -91,6 +91,7 @@ void CToolShapeDlg::SetAsCurrentTool()
     for (const QPoint& p : sketch_->points()) points.push_back(Point{p.x(), p.y()});
     StoreCustomShape(lathe_.state.custom, points.data(), static_cast<int>(points.size()), ToolSketch::kToolWidth,
                      ToolSketch::kShankLength);
+    setAsCurrent_ = true;
     if (repaintView_) repaintView_();
 }
 

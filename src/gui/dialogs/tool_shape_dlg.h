@@ -1,7 +1,8 @@
 #pragma once
 // "自定义刀具": the editor of the custom tool's outline, run modally while the
 // custom tool is mounted. "设置为当前刀" hands the drawn outline to the
-// machine; "存盘" and "取消" only close the editor.
+// machine; "存盘" and "取消" only close the editor (取消 without it puts the
+// tool mounted before back).
 
 #include <QDialog>
 #include <functional>
@@ -21,6 +22,8 @@ public:
     CToolShapeDlg(Lathe& lathe, std::function<void()> repaintView, QWidget* parent);
 
     ToolSketch& sketch() { return *sketch_; }
+    // "设置为当前刀" was pressed: the student chose the drawn tool.
+    bool setAsCurrent() const { return setAsCurrent_; }
 
 private:
     QWidget* CreateSidePanel();
@@ -29,6 +32,7 @@ private:
     Lathe& lathe_;
     std::function<void()> repaintView_;
     ToolSketch* sketch_ = nullptr;
+    bool setAsCurrent_ = false;
 };
 
 }  // namespace zan::gui
