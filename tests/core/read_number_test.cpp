@@ -4,7 +4,9 @@
 
 #include <limits>
 
+#include "core/text/controller_random.h"
 #include "core/text/read_number.h"
+#include "core/text/typed_value.h"
 
 namespace zan::test {
 namespace {
@@ -52,6 +54,33 @@ TEST(ReadNumberTest, Codes)
     EXPECT_EQ(ReadCode("G1  X1", 0), 10 * 1 + (' ' - '0'));  // a code that matches nothing
     EXPECT_FALSE(ReadCode("G123", 0).has_value());
     EXPECT_FALSE(ReadCode("M1X2", 0).has_value());
+}
+
+// A typed value is one number or nothing: the program reader's habit of
+// taking any character for a digit would move the tool where nobody typed.
+TEST(ReadNumberTest, TypedValuesAreOneNumber)
+{
+    EXPECT_EQ(ReadTyped("-12.5").kind, Typed::Number);
+    EXPECT_DOUBLE_EQ(ReadTyped("-12.5").value, -12.5);
+    EXPECT_DOUBLE_EQ(ReadTyped(".5").value, 0.5);
+    EXPECT_DOUBLE_EQ(ReadTyped("7.").value, 7);
+    for (const char* slip : {"-1O", "ABC", "5-", "1.2.3", "-", ".", " 5", "5 "})
+        EXPECT_EQ(ReadTyped(slip).kind, Typed::NotANumber) << slip;
+    EXPECT_EQ(ReadTyped("").kind, Typed::Nothing);
+    EXPECT_EQ(ReadTyped("123456789").kind, Typed::TooLarge);  // a ninth digit reads as 0
+
+    EXPECT_EQ(ReadBlockNumber("N0010 G00"), 10);
+    EXPECT_EQ(ReadBlockNumber("N0000M03"), 0);
+    EXPECT_EQ(ReadBlockNumber("G01"), 1);
+    EXPECT_EQ(ReadBlockNumber("N99999999999"), 99999999);
+}
+
+TEST(ControllerRandomTest, FirstValuesAreTheControllersOwn)
+{
+    ControllerRandom random;
+    for (const int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(random.Next(), expected);
+    // Each controller has its own sequence, from the start.
+    EXPECT_EQ(ControllerRandom().Next(), 41);
 }
 
 }  // namespace

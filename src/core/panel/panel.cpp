@@ -4,7 +4,6 @@
 #include "core/panel/panel.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -25,8 +24,8 @@ std::string FirstProgram(const std::string& listing) { return listing.substr(0, 
 
 }  // namespace
 
-Panel::Panel(PanelPorts ports, Lathe& lathe, MachineBridge& bridge, ProgramFolder programs)
-    : ports_(ports), lathe_(lathe), bridge_(bridge), programs_(std::move(programs))
+Panel::Panel(PanelPorts ports, Lathe& lathe, MachineBridge& bridge, ProgramFolder programs, ControllerRandom& random)
+    : ports_(ports), lathe_(lathe), bridge_(bridge), programs_(std::move(programs)), random_(random)
 {
     state_.parameters = ReadParameterFile(programs_.dir());
     state_.offsets = ReadOffsetFile(programs_.dir());
@@ -80,14 +79,14 @@ ScreenContext Panel::MakeContext(std::string_view listing)
 
 // Draws over the screen as it stands, without a full redraw. Outside
 // Manual the position display it draws shows each value up to 1 mm above
-// the exact one (|sin| of the C library's next pseudo-random number, never
+// the exact one (|sin| of the controller's next pseudo-random number, never
 // seeded, so the same figures come back in every session). Only the drawn
 // text changes; the next redraw shows the exact values again.
 void Panel::DrawOver(void (*draw)(LcdScreen&, ScreenContext&))
 {
     ScreenContext ctx = MakeContext({});
     if (state_.mode != PanelMode::Manual)
-        ctx.positionJitter = [] { return std::fabs(std::sin(static_cast<double>(std::rand()))); };
+        ctx.positionJitter = [this] { return std::fabs(std::sin(static_cast<double>(random_.Next()))); };
     draw(screen_, ctx);
     ports_.window.ScreenChanged(screen_, false);
 }

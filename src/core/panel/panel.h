@@ -18,6 +18,7 @@
 #include "core/panel/panel_state.h"
 #include "core/panel/save_reports.h"
 #include "core/programs/program_store.h"
+#include "core/text/controller_random.h"
 
 namespace zan {
 
@@ -33,7 +34,8 @@ inline constexpr int kEditorLimit = 32767;
 class Panel : public PanelLink {
 public:
     // Reads Pset.dat and Dset.dat and the program listing of `programs`.
-    Panel(PanelPorts ports, Lathe& lathe, MachineBridge& bridge, ProgramFolder programs);
+    // The position display's jitter draws from `random`.
+    Panel(PanelPorts ports, Lathe& lathe, MachineBridge& bridge, ProgramFolder programs, ControllerRandom& random);
     Panel(const Panel&) = delete;
     Panel& operator=(const Panel&) = delete;
 
@@ -242,6 +244,7 @@ private:
     Lathe& lathe_;
     MachineBridge& bridge_;
     const ProgramFolder programs_;
+    ControllerRandom& random_;
     PanelState state_;
     PageState pages_;
     LcdScreen screen_;

@@ -6,7 +6,7 @@ namespace zan {
 
 Station::Station(ControllerPorts ports, StationOptions options)
     : panel_(std::make_unique<Panel>(PanelPorts{ports.alerts, ports.window, ports.fields}, lathe, *this,
-                                     options.programs.value_or(options.folder))),
+                                     options.programs.value_or(options.folder), random_)),
       lathe(Ports{ports.alerts, ports.clock, ports.display, *panel_}, *this,
             LatheOptions{options.smallLayout, options.folder})
 {

@@ -42,6 +42,9 @@ inline constexpr int kSlowestSpeed = 0;
 inline constexpr int kFastestSpeed = 4;
 
 class Station : public MachineBridge {
+    // The controller's pseudo-random numbers (the position display's
+    // jitter): one sequence per controller, from its start.
+    ControllerRandom random_;
     // The controller's own operator panel, when it has one. It is built
     // before the machine, which reports to it.
     std::unique_ptr<Panel> panel_;
