@@ -17,7 +17,7 @@ struct ManualKeysTest : ::testing::Test {
         rig.Click(KeyId::ManualMode);
     }
     // A move as ENTER leaves it: its entry state and the typed value.
-    void Typed(int entryState, std::string text)
+    void Typed(EntryState entryState, std::string text)
     {
         rig.state().entryState = entryState;
         rig.state().entryText = std::move(text);
@@ -30,24 +30,24 @@ TEST_F(ManualKeysTest, TypedMovesGoWhereTheReadOutShowsTheValue)
     rig.Click(KeyId::ZReference);  // Z 300 in work coordinates
     ASSERT_FLOAT_EQ(rig.machine().posZ, 800.0f);
 
-    Typed(6, "0");  // Z0 with no tool offset applied: the work origin
+    Typed(EntryState::MoveZ, "0");  // Z0 with no tool offset applied: the work origin
     rig.Click(KeyId::CycleStart);
     EXPECT_FLOAT_EQ(rig.machine().posZ, 500.0f);
     EXPECT_FLOAT_EQ(rig.machine().posX, 462.0f);
-    EXPECT_EQ(rig.state().entryState, 0);
+    EXPECT_EQ(rig.state().entryState, EntryState::None);
     EXPECT_EQ(rig.state().entryText, "");
     EXPECT_FALSE(rig.machine().directMove);
 
-    Typed(7, "200");  // X is a diameter
+    Typed(EntryState::MoveX, "200");  // X is a diameter
     rig.Click(KeyId::CycleStart);
     EXPECT_FLOAT_EQ(rig.machine().posX, 412.0f);
     EXPECT_FLOAT_EQ(rig.machine().posZ, 500.0f);
 
-    Typed(8, "-20");  // U: by a diameter
+    Typed(EntryState::MoveU, "-20");  // U: by a diameter
     rig.Click(KeyId::CycleStart);
     EXPECT_FLOAT_EQ(rig.machine().posX, 402.0f);
 
-    Typed(9, "-12.5");  // W
+    Typed(EntryState::MoveW, "-12.5");  // W
     rig.Click(KeyId::CycleStart);
     EXPECT_FLOAT_EQ(rig.machine().posZ, 487.5f);
     EXPECT_FLOAT_EQ(rig.machine().posX, 402.0f);
@@ -55,19 +55,19 @@ TEST_F(ManualKeysTest, TypedMovesGoWhereTheReadOutShowsTheValue)
     // With a tool offset applied the read-out is shifted, and so is the target.
     rig.state().displayOffsetZ = -2.0f;
     rig.state().displayOffsetX = 1.5f;
-    Typed(6, "10");
+    Typed(EntryState::MoveZ, "10");
     rig.Click(KeyId::CycleStart);
     EXPECT_FLOAT_EQ(rig.machine().posZ, 512.0f);
-    Typed(7, "200");
+    Typed(EntryState::MoveX, "200");
     rig.Click(KeyId::CycleStart);
     EXPECT_FLOAT_EQ(rig.machine().posX, 410.5f);
 }
 
 TEST_F(ManualKeysTest, LeavingManualDropsAnArmedMove)
 {
-    Typed(9, "-5");
+    Typed(EntryState::MoveW, "-5");
     rig.Click(KeyId::AutoMode);
-    EXPECT_EQ(rig.state().entryState, 0);
+    EXPECT_EQ(rig.state().entryState, EntryState::None);
     EXPECT_FALSE(rig.state().moveArmed);
     rig.Click(KeyId::CycleStart);  // the program starts; the tool has not moved
     EXPECT_FLOAT_EQ(rig.machine().posZ, 500.0f);

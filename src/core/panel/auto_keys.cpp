@@ -51,7 +51,7 @@ void Panel::AskStartBlock()
     if (LampOn(KeyId::CycleStart) || LampOn(KeyId::FeedHold)) return;
     screen_.Text(kStartBlockPromptX, kStartBlockPromptY, msg::kStartBlockPrompt, LcdVideo::Inverse);
     ports_.window.ScreenChanged(screen_, false);
-    state_.entryState = static_cast<int>(EntryState::BlockSelection);
+    state_.entryState = EntryState::BlockSelection;
 }
 
 // One block down (step 1) or up (-1), from the first line to the last line
@@ -66,13 +66,13 @@ void Panel::SelectBlock(int step)
     state_.blockAdvanced = false;
 }
 
-bool Panel::SelectingBlock() const { return state_.entryState == static_cast<int>(EntryState::BlockSelection); }
+bool Panel::SelectingBlock() const { return state_.entryState == EntryState::BlockSelection; }
 
 // The run starts, the program is loaded again or ESC: the cursor keys no
 // longer move the line the run goes on from.
 void Panel::EndBlockSelection()
 {
-    if (SelectingBlock()) state_.entryState = static_cast<int>(EntryState::None);
+    if (SelectingBlock()) state_.entryState = EntryState::None;
 }
 
 }  // namespace zan

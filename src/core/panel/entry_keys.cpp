@@ -57,7 +57,7 @@ void Panel::LetterKey(KeyId key, KeyPress)
 {
     // In coordinate entry (Manual, INPUT) X and Z are typed as the axis.
     const bool axis = key == KeyId::X || key == KeyId::Z;
-    if (axis && state_.mode == PanelMode::Manual && state_.entryState == 1)
+    if (axis && state_.mode == PanelMode::Manual && state_.entryState == EntryState::Coordinate)
         return InsertDigit(key == KeyId::X ? 'X' : 'Z');
     for (const LetterText& letter : kLetterTexts)
         if (letter.key == key) return InsertKeyText(letter.text);
@@ -150,7 +150,7 @@ void Panel::InsertDigit(char ch)
     default: return;
     }
     // In the tool-offset measurement a digit replaces the tool digit of "T1X".
-    if (state_.entryState == 2 || state_.entryState == 3) ports_.fields.SetSelection(FieldId::Editor, Selection{1, 2});
+    if (state_.entryState == EntryState::MeasureX || state_.entryState == EntryState::MeasureXTool) ports_.fields.SetSelection(FieldId::Editor, Selection{1, 2});
 }
 
 void Panel::EnterKey()

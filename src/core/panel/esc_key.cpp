@@ -47,7 +47,7 @@ void Panel::CancelManual()
 {
     HideFields(kAllFields);
     EraseLine(kManualInputLine.x, kManualInputLine.y, kManualInputLine.cells);
-    state_.entryState = static_cast<int>(EntryState::None);
+    state_.entryState = EntryState::None;
     state_.moveArmed = false;
 }
 

@@ -63,7 +63,7 @@ bool Panel::StartManualCommand(char letter)
         if (command.letter != letter) continue;
         ports_.fields.SetText(FieldId::Prompt, command.prompt);
         PlaceField(FieldId::Prompt, command.place);
-        state_.entryState = static_cast<int>(command.state);
+        state_.entryState = command.state;
         // A new command starts from nothing: a value typed for the last one
         // is not carried over to this one.
         state_.entryText.clear();
@@ -80,12 +80,12 @@ bool Panel::StartManualCommand(char letter)
 
 bool Panel::AskReferencePoint(char ch)
 {
-    if (state_.entryState != static_cast<int>(EntryState::Coordinate) || ch != '0') return false;
+    if (state_.entryState != EntryState::Coordinate || ch != '0') return false;
     if (!ports_.fields.Text(FieldId::Editor).empty()) return false;
     PlaceField(FieldId::Editor, kHiddenField);
     ports_.fields.SetText(FieldId::Prompt, msg::kReferencePrompt);
     PlaceField(FieldId::Prompt, kReferencePromptPlace);
-    state_.entryState = static_cast<int>(EntryState::ReferencePoint);
+    state_.entryState = EntryState::ReferencePoint;
     return true;
 }
 
@@ -95,7 +95,7 @@ void Panel::ManualInput()
     state_.entryPending = true;
     ports_.fields.SetText(FieldId::Prompt, msg::kSetPrompt);
     PlaceField(FieldId::Prompt, kSetPromptPlace);
-    state_.entryState = static_cast<int>(EntryState::Coordinate);
+    state_.entryState = EntryState::Coordinate;
     state_.moveArmed = false;
     // A command opened and not entered would otherwise stay over the box.
     PlaceField(FieldId::Entry, kHiddenField);
@@ -106,7 +106,7 @@ void Panel::ManualInput()
 
 void Panel::ManualEnter()
 {
-    switch (static_cast<EntryState>(state_.entryState)) {
+    switch (state_.entryState) {
     case EntryState::Coordinate: return SetWorkCoordinate();
     case EntryState::MeasureX: return AskMeasuredTool(EntryState::MeasureXTool);
     case EntryState::MeasureZ: return AskMeasuredTool(EntryState::MeasureZTool);
@@ -165,7 +165,7 @@ void Panel::SetWorkCoordinate()
     const double value = typed.value;
     if (axis == 'X') m.originX = static_cast<float>(value * 0.5 - m.posX - state_.displayOffsetX);
     if (axis == 'Z') m.originZ = static_cast<float>(value - m.posZ - state_.displayOffsetZ);
-    state_.entryState = static_cast<int>(EntryState::None);
+    state_.entryState = EntryState::None;
     RefreshLcd(ScreenOf(state_.mode));
 }
 
@@ -181,7 +181,7 @@ void Panel::AskMeasuredTool(EntryState next)
     SetEditorText("T" + std::to_string(lathe_.state.toolStation) + axis);
     ports_.fields.SetSelection(FieldId::Editor, Selection{1, 2});
     ports_.fields.Focus(FieldId::Editor);
-    state_.entryState = static_cast<int>(next);
+    state_.entryState = next;
 }
 
 // The tool's offset is where its edge stands in work coordinates less the
@@ -196,14 +196,14 @@ void Panel::StoreMeasuredOffset()
         const int tool = digit - '0';
         const LatheState& m = lathe_.state;
         const double measured = ReadTyped(state_.entryText).value;
-        if (state_.entryState == static_cast<int>(EntryState::MeasureXTool))
+        if (state_.entryState == EntryState::MeasureXTool)
             state_.offsets[XOffsetIndex(tool)] = (2.0 * (m.originX + m.posX) - measured) * 0.5;
         else
             state_.offsets[ZOffsetIndex(tool)] = (m.originZ + m.posZ) - measured;
     }
     PlaceField(FieldId::Prompt, kHiddenField);
     PlaceField(FieldId::Editor, kHiddenField);
-    state_.entryState = static_cast<int>(EntryState::None);
+    state_.entryState = EntryState::None;
 }
 
 // The target waits in entryText; cycle start makes the move.

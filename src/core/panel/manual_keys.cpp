@@ -85,13 +85,6 @@ constexpr ReferenceKeyInfo kReferenceKeys[] = {
     {KeyId::ZZero, MachineLetter::ClearZ},
 };
 
-// The moves typed in Manual, as their entry states: to an absolute Z or X
-// (diameter) of the work coordinates, or by U (diameter) or W.
-constexpr int kMoveToZ = 6;
-constexpr int kMoveToX = 7;
-constexpr int kMoveByU = 8;
-constexpr int kMoveByW = 9;
-
 bool OverridesAct(PanelMode mode) { return mode == PanelMode::Manual || mode == PanelMode::Auto; }
 
 }  // namespace
@@ -200,8 +193,10 @@ void Panel::ReferenceKey(KeyId key, KeyPress)
 // a move that ENTER armed, in the command on the screen, runs.
 bool Panel::RunTypedMove()
 {
-    const int move = state_.entryState;
-    if (move < kMoveToZ || move > kMoveByW || !state_.moveArmed) return false;
+    const EntryState move = state_.entryState;
+    const bool isMove = move == EntryState::MoveZ || move == EntryState::MoveX || move == EntryState::MoveU ||
+                        move == EntryState::MoveW;
+    if (!isMove || !state_.moveArmed) return false;
     const double v = ReadTyped(state_.entryText).value;
     state_.moveArmed = false;
     state_.entryPending = false;
@@ -210,14 +205,14 @@ bool Panel::RunTypedMove()
     float z = m.posZ;
     float x = m.posX;
     switch (move) {
-    case kMoveToZ: z = static_cast<float>(v - m.originZ - state_.displayOffsetZ); break;
-    case kMoveToX: x = static_cast<float>(v * kRadiusPerDiameter - m.originX - state_.displayOffsetX); break;
-    case kMoveByU: x = static_cast<float>(v * kRadiusPerDiameter + m.posX); break;
-    case kMoveByW: z = static_cast<float>(v + m.posZ); break;
+    case EntryState::MoveZ: z = static_cast<float>(v - m.originZ - state_.displayOffsetZ); break;
+    case EntryState::MoveX: x = static_cast<float>(v * kRadiusPerDiameter - m.originX - state_.displayOffsetX); break;
+    case EntryState::MoveU: x = static_cast<float>(v * kRadiusPerDiameter + m.posX); break;
+    case EntryState::MoveW: z = static_cast<float>(v + m.posZ); break;
     default: break;
     }
     bridge_.RapidMoveDirect(z, x);
-    state_.entryState = static_cast<int>(EntryState::None);
+    state_.entryState = EntryState::None;
     RefreshLcd(ScreenOf(state_.mode));
     state_.entryText.clear();
     return true;

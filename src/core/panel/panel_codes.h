@@ -130,7 +130,10 @@ inline constexpr int kCodeUnknown = 100;      // no key has this code
 // Auto, block selection.
 enum class EntryState : int {
     None = 0,
-    BlockSelection = 11,  // Auto: the cursor keys choose the block to start from
+    // Auto: the cursor keys choose the block to start from. The controller
+    // gave it the reference point's number; it has its own here, so that
+    // a state of one mode is never taken for the other's.
+    BlockSelection = 13,
     // Manual: the command being entered, and what its ENTER does next.
     Coordinate = 1,       // INPUT: "X" or "Z" and the value the read-out is to show
     MeasureX = 2,         // I: the measured diameter

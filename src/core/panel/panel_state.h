@@ -27,7 +27,7 @@ struct PanelState {
     std::array<int, 2> bitCursors{};  // selected digit 1..8 of P11 and P12, 0 = none
     bool jogSelector = true;      // true jog (moves while held), false step
     bool skipNextStepKey = false; // the checker reported an undefined G or M code
-    int entryState = 0;           // manual command entry 0..12; in Auto 11 is block selection
+    EntryState entryState = EntryState::None;  // the command being typed in Manual; block selection in Auto
     std::string entryText;        // up to 8 characters
     // ENTER armed a typed move (Z, X, U or W) with a valid value, shown as
     // "运行?": cycle start runs it. Any other command, INPUT, ESC or a mode
