@@ -6,7 +6,7 @@
 //   set mode=4 parameterRow=10 P11=10010000 bit11=4   panel, page and machine values
 //   listing |01.zan 02.zan |                          the program listing
 //   line 3 |N0030 G01 X20|                            a row of the machine's line table
-//   draw 82                                           DrawLcd with this code
+//   draw 82                                           PrepareScreen and DrawLcd with this code
 //   press 82                                          the same, the screen not compared
 //   86,67 inv |P01|                                   x,y [inv] [large|wide] |text|
 //   field place BlockLine1 52,130,252,142             fields, in call order
@@ -156,6 +156,7 @@ Draw RunDraw(Rig& rig, int code, int lineNumber)
                       },
                       {}};
     LcdScreen screen;
+    PrepareScreen(rig.panel, rig.pages, rig.machine, rig.listing, static_cast<ScreenCode>(code));
     DrawLcd(screen, ctx, static_cast<ScreenCode>(code));
     for (const LcdText& t : screen.Texts()) {
         d.actualTexts.push_back(Describe(t));

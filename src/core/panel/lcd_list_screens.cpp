@@ -105,14 +105,13 @@ void DrawOffsetFooter(LcdScreen& screen, const PanelState& panel, int cursorY)
 
 }  // namespace
 
-void DrawParameterScreen(LcdScreen& screen, ScreenContext& ctx, ScreenCode code)
+void DrawParameterScreen(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code)
 {
     HideBlockLines(ctx);
     screen.ClearBody();
     screen.Text(kTitleX, kTitleY, " 参数                        ");
-    PageState& pages = ctx.pages;
-    PanelState& panel = ctx.panel;
-    UpdateListPage({pages.paramFirst, pages.paramRow, pages.paramCursorY}, panel.parameterRow, kParameterCount, code);
+    const PageState& pages = ctx.pages;
+    const PanelState& panel = ctx.panel;
     for (int row = 0; row < kListRows; ++row) {
         const int p = pages.paramFirst + row;
         screen.Text(kRowX, RowY(row), kRowErase);
@@ -125,14 +124,13 @@ void DrawParameterScreen(LcdScreen& screen, ScreenContext& ctx, ScreenCode code)
     DrawParameterFooter(screen, panel, pages.paramCursorY);
 }
 
-void DrawOffsetScreen(LcdScreen& screen, ScreenContext& ctx, ScreenCode code)
+void DrawOffsetScreen(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code)
 {
     HideBlockLines(ctx);
     screen.ClearBody();
     screen.Text(kTitleX, kTitleY, " 刀偏       ");
-    PageState& pages = ctx.pages;
-    PanelState& panel = ctx.panel;
-    UpdateListPage({pages.offsetFirst, pages.offsetRow, pages.offsetCursorY}, panel.offsetRow, kOffsetCount, code);
+    const PageState& pages = ctx.pages;
+    const PanelState& panel = ctx.panel;
     for (int row = 0; row < kListRows; ++row) {
         const int index = pages.offsetFirst + row;
         screen.Text(kRowX, RowY(row), kRowErase);

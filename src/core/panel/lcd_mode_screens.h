@@ -12,23 +12,22 @@ inline constexpr int kTitleX = 89;  // the mode title on the top row
 inline constexpr int kTitleY = 45;
 
 // Moves an overlaid field away (to the hidden place, size 0 x 0).
-void HideField(ScreenContext& ctx, FieldId id);
+void HideField(const ScreenContext& ctx, FieldId id);
 // Block lines 1 and 2 belong to Auto; the other screens move them away.
-void HideBlockLines(ScreenContext& ctx);
+void HideBlockLines(const ScreenContext& ctx);
 
-void DrawEditScreen(LcdScreen& screen, ScreenContext& ctx);
-// The Edit title: the typed program while there is one (which becomes the
-// current program), else the first program listed.
-std::string EditTitle(PanelState& panel, std::string_view listing);
-void DrawManualScreen(LcdScreen& screen, ScreenContext& ctx);
+void DrawEditScreen(LcdScreen& screen, const ScreenContext& ctx);
+// The Edit title: the typed program while there is one, else the current one.
+std::string EditTitle(const PanelState& panel);
+void DrawManualScreen(LcdScreen& screen, const ScreenContext& ctx);
 void DrawAutoScreen(LcdScreen& screen, const ScreenContext& ctx);
 void DrawDiagnosisScreen(LcdScreen& screen);
 // The list screens also move their page for the paging codes.
-void DrawParameterScreen(LcdScreen& screen, ScreenContext& ctx, ScreenCode code);
-void DrawOffsetScreen(LcdScreen& screen, ScreenContext& ctx, ScreenCode code);
+void DrawParameterScreen(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code);
+void DrawOffsetScreen(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code);
 
 // Manual and Auto: overrides, coolant, spindle, tool and offset numbers, in
 // Auto the two program lines, then the X and Z read-out.
-void DrawMachineStatus(LcdScreen& screen, ScreenContext& ctx, ScreenCode code);
+void DrawMachineStatus(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code);
 
 }  // namespace zan

@@ -8,6 +8,7 @@
 
 #include "core/panel/lcd_listing.h"
 #include "core/panel/lcd_mode_screens.h"
+#include "core/panel/lcd_pages.h"
 #include "core/panel/lcd_texts.h"
 #include "core/panel/panel_ports.h"
 #include "core/text/format_fixed.h"
@@ -63,7 +64,7 @@ void DrawModeWord(LcdScreen& screen, PanelMode mode)
     if (mode == PanelMode::Diagnosis) screen.Text(80, 172, "0000", LcdVideo::Inverse);
 }
 
-void DrawModeScreen(LcdScreen& screen, ScreenContext& ctx, ScreenCode code)
+void DrawModeScreen(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code)
 {
     switch (ctx.panel.mode) {
     case PanelMode::Edit: DrawEditScreen(screen, ctx); break;
@@ -95,33 +96,58 @@ int DrawListing(LcdScreen& screen, std::string_view listing)
 
 }  // namespace
 
-// The title names the typed program while there is one; otherwise the
-// current program becomes the first one of the listing.
-std::string EditTitle(PanelState& panel, std::string_view listing)
+// The title names the typed program while there is one, else the current
+// program (which PrepareScreen took from the listing).
+std::string EditTitle(const PanelState& panel)
 {
-    const std::string& typed = panel.typedProgram;
-    if (typed.size() >= 2 && std::isdigit(static_cast<unsigned char>(typed[0]))) panel.currentProgram = typed.substr(0, 2);
-    if (!typed.empty()) return " 编辑 %" + typed + "          ";
-    panel.currentProgram = FirstProgram(listing);
+    if (!panel.typedProgram.empty()) return " 编辑 %" + panel.typedProgram + "          ";
     return " 编辑 %" + panel.currentProgram + "           ";
 }
 
-void HideField(ScreenContext& ctx, FieldId id)
+void PrepareScreen(PanelState& panel, PageState& pages, const LatheState& machine, std::string_view listing,
+                   ScreenCode code)
+{
+    if (machine.runFlag) panel.mode = PanelMode::Auto;
+    if (panel.mode != PanelMode::Manual) {
+        // Rapid traverse belongs to Manual: leaving it puts rapid and the highlight out.
+        panel.overrideHighlight = false;
+        panel.rapidOn = false;
+    }
+    switch (panel.mode) {
+    case PanelMode::Edit: {
+        const std::string& typed = panel.typedProgram;
+        if (typed.size() >= 2 && std::isdigit(static_cast<unsigned char>(typed[0])))
+            panel.currentProgram = typed.substr(0, 2);
+        else if (typed.empty())
+            panel.currentProgram = FirstProgram(listing);
+        break;
+    }
+    case PanelMode::Parameter:
+        UpdateListPage({pages.paramFirst, pages.paramRow, pages.paramCursorY}, panel.parameterRow, kParameterCount, code);
+        break;
+    case PanelMode::Offset:
+        UpdateListPage({pages.offsetFirst, pages.offsetRow, pages.offsetCursorY}, panel.offsetRow, kOffsetCount, code);
+        break;
+    default: break;
+    }
+}
+
+void HideField(const ScreenContext& ctx, FieldId id)
 {
     if (ctx.placeField) ctx.placeField(id, kHiddenField);
 }
 
-void HideBlockLines(ScreenContext& ctx)
+void HideBlockLines(const ScreenContext& ctx)
 {
     HideField(ctx, FieldId::BlockLine1);
     HideField(ctx, FieldId::BlockLine2);
 }
 
-void DrawEditScreen(LcdScreen& screen, ScreenContext& ctx)
+void DrawEditScreen(LcdScreen& screen, const ScreenContext& ctx)
 {
     HideBlockLines(ctx);
     screen.ClearBody();
-    screen.Text(kTitleX, kTitleY, EditTitle(ctx.panel, ctx.listing));
+    screen.Text(kTitleX, kTitleY, EditTitle(ctx.panel));
     screen.Text(200, 45, FormatFixed(ctx.panel.programLength, 4, 0, false));
     // An open program's editor field covers the listing and the count.
     if (ctx.panel.programOpen) return;
@@ -129,7 +155,7 @@ void DrawEditScreen(LcdScreen& screen, ScreenContext& ctx)
     screen.Text(23, 183, "    程序数：" + std::to_string(programCount) + "       可用长度：99999");
 }
 
-void DrawManualScreen(LcdScreen& screen, ScreenContext& ctx)
+void DrawManualScreen(LcdScreen& screen, const ScreenContext& ctx)
 {
     HideBlockLines(ctx);
     screen.ClearBody();
@@ -157,7 +183,7 @@ void DrawAutoScreen(LcdScreen& screen, const ScreenContext& ctx)
     screen.Text(kTitleX, kTitleY, title);
 }
 
-void DrawSingleBlockTitle(LcdScreen& screen, ScreenContext& ctx)
+void DrawSingleBlockTitle(LcdScreen& screen, const ScreenContext& ctx)
 {
     const LatheState& m = ctx.machine;
     std::string title;
@@ -179,19 +205,13 @@ void DrawDiagnosisScreen(LcdScreen& screen)
     screen.Text(23, 172, kDiagnosisLines[8]);
 }
 
-void DrawLcd(LcdScreen& screen, ScreenContext& ctx, ScreenCode code)
+void DrawLcd(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code)
 {
     screen.Begin();
-    PanelState& panel = ctx.panel;
-    if (ctx.machine.runFlag) panel.mode = PanelMode::Auto;
+    const PanelState& panel = ctx.panel;
     screen.Text(40, 45, "Zandro", LcdVideo::Inverse);
     if (!panel.programOpen) DrawModeBar(screen);
     if (!InMode(panel.mode, {PanelMode::Manual, PanelMode::Parameter, PanelMode::Offset})) HideField(ctx, FieldId::Entry);
-    if (panel.mode != PanelMode::Manual) {
-        // Rapid traverse belongs to Manual: leaving it puts rapid and the highlight out.
-        panel.overrideHighlight = false;
-        panel.rapidOn = false;
-    }
     DrawModeScreen(screen, ctx, code);
     if (InMode(panel.mode, {PanelMode::Manual, PanelMode::Auto})) DrawMachineStatus(screen, ctx, code);
     if (!panel.programOpen) DrawModeWord(screen, panel.mode);

@@ -15,12 +15,11 @@
 
 namespace zan {
 
-// Everything a redraw reads, and the few things it changes besides the
-// screen: the panel's mode (forced to Auto while a program runs), the
-// override highlight, the page state, the overlaid fields.
+// Everything a redraw reads, and the overlaid fields it moves and fills.
+// The drawing itself changes no state: PrepareScreen does that first.
 struct ScreenContext {
-    PanelState& panel;
-    PageState& pages;
+    const PanelState& panel;
+    const PageState& pages;
     const LatheState& machine;
     std::string_view listing;     // the program listing (at most 299 characters)
     bool feedHoldLit = false;     // the feed-hold key's lamp
@@ -33,16 +32,25 @@ struct ScreenContext {
     std::function<double()> positionJitter;
 };
 
-// Steps 2 to 9 of a redraw into `screen` (which it begins anew).
-void DrawLcd(LcdScreen& screen, ScreenContext& ctx, ScreenCode code);
+// What a redraw changes before it draws, for the screen it will draw: the
+// mode is Auto while a program runs; rapid and its highlight are off outside
+// Manual; the Edit screen takes the current program from the number typed
+// last (or the first program listed when none was); the parameter and
+// offset lists move their page for the paging and cursor codes.
+void PrepareScreen(PanelState& panel, PageState& pages, const LatheState& machine, std::string_view listing,
+                   ScreenCode code);
+
+// Steps 2 to 9 of a redraw into `screen` (which it begins anew), from the
+// state as PrepareScreen left it.
+void DrawLcd(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code);
 
 // Drawn over the screen as it stands during a run: after each block the
 // next two blocks (from the machine's line index), the offset and tool
 // numbers and the position; at the end of a run the position alone.
-void DrawRunDisplay(LcdScreen& screen, ScreenContext& ctx);
-void DrawPositionOnly(LcdScreen& screen, ScreenContext& ctx);
+void DrawRunDisplay(LcdScreen& screen, const ScreenContext& ctx);
+void DrawPositionOnly(LcdScreen& screen, const ScreenContext& ctx);
 // The Auto title as the single-block key redraws it: while a run goes on,
 // that it will stop after the block.
-void DrawSingleBlockTitle(LcdScreen& screen, ScreenContext& ctx);
+void DrawSingleBlockTitle(LcdScreen& screen, const ScreenContext& ctx);
 
 }  // namespace zan

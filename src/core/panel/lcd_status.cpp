@@ -68,7 +68,7 @@ void DrawOverridesAndStates(LcdScreen& screen, const ScreenContext& ctx, ScreenC
 
 // The block just executed and the next one; right after a block the
 // machine's line index already points past it.
-void DrawBlockLines(LcdScreen& screen, ScreenContext& ctx)
+void DrawBlockLines(LcdScreen& screen, const ScreenContext& ctx)
 {
     screen.Text(46, 130, "*");
     const int first = ctx.machine.lineIndex - (ctx.blockAdvanced ? 1 : 0);
@@ -99,14 +99,14 @@ void DrawPosition(LcdScreen& screen, const ScreenContext& ctx)
 
 }  // namespace
 
-void DrawMachineStatus(LcdScreen& screen, ScreenContext& ctx, ScreenCode code)
+void DrawMachineStatus(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code)
 {
     DrawOverridesAndStates(screen, ctx, code);
     if (ctx.panel.mode == PanelMode::Auto) DrawBlockLines(screen, ctx);
     DrawPosition(screen, ctx);
 }
 
-void DrawRunDisplay(LcdScreen& screen, ScreenContext& ctx)
+void DrawRunDisplay(LcdScreen& screen, const ScreenContext& ctx)
 {
     DrawBlockLines(screen, ctx);
     screen.Text(227, 183, std::to_string(ctx.machine.offsetNumber));
@@ -114,6 +114,6 @@ void DrawRunDisplay(LcdScreen& screen, ScreenContext& ctx)
     DrawPosition(screen, ctx);
 }
 
-void DrawPositionOnly(LcdScreen& screen, ScreenContext& ctx) { DrawPosition(screen, ctx); }
+void DrawPositionOnly(LcdScreen& screen, const ScreenContext& ctx) { DrawPosition(screen, ctx); }
 
 }  // namespace zan

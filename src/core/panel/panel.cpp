@@ -82,7 +82,7 @@ ScreenContext Panel::MakeContext(std::string_view listing)
 // the exact one (|sin| of the controller's next pseudo-random number, never
 // seeded, so the same figures come back in every session). Only the drawn
 // text changes; the next redraw shows the exact values again.
-void Panel::DrawOver(void (*draw)(LcdScreen&, ScreenContext&))
+void Panel::DrawOver(void (*draw)(LcdScreen&, const ScreenContext&))
 {
     ScreenContext ctx = MakeContext({});
     if (state_.mode != PanelMode::Manual)
@@ -97,6 +97,7 @@ void Panel::RefreshLcd(ScreenCode code)
     // the screen to Auto: the folder is not read on every jog or path step.
     const bool listed = state_.mode == PanelMode::Edit && !lathe_.state.runFlag;
     const std::string listing = listed ? ListPrograms(programs_.dir()) : std::string();
+    PrepareScreen(state_, pages_, lathe_.state, listing, code);
     ScreenContext ctx = MakeContext(listing);
     // The redraw shows the block being carried out and the next one, as the
     // last block display did.

@@ -125,7 +125,7 @@ private:
     // panel.cpp: what a drawing of the LCD reads and changes; a drawing over
     // the screen as it stands (its position display is jittered outside Manual).
     ScreenContext MakeContext(std::string_view listing);
-    void DrawOver(void (*draw)(LcdScreen&, ScreenContext&));
+    void DrawOver(void (*draw)(LcdScreen&, const ScreenContext&));
     // esc_key.cpp
     void EscKey(KeyId key, KeyPress press);
     void CancelInput();

@@ -97,7 +97,7 @@ void Panel::OpenProgram()
     ports_.fields.SetSelection(FieldId::Editor, Selection{caret, caret});
     ShowProgramLength(StoredLength(text) + kFileExtraBytes);
     // The title names the program now open, with the length beside it.
-    screen_.Text(kTitleX, kTitleY, EditTitle(state_, {}));
+    screen_.Text(kTitleX, kTitleY, EditTitle(state_));
     ports_.window.ScreenChanged(screen_, false);
     state_.programOpen = true;
 }
