@@ -107,7 +107,17 @@ void PanelFieldWidgets::SetText(FieldId id, std::string_view text)
     }
 }
 
-void PanelFieldWidgets::Focus(FieldId id) { Widget(id)->setFocus(Qt::OtherFocusReason); }
+// Typing lands in the field whichever window's key opened it (the second key
+// pad has no digit keys): the panel's window comes up and takes the keyboard.
+void PanelFieldWidgets::Focus(FieldId id)
+{
+    QWidget* window = Widget(id)->window();
+    if (window->isVisible() && !window->isActiveWindow()) {
+        window->raise();
+        window->activateWindow();
+    }
+    Widget(id)->setFocus(Qt::OtherFocusReason);
+}
 
 int PanelFieldWidgets::LineCount(FieldId id) const
 {

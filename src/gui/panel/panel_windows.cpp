@@ -1,9 +1,8 @@
 #include "gui/panel/panel_windows.h"
 
 #include <QDesktopServices>
-#include <QPointer>
+#include <QEvent>
 #include <QUrl>
-#include <QTimer>
 
 #include "gui/panel/first_panel_dlg.h"
 #include "gui/panel/panel_field_widgets.h"
@@ -13,29 +12,14 @@ namespace zan::gui {
 
 namespace {
 
-// Places and sizes are the whole window's, title bar and borders included.
-// Once the desktop has added them, the inside gives way for them; the
-// largest size shrinks with it.
-void FitToDecoration(QWidget& window, QSize outer, QSize largest)
-{
-    const QSize decoration = window.frameGeometry().size() - window.size();
-    if (decoration == QSize(0, 0)) return;
-    if (largest.isValid()) window.setMaximumSize(largest - decoration);
-    window.resize(outer - decoration);
-}
-
 // Shows a window: placed on the first request, only shown again on later ones.
-void Open(QWidget& window, bool& opened, const QRect& place, QSize largest = {})
+// Sizes are the inside's; the desktop adds its title bar and borders round it.
+void Open(QWidget& window, bool& opened, const QRect& place)
 {
     if (!opened) {
         opened = true;
         window.move(place.topLeft());
         window.resize(place.size());
-        window.show();
-        QPointer<QWidget> shown(&window);
-        QTimer::singleShot(0, &window, [shown, outer = place.size(), largest] {
-            if (shown) FitToDecoration(*shown, outer, largest);
-        });
     }
     window.show();
     window.raise();
@@ -48,6 +32,8 @@ PanelWindows::PanelWindows(QWidget* owner)
 {
     connectPanel();
     connectPad();
+    panel_->installEventFilter(this);
+    pad_->installEventFilter(this);
 }
 
 PanelWindows::~PanelWindows() = default;
@@ -74,9 +60,48 @@ void PanelWindows::connectPad()
     QObject::connect(pad_.get(), &CSecondPanelDlg::keyCode, pad_.get(), [this](char code) { input_->KeyCode(code); });
 }
 
-void PanelWindows::OpenPanel() { Open(*panel_, panelOpened_, kPanelPlace, CFirstPanelDlg::kLargest); }
+void PanelWindows::OpenPanel() { Open(*panel_, panelOpened_, kPanelPlace); }
 
-void PanelWindows::OpenSecondPad() { Open(*pad_, padOpened_, kPadPlace); }
+// Below the panel's frame while it stands where it was put there.
+void PanelWindows::OpenSecondPad()
+{
+    const bool first = !padOpened_;
+    Open(*pad_, padOpened_, QRect(PadPlace(), kPadPlace.size()));
+    if (first) padPlaced_ = pad_->pos();
+}
+
+QPoint PanelWindows::PadPlace() const
+{
+    if (!panel_->isVisible()) return kPadPlace.topLeft();
+    return QPoint(panel_->frameGeometry().left(), panel_->frameGeometry().bottom() + 1);
+}
+
+QRect PanelWindows::Extent() const
+{
+    QRect extent;
+    if (panel_->isVisible()) {
+        // The panel's largest size counts: enlarged, it must not cover what stands beside it.
+        const QSize decoration = panel_->frameGeometry().size() - panel_->size();
+        extent = QRect(panel_->frameGeometry().topLeft(), panel_->maximumSize() + decoration);
+    }
+    if (pad_->isVisible()) extent |= pad_->frameGeometry();
+    return extent;
+}
+
+// The desktop's frame comes round a window after it is shown, and moves its
+// inside: the pad then goes below the panel's frame, unless the student has
+// moved it. Whoever stands beside the two is told.
+bool PanelWindows::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show) return false;
+    if (watched == panel_.get() && padOpened_ && pad_->pos() == padPlaced_ && PadPlace() != padPlaced_) {
+        padPlaced_ = PadPlace();
+        pad_->move(padPlaced_);
+    }
+    if (placesChanged_) placesChanged_();
+    return false;
+}
 
 void PanelWindows::ScreenChanged(const LcdScreen& screen, bool repaintArea) { panel_->ShowScreen(screen, repaintArea); }
 

@@ -1,13 +1,16 @@
 #pragma once
 // The operator panel's windows as the core sees them (the PanelWindow port):
-// the panel window at the screen's top left, 290 x 350 when it first opens
-// and never larger than 633 x 370, and the second key pad below it at
-// (0, 350), 290 x 370. Both are made with their owner and appear on the
-// first request; later requests show them again. The fields over the LCD
-// are the PanelFields port. What the student does in the windows goes to
-// the PanelInput attached.
+// the panel window at the screen's top left, its inside 290 x 350 when it
+// first opens and never larger than 633 x 370, and the second key pad, its
+// inside 290 x 370, below the panel's frame (at (0, 350) without a window
+// manager). Both are made with their owner and appear on the first request;
+// later requests show them again. The fields over the LCD are the
+// PanelFields port. What the student does in the windows goes to the
+// PanelInput attached.
 
+#include <QObject>
 #include <QRect>
+#include <functional>
 #include <memory>
 
 #include "core/panel/panel_ports.h"
@@ -21,7 +24,7 @@ class CFirstPanelDlg;
 class CSecondPanelDlg;
 class PanelFieldWidgets;
 
-class PanelWindows : public PanelWindow {
+class PanelWindows : public QObject, public PanelWindow {
 public:
     static constexpr QRect kPanelPlace{0, 0, 290, 350};
     static constexpr QRect kPadPlace{0, 350, 290, 370};
@@ -42,7 +45,17 @@ public:
     void LampChanged(KeyId key, bool on) override;
     void ShowFolder(const std::filesystem::path& folder) override;
 
+    // The screen area the two windows take, frames included, the panel at
+    // its largest size; empty while neither is shown.
+    QRect Extent() const;
+    // Called when a window moves, changes size or gets its frame.
+    void OnPlacesChanged(std::function<void()> changed) { placesChanged_ = std::move(changed); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QPoint PadPlace() const;
     void connectPanel();
     void connectPad();
 
@@ -52,6 +65,8 @@ private:
     std::unique_ptr<CSecondPanelDlg> pad_;
     bool panelOpened_ = false;
     bool padOpened_ = false;
+    QPoint padPlaced_;  // where the pad was last put below the panel
+    std::function<void()> placesChanged_;
 };
 
 }  // namespace zan::gui

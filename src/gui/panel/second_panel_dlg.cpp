@@ -25,7 +25,7 @@ CSecondPanelDlg::CSecondPanelDlg(QWidget* owner) : QWidget(owner, Qt::Window)
 void CSecondPanelDlg::createKeys()
 {
     for (const PadKeyInfo& info : SecondPadKeys()) {
-        auto* key = new CKeyButton(info.id, KeyFacePicture(info.face, KeySet::SecondPad), false, this);
+        auto* key = new CKeyButton(info.id, KeyFacePicture(info.face, KeyRect(info.place).size()), false, this);
         key->setGeometry(KeyRect(info.place));
         const char code = info.code;
         connect(key, &CKeyButton::down, this, [this, code] { emit keyCode(code); });
