@@ -6,7 +6,14 @@
 #include <QTextDocument>
 #include <QValidator>
 
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QtMath>
+#include <algorithm>
+
 #include "core/lcd/lcd_screen.h"
+#include "gui/panel/lcd_glyphs.h"
 
 namespace zan::gui {
 
@@ -23,6 +30,36 @@ public:
     }
 };
 
+// A line field that draws its text as the LCD does.
+class LcdLineField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const int caret = hasFocus() && !isReadOnly() ? cursorPosition() : -1;
+        const int start = hasSelectedText() ? selectionStart() : 0;
+        const int end = hasSelectedText() ? selectionEnd() : 0;
+        PaintLcdLine(*this, glyphs_, text(), caret, start, end);
+    }
+
+private:
+    LcdGlyphs glyphs_;
+};
+
+// The prompt, drawn as the LCD draws.
+class LcdLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override { PaintLcdLine(*this, glyphs_, text(), -1, 0, 0); }
+
+private:
+    LcdGlyphs glyphs_;
+};
+
 QFont FieldFont()
 {
     QFont font(QStringLiteral("WenQuanYi Bitmap Song"));
@@ -32,6 +69,25 @@ QFont FieldFont()
 }
 
 }  // namespace
+
+void PaintLcdLine(QWidget& widget, LcdGlyphs& glyphs, const QString& text, int caret, int selStart, int selEnd)
+{
+    QPainter p(&widget);
+    p.fillRect(widget.rect(), QColor::fromRgb(kLcdBlue));
+    const int ratio = std::clamp(qCeil(widget.devicePixelRatioF() - 0.01), 1, LcdGlyphs::kMaxRatio);
+    // Cell edges in pixels, and the scroll that keeps the caret in the field.
+    const QList<uint> codes = text.toUcs4();
+    std::vector<int> edges{0};
+    for (uint c : codes) edges.push_back(edges.back() + (c >= 0x80 ? 12 : 6));
+    const int caretX = caret >= 0 ? edges[std::min<std::size_t>(caret, edges.size() - 1)] : 0;
+    const int shift = std::max(0, caretX + 1 - widget.width());
+    for (int i = 0; i < codes.size(); ++i) {
+        const bool selected = i >= selStart && i < selEnd;
+        const QImage& cell = glyphs.Glyph(codes[i], LcdFont::Normal, selected ? LcdVideo::Inverse : LcdVideo::Normal, ratio);
+        p.drawImage(QPoint(edges[i] - shift, 0), cell);
+    }
+    if (caret >= 0) p.fillRect(QRect(caretX - shift, 0, 1, 12), QColor::fromRgb(kLcdWhite));
+}
 
 void StyleAsLcd(QWidget* field)
 {
@@ -52,7 +108,7 @@ void StyleAsLcd(QWidget* field)
     field->setFont(FieldFont());
 }
 
-CEditorField::CEditorField(QWidget* parent) : QPlainTextEdit(parent)
+CEditorField::CEditorField(QWidget* parent) : QPlainTextEdit(parent), glyphs_(std::make_unique<LcdGlyphs>())
 {
     StyleAsLcd(this);
     setFrameShape(QFrame::NoFrame);
@@ -60,6 +116,41 @@ CEditorField::CEditorField(QWidget* parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(0);
+}
+
+CEditorField::~CEditorField() = default;
+
+// The lines from the first one scrolled to, 12 pixels apart, each drawn as
+// the LCD draws; the caret's line scrolled sideways as a line field is.
+void CEditorField::paintEvent(QPaintEvent*)
+{
+    QPainter p(viewport());
+    p.fillRect(viewport()->rect(), QColor::fromRgb(kLcdBlue));
+    const int ratio = std::clamp(qCeil(devicePixelRatioF() - 0.01), 1, LcdGlyphs::kMaxRatio);
+    const QTextCursor cursor = textCursor();
+    const int caretLine = cursor.blockNumber();
+    const int caretColumn = cursor.positionInBlock();
+    std::vector<int> caretEdges{0};
+    const QString caretText = cursor.block().text();
+    for (QChar c : caretText) caretEdges.push_back(caretEdges.back() + (c.unicode() >= 0x80 ? 12 : 6));
+    const int caretX = caretEdges[std::min<std::size_t>(caretColumn, caretEdges.size() - 1)];
+    const int shift = std::max(0, caretX + 1 - viewport()->width());
+    const int first = verticalScrollBar()->value();
+    for (QTextBlock block = document()->findBlockByNumber(first); block.isValid(); block = block.next()) {
+        const int y = (block.blockNumber() - first) * 12;
+        if (y >= viewport()->height()) break;
+        int x = -shift;
+        const QString line = block.text();
+        for (int i = 0; i < line.size(); ++i) {
+            const int at = block.position() + i;
+            const bool selected = at >= cursor.selectionStart() && at < cursor.selectionEnd();
+            const QImage& cell = glyphs_->Glyph(line[i].unicode(), LcdFont::Normal, selected ? LcdVideo::Inverse : LcdVideo::Normal, ratio);
+            p.drawImage(QPoint(x, y), cell);
+            x += line[i].unicode() >= 0x80 ? 12 : 6;
+        }
+    }
+    if (hasFocus() && !cursor.hasSelection() && caretLine >= first)
+        p.fillRect(QRect(caretX - shift, (caretLine - first) * 12, 1, 12), QColor::fromRgb(kLcdWhite));
 }
 
 void CEditorField::keyPressEvent(QKeyEvent* event)
@@ -84,7 +175,7 @@ void CEditorField::insertFromMimeData(const QMimeData* source)
 
 QLineEdit* NewLineField(QWidget* parent, bool typing)
 {
-    auto* field = new QLineEdit(parent);
+    auto* field = new LcdLineField(parent);
     StyleAsLcd(field);
     field->setFrame(false);
     field->setTextMargins(0, 0, 0, 0);
@@ -95,7 +186,7 @@ QLineEdit* NewLineField(QWidget* parent, bool typing)
 
 QLabel* NewPromptLabel(QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new LcdLabel(parent);
     StyleAsLcd(label);
     label->setMargin(0);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

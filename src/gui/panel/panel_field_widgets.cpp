@@ -52,6 +52,9 @@ PanelFieldWidgets::PanelFieldWidgets(QWidget* window)
       blockLines_{NewLineField(window, false), NewLineField(window, false)}
 {
     for (FieldId id : kAllFields) Place(id, kHiddenField);
+    // The number box lies inside the prompt's place, after its text: the
+    // boxes stand above the prompt.
+    prompt_->lower();
     connect(editor_, &QPlainTextEdit::textChanged, this, [this] { Announce(FieldId::Editor); });
     connect(entry_, &QLineEdit::textChanged, this, [this] { Announce(FieldId::Entry); });
     connect(editor_, &CEditorField::returnTyped, this, &PanelFieldWidgets::returnTyped);

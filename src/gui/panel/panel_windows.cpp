@@ -34,6 +34,11 @@ PanelWindows::PanelWindows(QWidget* owner)
     connectPad();
     panel_->installEventFilter(this);
     pad_->installEventFilter(this);
+    frameWatch_.setInterval(kFrameWatchMs);
+    QObject::connect(&frameWatch_, &QTimer::timeout, this, [this] {
+        if (++framesWatched_ >= kFrameWatches) frameWatch_.stop();
+        Arrange(true);
+    });
 }
 
 PanelWindows::~PanelWindows() = default;
@@ -60,14 +65,17 @@ void PanelWindows::connectPad()
     QObject::connect(pad_.get(), &CSecondPanelDlg::keyCode, pad_.get(), [this](char code) { input_->KeyCode(code); });
 }
 
-void PanelWindows::OpenPanel() { Open(*panel_, panelOpened_, kPanelPlace); }
+void PanelWindows::OpenPanel()
+{
+    if (!panelOpened_) WatchFrames();
+    Open(*panel_, panelOpened_, kPanelPlace);
+}
 
-// Below the panel's frame while it stands where it was put there.
+// Below the panel's frame.
 void PanelWindows::OpenSecondPad()
 {
-    const bool first = !padOpened_;
+    if (!padOpened_) WatchFrames();
     Open(*pad_, padOpened_, QRect(PadPlace(), kPadPlace.size()));
-    if (first) padPlaced_ = pad_->pos();
 }
 
 QPoint PanelWindows::PadPlace() const
@@ -88,19 +96,30 @@ QRect PanelWindows::Extent() const
     return extent;
 }
 
-// The desktop's frame comes round a window after it is shown, and moves its
-// inside: the pad then goes below the panel's frame, unless the student has
-// moved it. Whoever stands beside the two is told.
+// The desktop's frame comes round a window some time after it is shown, and
+// not always with an event that tells: for a while after opening, the
+// windows are looked at every tenth of a second. The pad goes below the
+// panel's frame then, and follows it when the panel moves or changes size.
+// Whoever stands beside the two is told.
 bool PanelWindows::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show) return false;
-    if (watched == panel_.get() && padOpened_ && pad_->pos() == padPlaced_ && PadPlace() != padPlaced_) {
-        padPlaced_ = PadPlace();
-        pad_->move(padPlaced_);
-    }
-    if (placesChanged_) placesChanged_();
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) Arrange(watched == panel_.get());
     return false;
+}
+
+void PanelWindows::Arrange(bool panelChanged)
+{
+    const bool padFramed = !padFramed_ && pad_->isVisible() && pad_->frameGeometry().size() != pad_->size();
+    if (padFramed) padFramed_ = true;
+    if (padOpened_ && (panelChanged || padFramed) && pad_->pos() != PadPlace()) pad_->move(PadPlace());
+    if (placesChanged_) placesChanged_();
+}
+
+void PanelWindows::WatchFrames()
+{
+    framesWatched_ = 0;
+    if (!frameWatch_.isActive()) frameWatch_.start();
 }
 
 void PanelWindows::ScreenChanged(const LcdScreen& screen, bool repaintArea) { panel_->ShowScreen(screen, repaintArea); }

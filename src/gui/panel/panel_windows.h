@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -56,6 +57,11 @@ protected:
 
 private:
     QPoint PadPlace() const;
+    void Arrange(bool panelChanged);
+    void WatchFrames();
+
+    static constexpr int kFrameWatchMs = 100;
+    static constexpr int kFrameWatches = 30;  // 3 s after a window opens
     void connectPanel();
     void connectPad();
 
@@ -65,7 +71,9 @@ private:
     std::unique_ptr<CSecondPanelDlg> pad_;
     bool panelOpened_ = false;
     bool padOpened_ = false;
-    QPoint padPlaced_;  // where the pad was last put below the panel
+    bool padFramed_ = false;  // the desktop's frame came round the pad
+    QTimer frameWatch_;
+    int framesWatched_ = 0;
     std::function<void()> placesChanged_;
 };
 
