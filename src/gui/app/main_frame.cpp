@@ -13,6 +13,7 @@
 
 #include "gui/app/about_dlg.h"
 #include "gui/app/command_ids.h"
+#include "gui/app/display_zoom.h"
 #include "gui/app/gated_clicks.h"
 #include "gui/app/help_window.h"
 #include "gui/app/run_loop.h"
@@ -76,6 +77,7 @@ CMainFrame::CMainFrame(ShellSetup setup)
     createMenus();
     createToolBar();
     createStatusBar();
+    applyZoom();
     placeWindow();
     panelWindows_.OnPlacesChanged([this] { placeWindow(); });
     checkColourDepth();
@@ -135,6 +137,8 @@ void CMainFrame::createCommands(ShellSetup& setup)
         setup.settings = ownSettings_.get();
     }
     recent_ = std::make_unique<RecentFiles>(*setup.settings);
+    settings_ = setup.settings;
+    zoom_ = SavedZoom(*settings_);
     CommandServices services;
     services.chooseOpen = setup.chooseOpen ? std::move(setup.chooseOpen)
                                            : WorkpieceFileDialog(this, FileDialogKind::kOpen, [this] { return startFolder(); });
@@ -244,6 +248,7 @@ void CMainFrame::createMenus()
     QMenu* show = program->addMenu(Text("查看(&V)"));
     show->addAction(action(cmd::kViewToolBar));
     show->addAction(action(cmd::kViewStatusBar));
+    show->addMenu(ZoomMenu(this, zoom_, [this](qreal zoom) { setZoom(zoom); }));
     program->addAction(action(cmd::kSpeed));
     program->addAction(action(cmd::kExit));
 
@@ -334,6 +339,21 @@ void CMainFrame::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     fitFrame();
+}
+
+// The panel, its pad and the view at the zoom chosen, kept for the next start.
+void CMainFrame::setZoom(qreal zoom)
+{
+    zoom_ = zoom;
+    SaveZoom(*settings_, zoom);
+    applyZoom();
+}
+
+void CMainFrame::applyZoom()
+{
+    panelWindows_.SetZoom(zoom_);
+    view_->SetZoom(zoom_);
+    placeWindow();
 }
 
 void CMainFrame::checkColourDepth()

@@ -95,6 +95,8 @@ private:
     void createStatusBar();
     void placeWindow();
     void fitFrame();
+    void setZoom(qreal zoom);
+    void applyZoom();
     void checkColourDepth();
     QAction* addCommand(int commandId, const QString& text, const QString& statusTip = {});
     void issue(int commandId);
@@ -105,6 +107,8 @@ private:
     std::function<void()> quit_;
     ProgramFolder programs_;
     ProgramFolder data_;
+    QSettings* settings_ = nullptr;
+    qreal zoom_ = 1;  // window pixels a pixel of the panel and the view
     bool framed_ = false;  // the desktop's frame was seen and the window fitted into its place
     QtAlerts qtAlerts_{this};
     Alerts& alerts_;

@@ -31,7 +31,7 @@ public:
 };
 
 // A line field that draws its text as the LCD does.
-class LcdLineField : public QLineEdit {
+class LcdLineField : public QLineEdit, public LcdDrawn {
 public:
     using QLineEdit::QLineEdit;
 
@@ -41,23 +41,17 @@ protected:
         const int caret = hasFocus() && !isReadOnly() ? cursorPosition() : -1;
         const int start = hasSelectedText() ? selectionStart() : 0;
         const int end = hasSelectedText() ? selectionEnd() : 0;
-        PaintLcdLine(*this, glyphs_, text(), caret, start, end);
+        PaintLcdLine(*this, *this, text(), caret, start, end);
     }
-
-private:
-    LcdGlyphs glyphs_;
 };
 
 // The prompt, drawn as the LCD draws.
-class LcdLabel : public QLabel {
+class LcdLabel : public QLabel, public LcdDrawn {
 public:
     using QLabel::QLabel;
 
 protected:
-    void paintEvent(QPaintEvent*) override { PaintLcdLine(*this, glyphs_, text(), -1, 0, 0); }
-
-private:
-    LcdGlyphs glyphs_;
+    void paintEvent(QPaintEvent*) override { PaintLcdLine(*this, *this, text(), -1, 0, 0); }
 };
 
 QFont FieldFont()
@@ -70,23 +64,38 @@ QFont FieldFont()
 
 }  // namespace
 
-void PaintLcdLine(QWidget& widget, LcdGlyphs& glyphs, const QString& text, int caret, int selStart, int selEnd)
+namespace {
+
+// Image pixels a panel pixel for glyphs drawn at a zoom: whole, so that cells
+// fall on whole pixels (at 1.5 the glyphs are drawn at 2 and shown reduced).
+int GlyphRatio(const QWidget& widget, qreal zoom)
+{
+    return std::clamp(qCeil(widget.devicePixelRatioF() * zoom - 0.01), 1, LcdGlyphs::kMaxRatio);
+}
+
+}  // namespace
+
+void PaintLcdLine(QWidget& widget, LcdDrawn& drawn, const QString& text, int caret, int selStart, int selEnd)
 {
     QPainter p(&widget);
     p.fillRect(widget.rect(), QColor::fromRgb(kLcdBlue));
-    const int ratio = std::clamp(qCeil(widget.devicePixelRatioF() - 0.01), 1, LcdGlyphs::kMaxRatio);
+    p.scale(drawn.zoom, drawn.zoom);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const int ratio = GlyphRatio(widget, drawn.zoom);
+    const int width = qRound(widget.width() / drawn.zoom);  // panel pixels
     // Cell edges in pixels, and the scroll that keeps the caret in the field.
     const QList<uint> codes = text.toUcs4();
     std::vector<int> edges{0};
     for (uint c : codes) edges.push_back(edges.back() + (c >= 0x80 ? 12 : 6));
     const int caretX = caret >= 0 ? edges[std::min<std::size_t>(caret, edges.size() - 1)] : 0;
-    const int shift = std::max(0, caretX + 1 - widget.width());
+    // A field its text fills shows no caret after it.
+    const int shift = std::max(0, caretX - width);
     for (int i = 0; i < codes.size(); ++i) {
         const bool selected = i >= selStart && i < selEnd;
-        const QImage& cell = glyphs.Glyph(codes[i], LcdFont::Normal, selected ? LcdVideo::Inverse : LcdVideo::Normal, ratio);
+        const QImage& cell = drawn.glyphs.Glyph(codes[i], LcdFont::Normal, selected ? LcdVideo::Inverse : LcdVideo::Normal, ratio);
         p.drawImage(QPoint(edges[i] - shift, 0), cell);
     }
-    if (caret >= 0) p.fillRect(QRect(caretX - shift, 0, 1, 12), QColor::fromRgb(kLcdWhite));
+    if (caret >= 0 && caretX - shift < width) p.fillRect(QRect(caretX - shift, 0, 1, 12), QColor::fromRgb(kLcdWhite));
 }
 
 void StyleAsLcd(QWidget* field)
@@ -108,7 +117,7 @@ void StyleAsLcd(QWidget* field)
     field->setFont(FieldFont());
 }
 
-CEditorField::CEditorField(QWidget* parent) : QPlainTextEdit(parent), glyphs_(std::make_unique<LcdGlyphs>())
+CEditorField::CEditorField(QWidget* parent) : QPlainTextEdit(parent)
 {
     StyleAsLcd(this);
     setFrameShape(QFrame::NoFrame);
@@ -118,15 +127,16 @@ CEditorField::CEditorField(QWidget* parent) : QPlainTextEdit(parent), glyphs_(st
     document()->setDocumentMargin(0);
 }
 
-CEditorField::~CEditorField() = default;
-
 // The lines from the first one scrolled to, 12 pixels apart, each drawn as
 // the LCD draws; the caret's line scrolled sideways as a line field is.
 void CEditorField::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
     p.fillRect(viewport()->rect(), QColor::fromRgb(kLcdBlue));
-    const int ratio = std::clamp(qCeil(devicePixelRatioF() - 0.01), 1, LcdGlyphs::kMaxRatio);
+    p.scale(zoom, zoom);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const int ratio = GlyphRatio(*this, zoom);
+    const int width = qRound(viewport()->width() / zoom), height = qRound(viewport()->height() / zoom);
     const QTextCursor cursor = textCursor();
     const int caretLine = cursor.blockNumber();
     const int caretColumn = cursor.positionInBlock();
@@ -134,22 +144,22 @@ void CEditorField::paintEvent(QPaintEvent*)
     const QString caretText = cursor.block().text();
     for (QChar c : caretText) caretEdges.push_back(caretEdges.back() + (c.unicode() >= 0x80 ? 12 : 6));
     const int caretX = caretEdges[std::min<std::size_t>(caretColumn, caretEdges.size() - 1)];
-    const int shift = std::max(0, caretX + 1 - viewport()->width());
+    const int shift = std::max(0, caretX - width);
     const int first = verticalScrollBar()->value();
     for (QTextBlock block = document()->findBlockByNumber(first); block.isValid(); block = block.next()) {
         const int y = (block.blockNumber() - first) * 12;
-        if (y >= viewport()->height()) break;
+        if (y >= height) break;
         int x = -shift;
         const QString line = block.text();
         for (int i = 0; i < line.size(); ++i) {
             const int at = block.position() + i;
             const bool selected = at >= cursor.selectionStart() && at < cursor.selectionEnd();
-            const QImage& cell = glyphs_->Glyph(line[i].unicode(), LcdFont::Normal, selected ? LcdVideo::Inverse : LcdVideo::Normal, ratio);
+            const QImage& cell = glyphs.Glyph(line[i].unicode(), LcdFont::Normal, selected ? LcdVideo::Inverse : LcdVideo::Normal, ratio);
             p.drawImage(QPoint(x, y), cell);
             x += line[i].unicode() >= 0x80 ? 12 : 6;
         }
     }
-    if (hasFocus() && !cursor.hasSelection() && caretLine >= first)
+    if (hasFocus() && !cursor.hasSelection() && caretLine >= first && caretX - shift < width)
         p.fillRect(QRect(caretX - shift, (caretLine - first) * 12, 1, 12), QColor::fromRgb(kLcdWhite));
 }
 

@@ -11,22 +11,28 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <memory>
+
+#include "gui/panel/lcd_glyphs.h"
 
 class QLabel;
 
 namespace zan::gui {
 
-class LcdGlyphs;
+// What the fields drawn as the LCD keep: the glyphs, and the panel's zoom
+// (window pixels a panel pixel), by which they are drawn enlarged.
+struct LcdDrawn {
+    virtual ~LcdDrawn() = default;
+    LcdGlyphs glyphs;
+    qreal zoom = 1;
+};
 
 // The program editor: several lines, no wrapping, scrolls with the caret.
 // Return does not break the line here: it is the panel's ENTER key, which
 // writes the line break and the next block number itself.
-class CEditorField : public QPlainTextEdit {
+class CEditorField : public QPlainTextEdit, public LcdDrawn {
     Q_OBJECT
 public:
     explicit CEditorField(QWidget* parent);
-    ~CEditorField() override;
 
 signals:
     void returnTyped();
@@ -35,15 +41,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    std::unique_ptr<LcdGlyphs> glyphs_;
 };
 
 // Draws a line of text as the LCD does into a widget, from its top left
 // corner, scrolled so that the caret (a character offset; -1 none) shows;
 // characters [selStart, selEnd) in inverse video.
-void PaintLcdLine(QWidget& widget, LcdGlyphs& glyphs, const QString& text, int caret, int selStart, int selEnd);
+void PaintLcdLine(QWidget& widget, LcdDrawn& drawn, const QString& text, int caret, int selStart, int selEnd);
 
 // A single-line field; `typing` false for the block lines, which only show text.
 QLineEdit* NewLineField(QWidget* parent, bool typing);

@@ -85,7 +85,20 @@ QLineEdit* PanelFieldWidgets::LineField(FieldId id) const
 // Hidden fields go to (500, 500) with no size, as the panel keeps them.
 void PanelFieldWidgets::Place(FieldId id, const Rect& rect)
 {
-    Widget(id)->setGeometry(rect.left, rect.top, std::max(0, rect.right - rect.left), std::max(0, rect.bottom - rect.top));
+    for (std::size_t i = 0; i < std::size(kAllFields); ++i)
+        if (kAllFields[i] == id) places_[i] = rect;
+    const QRectF at(rect.left, rect.top, std::max(0, rect.right - rect.left), std::max(0, rect.bottom - rect.top));
+    Widget(id)->setGeometry(QRectF(at.topLeft() * zoom_, at.size() * zoom_).toAlignedRect());
+}
+
+void PanelFieldWidgets::SetZoom(qreal zoom)
+{
+    zoom_ = zoom;
+    for (std::size_t i = 0; i < std::size(kAllFields); ++i) {
+        if (auto* drawn = dynamic_cast<LcdDrawn*>(Widget(kAllFields[i]))) drawn->zoom = zoom;
+        Place(kAllFields[i], places_[i]);
+        Widget(kAllFields[i])->update();
+    }
 }
 
 std::string PanelFieldWidgets::Text(FieldId id) const

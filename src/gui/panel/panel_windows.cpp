@@ -2,6 +2,9 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QScreen>
+#include <QtMath>
+#include <algorithm>
 #include <QUrl>
 
 #include "gui/panel/first_panel_dlg.h"
@@ -78,6 +81,13 @@ void PanelWindows::OpenSecondPad()
     Open(*pad_, padOpened_, QRect(PadPlace(), kPadPlace.size()));
 }
 
+void PanelWindows::SetZoom(qreal zoom)
+{
+    panel_->SetZoom(zoom);
+    pad_->SetZoom(zoom);
+    Arrange(true);
+}
+
 QPoint PanelWindows::PadPlace() const
 {
     if (!panel_->isVisible()) return kPadPlace.topLeft();
@@ -112,8 +122,25 @@ void PanelWindows::Arrange(bool panelChanged)
 {
     const bool padFramed = !padFramed_ && pad_->isVisible() && pad_->frameGeometry().size() != pad_->size();
     if (padFramed) padFramed_ = true;
-    if (padOpened_ && (panelChanged || padFramed) && pad_->pos() != PadPlace()) pad_->move(PadPlace());
+    if (padOpened_ && (panelChanged || padFramed)) {
+        if (pad_->pos() != PadPlace()) pad_->move(PadPlace());
+        FitPadToScreen();
+    }
     if (placesChanged_) placesChanged_();
+}
+
+// The pad's keys fill its top only: where the screen ends above its full
+// height, the pad ends there too, its keys whole (a desktop keeps a window on
+// the screen and would push it up over the panel).
+void PanelWindows::FitPadToScreen()
+{
+    const QScreen* screen = pad_->screen();
+    if (screen == nullptr) return;
+    const qreal zoom = panel_->zoom();
+    const int decoration = pad_->frameGeometry().height() - pad_->height();
+    const int room = screen->availableGeometry().bottom() + 1 - PadPlace().y() - decoration;
+    const int height = std::clamp(room, qCeil(kPadKeysHeight * zoom), qCeil(kPadPlace.height() * zoom));
+    if (height != pad_->height()) pad_->resize(pad_->width(), height);
 }
 
 void PanelWindows::WatchFrames()

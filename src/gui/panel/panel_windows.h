@@ -2,8 +2,8 @@
 // The operator panel's windows as the core sees them (the PanelWindow port):
 // the panel window at the screen's top left, its inside 290 x 350 when it
 // first opens and never larger than 633 x 370, and the second key pad, its
-// inside 290 x 370, below the panel's frame (at (0, 350) without a window
-// manager). Both are made with their owner and appear on the first request;
+// inside 290 x 370 (less where the screen ends, its keys whole), below the
+// panel's frame (at (0, 350) without a window manager). Both are made with their owner and appear on the first request;
 // later requests show them again. The fields over the LCD are the
 // PanelFields port. What the student does in the windows goes to the
 // PanelInput attached.
@@ -46,6 +46,9 @@ public:
     void LampChanged(KeyId key, bool on) override;
     void ShowFolder(const std::filesystem::path& folder) override;
 
+    // Window pixels a panel pixel for both windows (1, 1.5, 2 or 3).
+    void SetZoom(qreal zoom);
+
     // The screen area the two windows take, frames included, the panel at
     // its largest size; empty while neither is shown.
     QRect Extent() const;
@@ -58,6 +61,9 @@ protected:
 private:
     QPoint PadPlace() const;
     void Arrange(bool panelChanged);
+    void FitPadToScreen();
+
+    static constexpr int kPadKeysHeight = 162;  // pixels of the pad its keys take, a margin below them
     void WatchFrames();
 
     static constexpr int kFrameWatchMs = 100;
