@@ -199,9 +199,11 @@ click_at() { xdotool mousemove "$1" "$2" click 1 mousemove $parked_mouse; }
 # opens the number box, and the keyboard types into it.
 stage_panel() {
     echo "e2e: the panel's inside is 290 x 350 at the top left, the second key pad below its frame"
-    local left right top bottom pad_top main_left
+    local left right top bottom pad_top main_left w h
     size_is "$panel" "290 350" || fail "the panel's inside is $(window_place "$panel"), not 290 x 350"
-    size_is "$pad" "290 370" || fail "the pad's inside is $(window_place "$pad"), not 290 x 370"
+    read -r _ _ w h <<<"$(window_place "$pad")"
+    [ "$w" = 290 ] && [ "$h" -ge 162 ] && [ "$h" -le 370 ] || fail "the pad's inside is $w x $h, not 290 x 162..370"
+    [ "$((qy + h))" -le 768 ] || fail "the pad ends below the screen at $((qy + h))"
     read -r left right top bottom <<<"$(frame_extents "$panel")"
     [ "$((px - left))" = 0 ] && [ "$((py - top))" = 0 ] || fail "the panel's frame stands at $((px - left)) $((py - top)), not 0 0"
     read -r _ _ pad_top _ <<<"$(frame_extents "$pad")"

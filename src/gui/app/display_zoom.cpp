@@ -31,7 +31,6 @@ QMenu* ZoomMenu(QWidget* parent, qreal current, std::function<void(qreal)> chose
         QAction* item = menu->addAction(QStringLiteral("%1 倍(&%2)").arg(zoom).arg(i + 1));
         item->setCheckable(true);
         item->setChecked(zoom == current);
-        item->setData(zoom);
         group->addAction(item);
         QObject::connect(item, &QAction::triggered, menu, [chosen, zoom] { chosen(zoom); });
     }
