@@ -160,7 +160,17 @@ window_place() {
 }
 
 # frame_extents WINDOW: "LEFT RIGHT TOP BOTTOM", the desktop's frame round a window.
-frame_extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'; }
+# The desktop sets them soon after the window appears.
+frame_extents() {
+    local extents
+    for _ in $(seq 50); do
+        extents=$(xprop -id "$1" _NET_FRAME_EXTENTS)
+        [[ $extents == *=* ]] && break
+        sleep 0.05
+    done
+    [[ $extents == *=* ]] || fail "no frame round window $1"
+    sed 's/.*= //; s/,//g' <<<"$extents"
+}
 
 # size_is WINDOW "WIDTH HEIGHT": the window's inside has that size.
 size_is() { [ "$(window_place "$1" | cut -d' ' -f3-)" = "$2" ]; }
@@ -246,6 +256,100 @@ stage_panel() {
 
 # The number box's 12 x 12 pixels hold two white digits of the LCD's font.
 number_shows() { [ "$("$probe" count "$out/$1.png" FFFFFF $(panel_box 132 170 143 181))" -gt 12 ]; }
+
+# title_strip NAME WINDOW OUT: the title bar of a window in capture NAME, saved as OUT.
+title_strip() {
+    local x y w h left right top bottom
+    read -r x y w h <<<"$(window_place "$2")"
+    read -r left right top bottom <<<"$(frame_extents "$2")"
+    convert "$out/$1.png" -crop "$((w + left + right))x$((top - 2))+$((x - left))+$((y - top + 1))" +repage "$out/$3.png"
+}
+
+# The program's own windows: the help text opens in one of them; a message
+# box shows its caption "Zandro    400LT" whole, as the desktop draws it on
+# a wide window (xmessage's); the zoom chosen from the menu enlarges the
+# panel, its LCD drawn anew in its two colours, and is kept in the settings.
+stage_windows() {
+    echo "e2e: 程序说明 opens the help text in a window of the program"
+    local help ref box x y w h x0 y0 x1 y1
+    xdotool windowfocus --sync "$wid" key alt+h
+    sleep 0.3
+    xdotool key t
+    help=$(timeout 5 xdotool search --sync --onlyvisible --name '^程序说明$' | head -1)
+    [ -n "$help" ] || fail "程序说明 opened no window"
+    read -r x y w h <<<"$(window_place "$help")"
+    wait_until help dark_pixels help $((x + 20)) $((y + 20)) $((x + w - 20)) $((y + h - 60)) ||
+        fail "the help window shows no text"
+    xdotool windowfocus --sync "$help" key Escape
+
+    echo "e2e: a message box shows its caption whole"
+    xmessage -title "Zandro    400LT" -geometry 700x40+600+300 " " &
+    ref=$!
+    box=$(timeout 5 xdotool search --sync --onlyvisible --class Xmessage | head -1)
+    [ -n "$box" ] || fail "xmessage did not open"
+    xdotool windowactivate --sync "$box"
+    wait_stable caption_reference || fail "the reference caption does not settle"
+    title_strip caption_reference "$box" caption_strip
+    kill "$ref"
+    # The caption's pixels: where the strip differs from its own ground, a
+    # column near its left end stretched over it.
+    read -r w h <<<"$(identify -format '%w %h' "$out/caption_strip.png")"
+    convert "$out/caption_strip.png" -crop "1x$h+100+0" -scale "${w}x$h!" "$out/caption_ground.png"
+    read -r _ x0 y0 x1 y1 <<<"$("$probe" diff "$out/caption_strip.png" "$out/caption_ground.png" 150 0 $((w - 150)) $((h - 1)))"
+    [ -n "${y1:-}" ] || fail "no caption found on xmessage's title bar"
+    convert "$out/caption_strip.png" -crop "$((x1 - x0 + 1))x$((y1 - y0 + 1))+$x0+$y0" +repage "$out/caption_text.png"
+    box=$(menu_box alt+f q)
+    [ -n "$box" ] || fail "the exit command asked nothing"
+    xdotool windowactivate --sync "$box"
+    wait_stable caption_box || fail "the question does not settle"
+    title_strip caption_box "$box" caption_box_strip
+    "$probe" contains "$out/caption_box_strip.png" "$out/caption_text.png" >/dev/null ||
+        fail "the message box's caption is cut (caption_box.png, caption_text.png)"
+    xdotool key Escape
+    wait_until caption_closed no_box || fail "the question does not close"
+
+    echo "e2e: 2 倍 from the menu doubles the panel, its LCD drawn anew in two colours, and is kept"
+    local settings="$XDG_CONFIG_HOME/ZAN 400LT Applications/ZAN 400LT.conf"
+    zoom_to 3 "580 700"
+    xdotool windowraise "$panel"  # on this screen the enlarged panel leaves no room beside it
+    wait_stable zoomed || fail "the enlarged panel does not settle"
+    measure_windows
+    local lcd=$((2 * 242 * 2 * 136)) blue white  # the LCD's body (23,57)-(265,193), doubled
+    blue=$("$probe" count "$out/zoomed.png" 5331B3 $(panel_box 46 114 529 385))
+    white=$("$probe" count "$out/zoomed.png" FFFFFF $(panel_box 46 114 529 385))
+    [ "$((blue + white))" = "$lcd" ] || fail "the LCD shows $((lcd - blue - white)) pixels of other colours at 2x"
+    [ "$white" -gt 1000 ] || fail "the LCD shows no text at 2x"
+    grep -q '^Zoom=2$' "$settings" || fail "the zoom was not kept: $(cat "$settings")"
+    zoom_to 1 "290 350"
+    wait_stable unzoomed || fail "the panel does not settle at 1x"
+    measure_windows
+    xdotool windowfocus --sync "$wid"
+}
+
+# dark_pixels NAME X0 Y0 X1 Y1: the box of capture NAME is white with text
+# on it (between 1 % and 30 % of it not white).
+dark_pixels() {
+    local white area=$((($4 - $2 + 1) * ($5 - $3 + 1)))
+    white=$("$probe" count "$out/$1.png" FFFFFF "$2" "$3" "$4" "$5")
+    [ "$white" -lt $((area * 99 / 100)) ] && [ "$white" -gt $((area * 70 / 100)) ]
+}
+
+# zoom_to ITEM "WIDTH HEIGHT": picks the ITEMth zoom of 程序设置 > 查看 >
+# 面板与视图大小 until the panel's inside has that size.
+zoom_to() {
+    for _ in 1 2 3; do
+        xdotool windowfocus --sync "$wid" key alt+f
+        sleep 0.3
+        xdotool key v
+        sleep 0.3
+        xdotool key z
+        sleep 0.3
+        xdotool key "$1"
+        wait_until "zoom_$1" size_is "$panel" "$2" && return 0
+        xdotool key Escape Escape Escape
+    done
+    fail "the panel is $(window_place "$panel") after zoom item $1, not $2"
+}
 
 # key_place ID: where a key of the panel stands, "X Y WIDTH HEIGHT" in
 # dialog units (as the panel's key table places it).

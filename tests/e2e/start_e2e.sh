@@ -3,7 +3,7 @@
 # with a window manager (openbox), which frames the windows as a desktop does.
 #   start_e2e.sh RUN_E2E [STAGE...]   with ZAN_E2E_APP, ZAN_E2E_PROBE, ZAN_E2E_OUT set
 set -u
-for tool in xvfb-run Xvfb xauth xdotool import openbox xwininfo xprop; do
+for tool in xvfb-run Xvfb xauth xdotool import identify convert openbox xwininfo xprop xmessage; do
     command -v "$tool" >/dev/null || { echo "e2e: $tool is missing (tools/install-deps.sh installs it); skipped"; exit 77; }
 done
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
