@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "core/panel/key_table.h"
@@ -90,6 +91,36 @@ TEST(PanelWindows, ClicksBecomeKeysOnThePanelAndCodesOnThePad)
     Click(rig.windows.pad().Key(KeyId::JogXMinus));
     Click(rig.windows.pad().Key(KeyId::Esc));
     EXPECT_EQ(rig.input.seen, (Seen{"up 1062", "down 1070", "up 1070", "code F", "code 1", "code l", "code B"}));
+}
+
+// Mean difference, 0 to 1, of two pictures of one size, over their colour channels.
+double MeanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * 255.0 * a.width() * a.height());
+}
+
+// The pad's keys show the panel's faces of the same keys, smaller: what a
+// pad key shows of its face is what the panel's key shows, reduced.
+TEST(PanelWindows, ThePadShowsThePanelsFacesReduced)
+{
+    PanelRig rig;
+    const QMargins shown(5, 2, 5, 2);  // a key shows its face inside these
+    for (const PadKeyInfo& info : SecondPadKeys()) {
+        CKeyButton* padKey = rig.windows.pad().Key(info.id);
+        CKeyButton* panelKey = rig.windows.panel().Key(info.id);
+        ASSERT_NE(panelKey, nullptr);
+        const QImage pad = Grab(*padKey).copy(padKey->rect().marginsRemoved(shown));
+        const QImage panel = Grab(*panelKey)
+                                 .copy(panelKey->rect().marginsRemoved(shown))
+                                 .scaled(pad.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(MeanDifference(pad, panel), 0.06) << static_cast<int>(info.id);
+    }
 }
 
 // Lamps light on the panel's lamp keys; the pad's keys have none.
