@@ -19,6 +19,7 @@
 #include "gui/app/recent_files.h"
 #include "gui/lathe/orbel_view.h"
 #include "gui/panel/first_panel_dlg.h"
+#include "gui/panel/second_panel_dlg.h"
 #include "core/lathe/messages.h"
 #include "shell_rig.h"
 
@@ -173,6 +174,10 @@ TEST(MainFrame, ZoomFromTheMenuIsKeptForTheNextStart)
     auto frame = std::make_unique<gui::CMainFrame>(std::move(again));
     EXPECT_EQ(frame->view().zoom(), 2);
     EXPECT_EQ(frame->panelWindows().panel().zoom(), 2);
+    frame->panelWindows().OpenPanel();
+    frame->panelWindows().OpenSecondPad();
+    EXPECT_EQ(frame->panelWindows().panel().size(), QSize(580, 700));
+    EXPECT_EQ(frame->panelWindows().pad().width(), 580);  // as high as the screen leaves it
     frame.reset();
 
     rig.settings->setValue("Display/Zoom", 2.5);

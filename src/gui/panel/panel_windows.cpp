@@ -71,14 +71,14 @@ void PanelWindows::connectPad()
 void PanelWindows::OpenPanel()
 {
     if (!panelOpened_) WatchFrames();
-    Open(*panel_, panelOpened_, kPanelPlace);
+    Open(*panel_, panelOpened_, QRect(kPanelPlace.topLeft(), Zoomed(kPanelPlace.size())));
 }
 
 // Below the panel's frame.
 void PanelWindows::OpenSecondPad()
 {
     if (!padOpened_) WatchFrames();
-    Open(*pad_, padOpened_, QRect(PadPlace(), kPadPlace.size()));
+    Open(*pad_, padOpened_, QRect(PadPlace(), Zoomed(kPadPlace.size())));
 }
 
 void PanelWindows::SetZoom(qreal zoom)
@@ -88,9 +88,12 @@ void PanelWindows::SetZoom(qreal zoom)
     Arrange(true);
 }
 
+// A size of the windows at zoom 1 as it is shown at the panel's zoom.
+QSize PanelWindows::Zoomed(QSize size) const { return (QSizeF(size) * panel_->zoom()).toSize(); }
+
 QPoint PanelWindows::PadPlace() const
 {
-    if (!panel_->isVisible()) return kPadPlace.topLeft();
+    if (!panel_->isVisible()) return QPoint(kPadPlace.left(), Zoomed(kPanelPlace.size()).height());
     return QPoint(panel_->frameGeometry().left(), panel_->frameGeometry().bottom() + 1);
 }
 

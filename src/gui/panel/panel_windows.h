@@ -60,6 +60,7 @@ protected:
 
 private:
     QPoint PadPlace() const;
+    QSize Zoomed(QSize size) const;
     void Arrange(bool panelChanged);
     void FitPadToScreen();
 
