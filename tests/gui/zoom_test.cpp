@@ -77,7 +77,9 @@ TEST(Zoom, TheLcdAndTheNumberBoxAreDrawnAnewAtEachZoom)
         const QRect text = At(FieldAt(40, 100, 160, 24), zoom);
         EXPECT_EQ(Count(shown, text).other, 0) << "blurred LCD text at zoom " << zoom;
         EXPECT_GT(Count(shown, text).white, 300 * zoom * zoom) << "the LCD's text is gone at zoom " << zoom;
-        if (zoom > 1) EXPECT_GT(FineBlocks(shown, text), 50) << "the LCD's text is only enlarged at zoom " << zoom;
+        if (zoom > 1) {
+            EXPECT_GT(FineBlocks(shown, text), 50) << "the LCD's text is only enlarged at zoom " << zoom;
+        }
     }
 }
 
