@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
   clang libclang-rt-14-dev                   # fuzz targets
   xvfb xauth xdotool imagemagick             # end-to-end tests on a virtual screen
+  openbox x11-utils                          # ... framed by a window manager, windows measured with xwininfo
   chromium                                   # the class report opened in a browser
   fonts-wqy-zenhei xfonts-wqy                # Chinese texts (the LCD: WenQuanYi Bitmap Song, 12 px)
   fonts-dejavu-core                          # the LCD's Latin letters (DejaVu Sans Mono)

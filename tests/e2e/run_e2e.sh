@@ -2,8 +2,10 @@
 # End-to-end test of the real program on a virtual screen: started with a part
 # program, driven with its accelerator keys, toolbar buttons, menu and panel
 # keys, and judged by what the screen shows. Run inside an X server
-# (xvfb-run) of at least 1024 x 768 pixels and no window manager, where the
-# program opens at (290, 0) and its operator panel at (0, 0).
+# (xvfb-run) of at least 1366 x 768 pixels with a window manager (openbox):
+# the operator panel opens at the top left, its second key pad below its
+# frame, the main window beside the panel at its largest; places on the
+# screen are measured from where the windows' insides stand.
 #
 #   run_e2e.sh ZAN400LT SCREEN_PROBE ARTIFACT_DIR [STAGE...]
 #
@@ -25,12 +27,12 @@ out=$3
 shift 3
 stages=("$@")
 [ ${#stages[@]} -eq 0 ] && stages=(shell)
-readonly window_x=290               # the main window's left edge
-readonly view_box="290 60 1023 740" # the lathe view between toolbar and status bar
-readonly chuck_box="290 60 450 740" # chuck body and jaws
-readonly toolbar_box="290 0 1023 80"
-readonly parked_mouse="100 700"     # off the window and off the pad's keys: no hover, no mouse read-out
-readonly lcd_box="20 42 268 218"    # the panel's LCD, the panel at (0, 0)
+readonly parked_mouse="100 700"     # on the pad's empty ground: no hover, no mouse read-out
+# Set by measure_windows once the windows stand: the insides' top left
+# corners of the main window (mx, my), the panel (px, py) and the pad (qx, qy).
+mx=0 my=0 mw=0 px=0 py=0 qx=0 qy=0
+window_x= view_box= chuck_box= toolbar_box= lcd_box= open_view_box= lcd_title_box= run_complete_box= measure_box=
+turned_column= uncut_column= axis_row=
 
 mkdir -p "$out"
 rm -f "$out"/*.png
@@ -132,7 +134,7 @@ stage_shell() {
 # keys: the spindle keys act in Manual, cycle start in Auto.
 stage_run() {
     echo "e2e: in Manual (the pad's JOG key) the spindle button starts and stops the spindle"
-    click_at 140 442    # the pad's JOG: (85, 50) dialog units, below the pad's top at 350
+    click_at $((qx + 140)) $((qy + 92))  # the pad's JOG: (85, 50) dialog units
     click_button spindle C82020
     wait_until spinning differs start spinning "$chuck_box" || fail "the chuck does not show a turning spindle"
     click_button spindle C82020
@@ -140,7 +142,7 @@ stage_run() {
     no_message_box "spindle"
 
     echo "e2e: in Auto (the pad's AUTO key loads the program) Ctrl+N runs it: the tool moves 30 pixels toward the chuck"
-    click_at 140 497    # the pad's AUTO: (85, 84) dialog units
+    click_at $((qx + 140)) $((qy + 147)) # the pad's AUTO: (85, 84) dialog units
     xdotool windowfocus --sync "$wid"
     xdotool key ctrl+n
     wait_until running differs start running || fail "Ctrl+N did not start the program"
@@ -151,48 +153,202 @@ stage_run() {
     no_message_box "run"
 }
 
-# window_place WINDOW: "X Y WIDTH HEIGHT" of a window on the screen.
+# window_place WINDOW: "X Y WIDTH HEIGHT" of a window's inside on the screen.
 window_place() {
-    local X Y WIDTH HEIGHT WINDOW SCREEN
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo "$X $Y $WIDTH $HEIGHT"
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+                             /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}'
 }
 
-# place_is WINDOW "X Y WIDTH HEIGHT": the window stands there.
-place_is() { [ "$(window_place "$1")" = "$2" ]; }
+# frame_extents WINDOW: "LEFT RIGHT TOP BOTTOM", the desktop's frame round a window.
+# The desktop sets them soon after the window appears.
+frame_extents() {
+    local extents
+    for _ in $(seq 50); do
+        extents=$(xprop -id "$1" _NET_FRAME_EXTENTS)
+        [[ $extents == *=* ]] && break
+        sleep 0.05
+    done
+    [[ $extents == *=* ]] || fail "no frame round window $1"
+    sed 's/.*= //; s/,//g' <<<"$extents"
+}
+
+# size_is WINDOW "WIDTH HEIGHT": the window's inside has that size.
+size_is() { [ "$(window_place "$1" | cut -d' ' -f3-)" = "$2" ]; }
+
+# measure_windows: where the three windows' insides stand, and the boxes of
+# the checks in screen pixels.
+measure_windows() {
+    local w h
+    read -r mx my mw h <<<"$(window_place "$wid")"
+    read -r px py w h <<<"$(window_place "$panel")"
+    read -r qx qy w h <<<"$(window_place "$pad")"
+    window_x=$mx
+    view_box="$mx $((my + 60)) $((mx + mw - 1)) $((my + 740))" # the lathe view between toolbar and status bar
+    open_view_box=$view_box
+    chuck_box="$mx $((my + 60)) $((mx + 160)) $((my + 740))"   # chuck body and jaws
+    toolbar_box="$mx $my $((mx + mw - 1)) $((my + 80))"
+    lcd_box=$(panel_box 20 42 268 218)                         # the panel's LCD
+    lcd_title_box=$(panel_box 89 46 268 55)    # the LCD's title row after "Zandro": mode and program, or the run's state
+    run_complete_box=$(panel_box 148 46 195 55) # "运行完毕" in inverse video on the LCD's title row
+    measure_box="$mx $((my + 487)) $((mx + 410)) $((my + 512))" # the view's measurement result, green on black
+    turned_column=$((mx + 485)) uncut_column=$((mx + 300))      # view columns of the step and of the blank
+    axis_row=$((my + 296))                                      # the view row of the workpiece's axis
+}
+
+# panel_box X0 Y0 X1 Y1: a box of the panel's inside in screen pixels.
+panel_box() { echo "$((px + $1)) $((py + $2)) $((px + $3)) $((py + $4))"; }
+
 
 # click_at X Y: one click there, then the mouse goes back out of the way.
 click_at() { xdotool mousemove "$1" "$2" click 1 mousemove $parked_mouse; }
 
 # The operator panel opens with the view's first repaint, the second key pad
-# below it; enlarged, the panel shows every key. A click on the JOG key
-# changes the LCD, the pad's EDIT key brings the edit screen back.
+# below its frame, the main window beside them; enlarged, the panel shows
+# every key and still covers nothing. A click on the JOG key changes the
+# LCD, the pad's EDIT key brings the edit screen back. The pad's INPUT key
+# opens the number box, and the keyboard types into it.
 stage_panel() {
-    echo "e2e: the panel opens at the top left, the second key pad below it"
-    local panel pad
-    panel=$(timeout 10 xdotool search --sync --onlyvisible --name '^第一控制面板$' | head -1)
-    [ -n "$panel" ] || fail "the panel did not open"
-    pad=$(timeout 10 xdotool search --sync --onlyvisible --name '^第二控制面板$' | head -1)
-    [ -n "$pad" ] || fail "the second key pad did not open"
-    place_is "$panel" "0 0 290 350" || fail "the panel stands at $(window_place "$panel"), not 0 0 290 350"
-    place_is "$pad" "0 350 290 370" || fail "the pad stands at $(window_place "$pad"), not 0 350 290 370"
+    echo "e2e: the panel's inside is 290 x 350 at the top left, the second key pad below its frame"
+    local left right top bottom pad_top main_left w h
+    size_is "$panel" "290 350" || fail "the panel's inside is $(window_place "$panel"), not 290 x 350"
+    read -r _ _ w h <<<"$(window_place "$pad")"
+    [ "$w" = 290 ] && [ "$h" -ge 162 ] && [ "$h" -le 370 ] || fail "the pad's inside is $w x $h, not 290 x 162..370"
+    [ "$((qy + h))" -le 768 ] || fail "the pad ends below the screen at $((qy + h))"
+    read -r left right top bottom <<<"$(frame_extents "$panel")"
+    [ "$((px - left))" = 0 ] && [ "$((py - top))" = 0 ] || fail "the panel's frame stands at $((px - left)) $((py - top)), not 0 0"
+    read -r _ _ pad_top _ <<<"$(frame_extents "$pad")"
+    [ "$((qy - pad_top))" -ge "$((py + 350 + bottom))" ] || fail "the pad's frame reaches up to $((qy - pad_top)), over the panel"
+    [ "$("$probe" count "$out/start.png" F6C06B $(panel_box 0 0 289 349))" = 0 ] || fail "the pad covers the panel's keys"
 
-    echo "e2e: the panel grows to 633 x 370 and no further"
+    echo "e2e: the panel grows to 633 x 370 and no further, beside the main window's menu and toolbar"
     xdotool windowsize "$panel" 800 500
-    wait_until panel_large place_is "$panel" "0 0 633 370" || fail "the panel grew to $(window_place "$panel")"
-    wait_until panel_edit true
+    wait_until panel_large size_is "$panel" "633 370" || fail "the panel grew to $(window_place "$panel")"
+    wait_stable panel_edit || fail "the enlarged panel does not settle"
+    measure_windows  # the pad has followed the panel's frame down
+    read -r main_left _ _ _ <<<"$(frame_extents "$wid")"
+    [ "$((px + 633 + right))" -le "$((mx - main_left))" ] || fail "the enlarged panel reaches the main window"
+    "$probe" find "$out/panel_edit.png" 0078D8 $toolbar_box >/dev/null || fail "the toolbar is covered"
     no_message_box "panel"
 
     echo "e2e: the JOG key changes the LCD; the pad's EDIT key brings the edit screen back"
-    click_at 373 240    # JOG: (238, 139) dialog units, 33 x 28 pixels
+    click_at $((px + 373)) $((py + 240)) # JOG: (238, 139) dialog units, 33 x 28 pixels
     wait_until panel_jog differs panel_edit panel_jog "$lcd_box" || fail "the JOG key left the LCD as it was"
-    click_at 16 497     # the pad's EDIT: (2, 84) dialog units, below the pad's top at 350
+    click_at $((qx + 16)) $((qy + 147))  # the pad's EDIT: (2, 84) dialog units
     wait_until panel_edit_again same panel_edit panel_edit_again "$lcd_box" ||
         fail "the pad's EDIT key did not bring the edit screen back"
     no_message_box "panel keys"
+
+    echo "e2e: the pad's INPUT key opens the number box; the keyboard's digits show in it"
+    click_at $((qx + 15)) $((qy + 118))  # the pad's INPUT: (1, 66) dialog units
+    wait_until number_prompt differs panel_edit_again number_prompt "$lcd_box" || fail "INPUT asked for no number"
+    [ "$(xdotool getwindowfocus)" = "$panel" ] || fail "the keyboard is not with the panel after the pad's INPUT"
+    xdotool type 12
+    wait_until number_typed number_shows number_typed || fail "the digits typed do not show in the number box"
+    click_at $((qx + 140)) $((qy + 118)) # the pad's ESC: (85, 66) dialog units
+    wait_until number_closed same panel_edit number_closed "$lcd_box" || fail "ESC left the number box open"
+
     xdotool windowsize "$panel" 290 350
-    wait_until panel_small place_is "$panel" "0 0 290 350" || fail "the panel did not shrink back"
+    wait_until panel_small size_is "$panel" "290 350" || fail "the panel did not shrink back"
+    wait_stable panel_small || fail "the panel does not settle"
+    measure_windows
     xdotool windowfocus --sync "$wid"  # the main window's keys for the stages after this one
+}
+
+# The number box's 12 x 12 pixels hold two white digits of the LCD's font.
+number_shows() { [ "$("$probe" count "$out/$1.png" FFFFFF $(panel_box 132 170 143 181))" -gt 12 ]; }
+
+# title_strip NAME WINDOW OUT: the title bar of a window in capture NAME, saved as OUT.
+title_strip() {
+    local x y w h left right top bottom
+    read -r x y w h <<<"$(window_place "$2")"
+    read -r left right top bottom <<<"$(frame_extents "$2")"
+    convert "$out/$1.png" -crop "$((w + left + right))x$((top - 2))+$((x - left))+$((y - top + 1))" +repage "$out/$3.png"
+}
+
+# The program's own windows: the help text opens in one of them; a message
+# box shows its caption "Zandro    400LT" whole, as the desktop draws it on
+# a wide window (xmessage's); the zoom chosen from the menu enlarges the
+# panel, its LCD drawn anew in its two colours, and is kept in the settings.
+stage_windows() {
+    echo "e2e: 程序说明 opens the help text in a window of the program"
+    local help ref box x y w h x0 y0 x1 y1
+    xdotool windowfocus --sync "$wid" key alt+h
+    sleep 0.3
+    xdotool key t
+    help=$(timeout 5 xdotool search --sync --onlyvisible --name '^程序说明$' | head -1)
+    [ -n "$help" ] || fail "程序说明 opened no window"
+    read -r x y w h <<<"$(window_place "$help")"
+    wait_until help dark_pixels help $((x + 20)) $((y + 20)) $((x + w - 20)) $((y + h - 60)) ||
+        fail "the help window shows no text"
+    xdotool windowfocus --sync "$help" key Escape
+
+    echo "e2e: a message box shows its caption whole"
+    xmessage -title "Zandro    400LT" -geometry 700x40+600+300 " " &
+    ref=$!
+    box=$(timeout 5 xdotool search --sync --onlyvisible --class Xmessage | head -1)
+    [ -n "$box" ] || fail "xmessage did not open"
+    xdotool windowactivate --sync "$box"
+    wait_stable caption_reference || fail "the reference caption does not settle"
+    title_strip caption_reference "$box" caption_strip
+    kill "$ref"
+    # The caption's pixels: where the strip differs from its own ground, a
+    # column near its left end stretched over it.
+    read -r w h <<<"$(identify -format '%w %h' "$out/caption_strip.png")"
+    convert "$out/caption_strip.png" -crop "1x$h+100+0" -scale "${w}x$h!" "$out/caption_ground.png"
+    read -r _ x0 y0 x1 y1 <<<"$("$probe" diff "$out/caption_strip.png" "$out/caption_ground.png" 150 0 $((w - 150)) $((h - 1)))"
+    [ -n "${y1:-}" ] || fail "no caption found on xmessage's title bar"
+    convert "$out/caption_strip.png" -crop "$((x1 - x0 + 1))x$((y1 - y0 + 1))+$x0+$y0" +repage "$out/caption_text.png"
+    box=$(menu_box alt+f q)
+    [ -n "$box" ] || fail "the exit command asked nothing"
+    xdotool windowactivate --sync "$box"
+    wait_stable caption_box || fail "the question does not settle"
+    title_strip caption_box "$box" caption_box_strip
+    "$probe" contains "$out/caption_box_strip.png" "$out/caption_text.png" >/dev/null ||
+        fail "the message box's caption is cut (caption_box.png, caption_text.png)"
+    xdotool key Escape
+    wait_until caption_closed no_box || fail "the question does not close"
+
+    echo "e2e: 2 倍 from the menu doubles the panel, its LCD drawn anew in two colours, and is kept"
+    local settings="$XDG_CONFIG_HOME/ZAN 400LT Applications/ZAN 400LT.conf"
+    zoom_to 3 "580 700"
+    xdotool windowraise "$panel"  # on this screen the enlarged panel leaves no room beside it
+    wait_stable zoomed || fail "the enlarged panel does not settle"
+    measure_windows
+    local lcd=$((2 * 242 * 2 * 136)) blue white  # the LCD's body (23,57)-(265,193), doubled
+    blue=$("$probe" count "$out/zoomed.png" 5331B3 $(panel_box 46 114 529 385))
+    white=$("$probe" count "$out/zoomed.png" FFFFFF $(panel_box 46 114 529 385))
+    [ "$((blue + white))" = "$lcd" ] || fail "the LCD shows $((lcd - blue - white)) pixels of other colours at 2x"
+    [ "$white" -gt 1000 ] || fail "the LCD shows no text at 2x"
+    grep -q '^Zoom=2$' "$settings" || fail "the zoom was not kept: $(cat "$settings")"
+    zoom_to 1 "290 350"
+    wait_stable unzoomed || fail "the panel does not settle at 1x"
+    measure_windows
+    xdotool windowfocus --sync "$wid"
+}
+
+# dark_pixels NAME X0 Y0 X1 Y1: the box of capture NAME is white with text
+# on it (between 1 % and 30 % of it not white).
+dark_pixels() {
+    local white area=$((($4 - $2 + 1) * ($5 - $3 + 1)))
+    white=$("$probe" count "$out/$1.png" FFFFFF "$2" "$3" "$4" "$5")
+    [ "$white" -lt $((area * 99 / 100)) ] && [ "$white" -gt $((area * 70 / 100)) ]
+}
+
+# zoom_to ITEM "WIDTH HEIGHT": picks the ITEMth zoom of 程序设置 > 查看 >
+# 面板与视图大小 until the panel's inside has that size.
+zoom_to() {
+    for _ in 1 2 3; do
+        xdotool windowfocus --sync "$wid" key alt+f
+        sleep 0.3
+        xdotool key v
+        sleep 0.3
+        xdotool key z
+        sleep 0.3
+        xdotool key "$1"
+        wait_until "zoom_$1" size_is "$panel" "$2" && return 0
+        xdotool key Escape Escape Escape
+    done
+    fail "the panel is $(window_place "$panel") after zoom item $1, not $2"
 }
 
 # key_place ID: where a key of the panel stands, "X Y WIDTH HEIGHT" in
@@ -217,7 +373,7 @@ panel_key() {
     local place x y w h
     place=$(key_place "$1") || fail "no place for key $1"
     read -r x y w h <<<"$place"
-    click_at $(((x * 3 + w * 3 / 2) / 2)) $(((y * 13 + h * 13 / 2) / 8))
+    click_at $((px + (x * 3 + w * 3 / 2) / 2)) $((py + (y * 13 + h * 13 / 2) / 8))
 }
 
 # key_box ID: the pixels of a key of the enlarged panel, lamp included, as a
@@ -226,7 +382,7 @@ key_box() {
     local place x y w h
     place=$(key_place "$1") || fail "no place for key $1"
     read -r x y w h <<<"$place"
-    echo "$((x * 3 / 2)) $((y * 13 / 8)) $(((x + w) * 3 / 2)) $(((y + h) * 13 / 8))"
+    panel_box $((x * 3 / 2)) $((y * 13 / 8)) $(((x + w) * 3 / 2)) $(((y + h) * 13 / 8))
 }
 
 # panel_type TEXT: types TEXT with the panel's keys, ";" standing for ENTER.
@@ -245,11 +401,10 @@ panel_type() {
 
 # panel_size WIDTH HEIGHT: resizes the operator panel and waits until it has that size.
 panel_size() {
-    local panel
-    panel=$(timeout 10 xdotool search --sync --onlyvisible --name '^第一控制面板$' | head -1)
-    [ -n "$panel" ] || fail "the panel did not open"
     xdotool windowsize "$panel" "$1" "$2"
-    wait_until "panel_$1" place_is "$panel" "0 0 $1 $2" || fail "the panel is $(window_place "$panel"), not $1 x $2"
+    wait_until "panel_$1" size_is "$panel" "$1 $2" || fail "the panel is $(window_place "$panel"), not $1 x $2"
+    wait_stable "panel_$1" || fail "the panel does not settle at $1 x $2"
+    measure_windows
 }
 
 # file_is FILE BYTES: the file holds exactly these bytes (printf format).
@@ -258,11 +413,10 @@ file_is() { cmp -s "$1" <(printf "$2"); }
 # A program made on the panel alone lands in the program store at once.
 stage_store() {
     echo "e2e: INPUT 0 5 ENTER on the panel creates program 05; its keys are saved as typed"
-    local panel
-    panel=$(timeout 10 xdotool search --sync --onlyvisible --name '^第一控制面板$' | head -1)
-    [ -n "$panel" ] || fail "the panel did not open"
     xdotool windowsize "$panel" 800 500
-    wait_until store_panel place_is "$panel" "0 0 633 370" || fail "the panel did not grow"
+    wait_until store_panel size_is "$panel" "633 370" || fail "the panel did not grow"
+    wait_stable store_panel || fail "the panel does not settle"
+    measure_windows
     for key in 1062 1048 1042 1028 1049; do panel_key $key; done
     wait_until store_created test -e "$work/store/05.zan" || fail "program 05 was not created"
     # G00 X50 ENTER M30
@@ -283,12 +437,6 @@ stage_store() {
 # land while the tool is on its way.
 readonly lesson_program='M03;G00X104Z2;G01X96F100;G01Z-30;G00X150Z50;M05;M30'
 readonly lesson_file='N0000 M03\r\nN0010 G00 X104 Z2\r\nN0020 G01 X96 F100\r\nN0030 G01 Z-30\r\nN0040 G00 X150 Z50\r\nN0050 M05\r\nN0060 M30\0\r\n'
-readonly open_view_box="634 60 1023 740" # the view beside the enlarged panel: the blank's end and the tool
-readonly lcd_title_box="89 46 268 55"     # the LCD's title row after "Zandro": mode and program, or the run's state
-readonly run_complete_box="148 46 195 55" # "运行完毕" in inverse video on the LCD's title row
-readonly measure_box="290 487 700 512"    # the view's measurement result, green on black
-readonly turned_column=775 uncut_column=590 # screen columns of the step (view 485) and of the blank (view 300)
-readonly axis_row=296                     # the screen row of the workpiece's axis
 
 stage_lesson() {
     [ -n "${ZAN_E2E_RUNNER:-}" ] || fail "ZAN_E2E_RUNNER does not name the program runner"
@@ -455,9 +603,14 @@ pid=$!
 
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZAN 400LT$' | head -1)
 [ -n "$wid" ] || fail "the main window did not appear"
+panel=$(timeout 10 xdotool search --sync --onlyvisible --name '^第一控制面板$' | head -1)
+[ -n "$panel" ] || fail "the panel did not open"
+pad=$(timeout 10 xdotool search --sync --onlyvisible --name '^第二控制面板$' | head -1)
+[ -n "$pad" ] || fail "the second key pad did not open"
 xdotool windowfocus --sync "$wid" || fail "the main window cannot take the focus"
 xdotool mousemove $parked_mouse
 wait_stable start || fail "the start screen does not settle"
+measure_windows
 no_message_box "start"
 
 for stage in "${stages[@]}"; do

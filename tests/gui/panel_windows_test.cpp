@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "core/panel/key_table.h"
@@ -22,29 +23,38 @@ void Click(CKeyButton* key)
     QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(10, 10));
 }
 
-// Opened at the screen's top left and below it, sizes and places counting
-// the window's frame; later requests show them where the student left them.
-// The panel grows to 633 x 370 and no further.
+// Opened at the screen's top left, the pad below the panel's frame; the
+// sizes are the insides', whatever frame the desktop adds; later requests
+// show them where the student left them. The panel grows to 633 x 370 and no
+// further; the pad follows its frame, and the two take the panel's largest
+// size beside them.
 TEST(PanelWindows, OpenInPlaceOnceAndThePanelStaysWithinItsLargestSize)
 {
     PanelRig rig;
     CFirstPanelDlg& panel = rig.windows.panel();
     CSecondPanelDlg& pad = rig.windows.pad();
     EXPECT_FALSE(panel.isVisible());
+    EXPECT_TRUE(rig.windows.Extent().isEmpty());
     rig.windows.OpenPanel();
     rig.windows.OpenSecondPad();
     QCoreApplication::processEvents();  // the frame is known once the windows are up
     EXPECT_TRUE(panel.isVisible());
-    EXPECT_EQ(panel.frameGeometry(), QRect(0, 0, 290, 350));
-    EXPECT_EQ(pad.frameGeometry(), QRect(0, 350, 290, 370));
+    EXPECT_EQ(panel.frameGeometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(panel.size(), QSize(290, 350));
+    EXPECT_EQ(pad.size(), QSize(290, 370));
+    EXPECT_EQ(pad.frameGeometry().topLeft(), QPoint(0, panel.frameGeometry().bottom() + 1));
     EXPECT_EQ(panel.windowTitle(), QStringLiteral("第一控制面板"));
     EXPECT_EQ(pad.windowTitle(), QStringLiteral("第二控制面板"));
 
     const QSize frame = panel.frameGeometry().size() - panel.size();
     panel.resize(900, 600);
-    EXPECT_EQ(panel.frameGeometry().size(), QSize(633, 370));
-    panel.resize(QSize(500, 400) - frame);
-    EXPECT_EQ(panel.frameGeometry().size(), QSize(500, 370));
+    EXPECT_EQ(panel.size(), QSize(633, 370));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pad.frameGeometry().top(), panel.frameGeometry().bottom() + 1);
+    EXPECT_EQ(rig.windows.Extent().right(), 633 + frame.width() - 1);
+    panel.resize(500, 300);
+    EXPECT_EQ(panel.size(), QSize(500, 300));
+    EXPECT_EQ(rig.windows.Extent().right(), 633 + frame.width() - 1);
 
     panel.move(40, 30);
     panel.hide();
@@ -81,6 +91,36 @@ TEST(PanelWindows, ClicksBecomeKeysOnThePanelAndCodesOnThePad)
     Click(rig.windows.pad().Key(KeyId::JogXMinus));
     Click(rig.windows.pad().Key(KeyId::Esc));
     EXPECT_EQ(rig.input.seen, (Seen{"up 1062", "down 1070", "up 1070", "code F", "code 1", "code l", "code B"}));
+}
+
+// Mean difference, 0 to 1, of two pictures of one size, over their colour channels.
+double MeanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * 255.0 * a.width() * a.height());
+}
+
+// The pad's keys show the panel's faces of the same keys, smaller: what a
+// pad key shows of its face is what the panel's key shows, reduced.
+TEST(PanelWindows, ThePadShowsThePanelsFacesReduced)
+{
+    PanelRig rig;
+    const QMargins shown(5, 2, 5, 2);  // a key shows its face inside these
+    for (const PadKeyInfo& info : SecondPadKeys()) {
+        CKeyButton* padKey = rig.windows.pad().Key(info.id);
+        CKeyButton* panelKey = rig.windows.panel().Key(info.id);
+        ASSERT_NE(panelKey, nullptr);
+        const QImage pad = Grab(*padKey).copy(padKey->rect().marginsRemoved(shown));
+        const QImage panel = Grab(*panelKey)
+                                 .copy(panelKey->rect().marginsRemoved(shown))
+                                 .scaled(pad.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(MeanDifference(pad, panel), 0.06) << static_cast<int>(info.id);
+    }
 }
 
 // Lamps light on the panel's lamp keys; the pad's keys have none.

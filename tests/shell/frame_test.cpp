@@ -17,6 +17,9 @@
 #include "gui/app/command_ids.h"
 #include "gui/app/help_text.h"
 #include "gui/app/recent_files.h"
+#include "gui/lathe/orbel_view.h"
+#include "gui/panel/first_panel_dlg.h"
+#include "gui/panel/second_panel_dlg.h"
 #include "core/lathe/messages.h"
 #include "shell_rig.h"
 
@@ -48,7 +51,7 @@ TEST(MainFrame, MenuToolbarAndStatusBarAreTheControllers)
 {
     ShellRig rig;
     EXPECT_EQ(Items(rig.frame->menuBar()->actions()),
-              "程序设置(&F) [查看(&V) [工具栏(&T) 59392, 状态栏(&S) 59393], 速度设置(&S) 32795, 退出程序(&Q) 32781], "
+              "程序设置(&F) [查看(&V) [工具栏(&T) 59392, 状态栏(&S) 59393, 面板与视图大小(&Z) [1 倍(&1) 0, 1.5 倍(&2) 0, 2 倍(&3) 0, 3 倍(&4) 0]], 速度设置(&S) 32795, 退出程序(&Q) 32781], "
               "工件测量(&C) [直径测量(&R) 32792, 长度测量(&L) [手动测量(&L) 32793, 自动测量(&A) 32794]], "
               "参数设置(&P) [毛坯参数(&G) 32776, 刀具轨迹(&T) 32798, 初始化设置(&C) 32785 disabled], "
               "机床操作(&O) [初始化(&R) 32774, 顶尖操作(&D) 32799, ----, 夹紧工件(&J) 32783, 松开工件(&S) 32784, ----, "
@@ -119,11 +122,17 @@ TEST(MainFrame, KeysDriveTheirCommandsAndLeaveTheClipboardAlone)
     EXPECT_TRUE(rig.alerts.messages.empty());
 }
 
+// Beside the panel's windows, narrower where the screen ends; where that
+// leaves less than 600 pixels, where the panel opens; small screens as ever.
 TEST(MainFrame, WindowSitsRightOfThePanelSizedByTheScreen)
 {
     EXPECT_EQ(gui::FrameGeometry(1024), QRect(290, 0, 734, 768));
     EXPECT_EQ(gui::FrameGeometry(1280), QRect(290, 0, 734, 768));
     EXPECT_EQ(gui::FrameGeometry(800), QRect(290, 0, 510, 600));
+    EXPECT_EQ(gui::FrameGeometry(1366, 635), QRect(635, 0, 731, 768));
+    EXPECT_EQ(gui::FrameGeometry(1920, 635), QRect(635, 0, 734, 768));
+    EXPECT_EQ(gui::FrameGeometry(1366, 767), QRect(290, 0, 734, 768));  // 599 pixels would be left
+    EXPECT_EQ(gui::FrameGeometry(1024, 635), QRect(290, 0, 734, 768));
 }
 
 // The exit command asks first; closing the window ends the program at once.
@@ -141,6 +150,43 @@ TEST(MainFrame, ExitEndsOnlyWhenConfirmedClosingEndsAtOnce)
     rig.frame->close();
     EXPECT_EQ(rig.quits, 2);
     EXPECT_EQ(rig.alerts.questions.size(), 2u);
+}
+
+// A zoom chosen from the menu enlarges the panel and the view, and is there
+// again at the next start; an unknown one in the settings counts as 1.
+TEST(MainFrame, ZoomFromTheMenuIsKeptForTheNextStart)
+{
+    ShellRig rig;
+    QAction* twice = nullptr;
+    for (QAction* item : rig.frame->findChildren<QAction*>())
+        if (item->text() == QStringLiteral("2 倍(&3)")) twice = item;
+    ASSERT_NE(twice, nullptr);
+    twice->trigger();
+    EXPECT_EQ(rig.frame->view().size(), QSize(2048, 1536));
+    EXPECT_EQ(rig.frame->panelWindows().panel().zoom(), 2);
+    rig.frame.reset();
+
+    gui::ShellSetup again;
+    again.alerts = &rig.alerts;
+    again.settings = rig.settings.get();
+    again.openDocument = [](const std::filesystem::path&) { return true; };
+    again.startRunLoop = false;
+    auto frame = std::make_unique<gui::CMainFrame>(std::move(again));
+    EXPECT_EQ(frame->view().zoom(), 2);
+    EXPECT_EQ(frame->panelWindows().panel().zoom(), 2);
+    frame->panelWindows().OpenPanel();
+    frame->panelWindows().OpenSecondPad();
+    EXPECT_EQ(frame->panelWindows().panel().size(), QSize(580, 700));
+    EXPECT_EQ(frame->panelWindows().pad().width(), 580);  // as high as the screen leaves it
+    frame.reset();
+
+    rig.settings->setValue("Display/Zoom", 2.5);
+    gui::ShellSetup odd;
+    odd.alerts = &rig.alerts;
+    odd.settings = rig.settings.get();
+    odd.startRunLoop = false;
+    odd.openDocument = [](const std::filesystem::path&) { return true; };
+    EXPECT_EQ(gui::CMainFrame(std::move(odd)).view().zoom(), 1);
 }
 
 TEST(HelpText, MissingFileOrViewerIsReported)

@@ -3,8 +3,8 @@
 // view's pictures are written as PNG into RESOURCES_DIR/lathe; the turret
 // animation frames as PNG into FRAMES_DIR, named after their GIF files
 // ("12.png" becomes "12.gif"); the panel's background and key faces into
-// RESOURCES_DIR/panel ("face_173.png" for the panel's key, "pad_face_173.png"
-// for the smaller key of the second key pad).
+// RESOURCES_DIR/panel ("face_173.png" for key face 173; the second key pad
+// shows the same faces, fitted to its smaller keys by the program).
 
 #include <QDir>
 #include <QGuiApplication>
@@ -36,8 +36,6 @@ bool SavePanel(const QDir& panel)
     bool ok = Save(PanelBackground(), panel.filePath("background.png"));
     for (const zan::KeyInfo& key : zan::PanelKeys())
         ok = ok && Save(KeyFace(key.face, FaceSizeOf(key.place)), panel.filePath(QString("face_%1.png").arg(key.face)));
-    for (const zan::PadKeyInfo& key : zan::SecondPadKeys())
-        ok = ok && Save(KeyFace(key.face, FaceSizeOf(key.place)), panel.filePath(QString("pad_face_%1.png").arg(key.face)));
     return ok;
 }
 

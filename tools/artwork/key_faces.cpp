@@ -1,8 +1,7 @@
 // Key faces: a lit cap in the key's colour with its legend. Chinese legends
 // use the 12-pixel bitmap Song face when they fit (crisp, like the LCD) and
-// a scaled Zen Hei otherwise; Latin legends use DejaVu, sized to fit. The
-// same drawing serves the large keys of the panel and the small keys of the
-// second key pad: on a face too low for two lines only the English word is kept.
+// a scaled Zen Hei otherwise; Latin legends use DejaVu, sized to fit. On a
+// face too low for two lines only the English word is kept.
 
 #include <QFontMetricsF>
 #include <QString>
@@ -117,8 +116,7 @@ void DrawTwoLines(QPainter& p, const QRectF& area, const Legend& legend, const Q
     const QString first = QString::fromUtf8(legend.first);
     const QString second = QString::fromUtf8(legend.second);
     if (area.height() < kTwoLineHeight) {
-        const QString word = QString::fromUtf8(legend.shortWord);
-        const QString kept = !word.isEmpty() ? word : second.isEmpty() ? first : second;
+        const QString kept = second.isEmpty() ? first : second;
         const QFont font = IsAscii(kept) ? LatinFont(kept, 9, area.width()) : ChineseFont(kept, area.width());
         Text(p, area, kept, font, ink);
         return;

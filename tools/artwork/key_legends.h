@@ -28,9 +28,6 @@ struct Legend {
     // word under the Chinese one. Empty when there is none.
     const char* second;
     Mark mark;
-    // What a face too low for two lines shows (the small keys of the second
-    // key pad): a short English word. Empty: the English word as it is.
-    const char* shortWord = "";
 };
 
 // The legend of a face number; a blank grey key for an unknown one.

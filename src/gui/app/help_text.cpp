@@ -1,8 +1,5 @@
 #include "gui/app/help_text.h"
 
-#include <QDesktopServices>
-#include <QFile>
-#include <QUrl>
 #include <string>
 #include <system_error>
 
@@ -10,11 +7,6 @@
 #include "core/files/data_folders.h"
 
 namespace zan::gui {
-
-bool OpenWithDesktop(const std::filesystem::path& file)
-{
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(file.string().c_str())));
-}
 
 void OpenHelpText(const ProgramFolder& folder, Alerts& alerts, const OpenDocument& open)
 {

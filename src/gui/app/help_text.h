@@ -1,6 +1,6 @@
 #pragma once
-// "程序说明": the help text "anouncement.txt" of the data folder, shown by
-// whatever the desktop uses for text files.
+// "程序说明": the help text "anouncement.txt" of the data folder, shown in
+// the program's own help window (gui/app/help_window.h).
 
 #include <filesystem>
 #include <functional>
@@ -12,11 +12,10 @@ class ProgramFolder;
 
 namespace zan::gui {
 
-// Opens a file with the desktop's viewer; false when nothing could show it.
+// Shows a file; false when it could not be shown.
 using OpenDocument = std::function<bool(const std::filesystem::path&)>;
-bool OpenWithDesktop(const std::filesystem::path& file);
 
-// A missing file or a desktop without a viewer is reported, never silent.
+// A missing or unreadable file is reported, never silent.
 void OpenHelpText(const ProgramFolder& folder, Alerts& alerts, const OpenDocument& open);
 
 }  // namespace zan::gui

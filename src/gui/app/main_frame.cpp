@@ -7,13 +7,15 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <utility>
 
 #include "gui/app/about_dlg.h"
 #include "gui/app/command_ids.h"
+#include "gui/app/display_zoom.h"
 #include "gui/app/gated_clicks.h"
+#include "gui/app/help_window.h"
 #include "gui/app/run_loop.h"
 #include "gui/app/toolbar_icons.h"
 #include "gui/app/workpiece_files.h"
@@ -26,6 +28,8 @@ namespace {
 
 constexpr int kViewWidth = 1024;  // the lathe is drawn in 1024 x 768 view pixels
 constexpr int kViewHeight = 768;
+constexpr int kPanelWidth = 290;  // the operator panel as it opens
+constexpr int kNarrowest = 600;   // the least width in pixels the window takes beside the panel
 
 constexpr std::string_view kColourDepthTooLow = "请把显示颜色调至16位或以上!";
 constexpr std::string_view kProgramUnreadable = "不能打开代码文件";
@@ -46,9 +50,13 @@ QLabel* LockPane(QWidget* parent, const char* name)
 
 }  // namespace
 
-QRect FrameGeometry(int screenWidth)
+QRect FrameGeometry(int screenWidth, int left)
 {
-    return screenWidth >= 1024 ? QRect(290, 0, 734, 768) : QRect(290, 0, 510, 600);
+    if (screenWidth < 1024) return QRect(kPanelWidth, 0, 510, 600);
+    // Beside the panel's windows where that leaves the view room enough,
+    // else where the panel stands at the size it opens with.
+    if (screenWidth - left < kNarrowest) left = kPanelWidth;
+    return QRect(left, 0, std::min(734, screenWidth - left), 768);
 }
 
 CMainFrame::CMainFrame(ShellSetup setup)
@@ -68,7 +76,9 @@ CMainFrame::CMainFrame(ShellSetup setup)
     createMenus();
     createToolBar();
     createStatusBar();
+    applyZoom();
     placeWindow();
+    panelWindows_.OnPlacesChanged([this] { placeWindow(); });
     checkColourDepth();
     if (setup.startRunLoop) runLoop_->Start();
 }
@@ -126,12 +136,19 @@ void CMainFrame::createCommands(ShellSetup& setup)
         setup.settings = ownSettings_.get();
     }
     recent_ = std::make_unique<RecentFiles>(*setup.settings);
+    settings_ = setup.settings;
+    zoom_ = SavedZoom(*settings_);
     CommandServices services;
     services.chooseOpen = setup.chooseOpen ? std::move(setup.chooseOpen)
                                            : WorkpieceFileDialog(this, FileDialogKind::kOpen, [this] { return startFolder(); });
     services.chooseSave = setup.chooseSave ? std::move(setup.chooseSave)
                                            : WorkpieceFileDialog(this, FileDialogKind::kSave, [this] { return startFolder(); });
-    services.openDocument = setup.openDocument ? std::move(setup.openDocument) : OpenDocument(OpenWithDesktop);
+    if (setup.openDocument) {
+        services.openDocument = std::move(setup.openDocument);
+    } else {
+        auto* help = new HelpWindow(this);
+        services.openDocument = [help](const std::filesystem::path& file) { return help->Show(file); };
+    }
     services.recent = recent_.get();
     services.endProgram = [this] { endProgram(); };
     commands_ = std::make_unique<ViewCommands>(*this, *view_, *station_, gate_, std::move(services));
@@ -230,6 +247,7 @@ void CMainFrame::createMenus()
     QMenu* show = program->addMenu(Text("查看(&V)"));
     show->addAction(action(cmd::kViewToolBar));
     show->addAction(action(cmd::kViewStatusBar));
+    show->addMenu(ZoomMenu(this, zoom_, [this](qreal zoom) { setZoom(zoom); }));
     program->addAction(action(cmd::kSpeed));
     program->addAction(action(cmd::kExit));
 
@@ -285,32 +303,56 @@ void CMainFrame::createStatusBar()
     statusBar()->addPermanentWidget(LockPane(statusBar(), "滚动"));
 }
 
-// Right of the operator panel, which takes the screen's left 290 pixels.
+// Right of the operator panel and its second key pad, as far right as the
+// panel reaches at its largest, so that nothing covers the menu or the
+// toolbar. The size is the whole window's: once the desktop has framed the
+// window, the inside gives way for the title bar and the borders.
 void CMainFrame::placeWindow()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect frame = FrameGeometry(screen != nullptr ? screen->geometry().width() : 1024);
-    move(frame.topLeft());
-    resize(frame.size());
-}
-
-// The size above is the whole window's; once the desktop has added its
-// title bar and borders, the inside gives way for them.
-void CMainFrame::fitFrameToScreen()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect wanted = FrameGeometry(screen != nullptr ? screen->geometry().width() : 1024);
+    const QRect panels = panelWindows_.Extent();
+    const QRect wanted = FrameGeometry(screen != nullptr ? screen->geometry().width() : 1024,
+                                       panels.isEmpty() ? kPanelWidth : panels.right() + 1);
+    if (frameGeometry() == wanted) return;
     const QSize decoration = frameGeometry().size() - size();
-    if (decoration == QSize(0, 0)) return;
+    move(wanted.topLeft());
     resize(wanted.size() - decoration);
 }
 
-void CMainFrame::showEvent(QShowEvent* event)
+// The desktop's frame arrives after the window is shown: the first move or
+// resize that shows it places the window again.
+void CMainFrame::fitFrame()
 {
-    QMainWindow::showEvent(event);
-    if (placed_) return;
-    placed_ = true;
-    QTimer::singleShot(0, this, [this] { fitFrameToScreen(); });
+    if (framed_ || frameGeometry().size() == size()) return;
+    framed_ = true;
+    placeWindow();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    fitFrame();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    fitFrame();
+}
+
+// The panel, its pad and the view at the zoom chosen, kept for the next start.
+void CMainFrame::setZoom(qreal zoom)
+{
+    zoom_ = zoom;
+    SaveZoom(*settings_, zoom);
+    applyZoom();
+}
+
+void CMainFrame::applyZoom()
+{
+    panelWindows_.SetZoom(zoom_);
+    view_->SetZoom(zoom_);
+    placeWindow();
 }
 
 void CMainFrame::checkColourDepth()

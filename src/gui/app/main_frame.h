@@ -33,8 +33,8 @@ class RunLoop;
 class ViewCommands;
 
 // What the window uses of the desktop. Left empty, the real thing: message
-// boxes, waits that keep serving the window, file dialogs, the desktop's
-// viewer. Tests put recording fakes in.
+// boxes, waits that keep serving the window, file dialogs, the program's
+// help window. Tests put recording fakes in.
 struct ShellSetup {
     Alerts* alerts = nullptr;
     RunLoopClock::Waiter waiter;
@@ -52,9 +52,11 @@ struct ShellSetup {
     std::optional<std::filesystem::path> data;
 };
 
-// The window's place and size: right of the operator panel (the screen's left
-// 290 pixels), 734 x 768 on screens 1024 pixels wide or more, else 510 x 600.
-QRect FrameGeometry(int screenWidth);
+// The window's place and size, frame included: from `left` (right of the
+// operator panel's windows) 734 x 768 on screens 1024 pixels wide or more,
+// narrower where the screen ends; at 290 when that leaves less than 600
+// pixels; at (290, 0) 510 x 600 on smaller screens.
+QRect FrameGeometry(int screenWidth, int left = 290);
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -80,7 +82,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createView();
@@ -91,7 +94,9 @@ private:
     void createToolBar();
     void createStatusBar();
     void placeWindow();
-    void fitFrameToScreen();
+    void fitFrame();
+    void setZoom(qreal zoom);
+    void applyZoom();
     void checkColourDepth();
     QAction* addCommand(int commandId, const QString& text, const QString& statusTip = {});
     void issue(int commandId);
@@ -102,7 +107,9 @@ private:
     std::function<void()> quit_;
     ProgramFolder programs_;
     ProgramFolder data_;
-    bool placed_ = false;
+    QSettings* settings_ = nullptr;
+    qreal zoom_ = 1;  // window pixels a pixel of the panel and the view
+    bool framed_ = false;  // the desktop's frame was seen and the window fitted into its place
     QtAlerts qtAlerts_{this};
     Alerts& alerts_;
     RunLoopClock clock_;

@@ -53,12 +53,25 @@ void COrbelView::Attach(Station& station)
 
 COrbelView::~COrbelView() = default;
 
-QSize COrbelView::sizeHint() const { return backing_.size(); }
+QSize COrbelView::sizeHint() const { return (QSizeF(backing_.size()) * zoom_).toSize(); }
+
+void COrbelView::SetZoom(qreal zoom)
+{
+    zoom_ = zoom;
+    resize(sizeHint());
+    update();
+}
+
+// View pixels to window pixels, rounded outwards.
+static QRect Enlarged(const QRect& r, qreal zoom)
+{
+    return QRectF(QPointF(r.topLeft()) * zoom, QSizeF(r.size()) * zoom).toAlignedRect();
+}
 
 void COrbelView::Flush()
 {
     const QRect dirty = raster_.TakeDirty();
-    if (!dirty.isEmpty()) update(dirty);
+    if (!dirty.isEmpty()) update(Enlarged(dirty, zoom_));
 }
 
 // The full repaint restricted to `area`: background, workpiece, jaws, chuck,
@@ -168,13 +181,22 @@ void COrbelView::paintEvent(QPaintEvent* event)
     // On a scaled desktop each view pixel becomes a block of screen pixels:
     // the view is the controller's low-resolution screen, and smoothing
     // would blur its lines and text.
+    // So does an enlarged view.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const QRect shown = Enlarged(backing_.rect(), zoom_);
     for (const QRect& r : event->region()) {
-        const QRect inside = r & backing_.rect();
-        if (!inside.isEmpty()) p.drawImage(inside.topLeft(), backing_, inside);
+        const QRect inside = r & shown;
+        if (inside.isEmpty()) continue;
+        if (zoom_ == 1) {
+            p.drawImage(inside.topLeft(), backing_, inside);
+            continue;
+        }
+        // The view pixels under the rectangle, drawn enlarged where they fall.
+        const QRect source = QRectF(QPointF(inside.topLeft()) / zoom_, QSizeF(inside.size()) / zoom_).toAlignedRect() & backing_.rect();
+        p.drawImage(QRectF(QPointF(source.topLeft()) * zoom_, QSizeF(source.size()) * zoom_), backing_, source);
     }
     // Beyond the view's pixels the window stays black.
-    for (const QRect& r : event->region().subtracted(QRegion(backing_.rect()))) p.fillRect(r, Qt::black);
+    for (const QRect& r : event->region().subtracted(QRegion(shown))) p.fillRect(r, Qt::black);
 }
 
 void COrbelView::showEvent(QShowEvent* event)

@@ -37,6 +37,11 @@ public:
     // The controller whose machine this view shows; it must outlive the
     // view's use of it. The view paints it at once.
     void Attach(Station& station);
+    // Shows every view pixel as `zoom` x `zoom` window pixels (1, 1.5, 2 or
+    // 3: a projector or a large screen); the widget takes the enlarged size
+    // and the mouse is read back in view pixels.
+    void SetZoom(qreal zoom);
+    qreal zoom() const { return zoom_; }
     Lathe& lathe() { return station_->lathe; }
     const QImage& backing() const { return backing_; }
 
@@ -86,6 +91,7 @@ private:
     QFont font_;
     bool painting_ = false;    // a repaint is drawing the tool in place
     bool showingPanel_ = false;
+    qreal zoom_ = 1;
     bool shown_ = false;
     Station* station_ = nullptr;  // not owned
     CommandDoor door_;

@@ -3,6 +3,7 @@
 // measurement's state; the view keeps the cursor in step with it.
 
 #include <QMouseEvent>
+#include <QtMath>
 
 #include "core/lathe/measurement.h"
 #include "gui/lathe/orbel_view.h"
@@ -52,16 +53,16 @@ void COrbelView::ShowMouseReadout(Point at)
 void COrbelView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || station_ == nullptr) return QWidget::mousePressEvent(event);
-    const QPoint p = event->position().toPoint();
-    ClickAt(Point{p.x(), p.y()});
+    const QPointF p = event->position() / zoom_;  // view pixels
+    ClickAt(Point{qFloor(p.x()), qFloor(p.y())});
 }
 
 void COrbelView::mouseMoveEvent(QMouseEvent* event)
 {
     if (station_ == nullptr) return;
-    const QPoint p = event->position().toPoint();
+    const QPointF p = event->position() / zoom_;
     UpdateCursor();
-    ShowMouseReadout(Point{p.x(), p.y()});
+    ShowMouseReadout(Point{qFloor(p.x()), qFloor(p.y())});
 }
 
 }  // namespace zan::gui

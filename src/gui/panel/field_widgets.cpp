@@ -6,7 +6,14 @@
 #include <QTextDocument>
 #include <QValidator>
 
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QtMath>
+#include <algorithm>
+
 #include "core/lcd/lcd_screen.h"
+#include "gui/panel/lcd_glyphs.h"
 
 namespace zan::gui {
 
@@ -23,6 +30,30 @@ public:
     }
 };
 
+// A line field that draws its text as the LCD does.
+class LcdLineField : public QLineEdit, public LcdDrawn {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const int caret = hasFocus() && !isReadOnly() ? cursorPosition() : -1;
+        const int start = hasSelectedText() ? selectionStart() : 0;
+        const int end = hasSelectedText() ? selectionEnd() : 0;
+        PaintLcdLine(*this, *this, text(), caret, start, end);
+    }
+};
+
+// The prompt, drawn as the LCD draws.
+class LcdLabel : public QLabel, public LcdDrawn {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override { PaintLcdLine(*this, *this, text(), -1, 0, 0); }
+};
+
 QFont FieldFont()
 {
     QFont font(QStringLiteral("WenQuanYi Bitmap Song"));
@@ -32,6 +63,40 @@ QFont FieldFont()
 }
 
 }  // namespace
+
+namespace {
+
+// Image pixels a panel pixel for glyphs drawn at a zoom: whole, so that cells
+// fall on whole pixels (at 1.5 the glyphs are drawn at 2 and shown reduced).
+int GlyphRatio(const QWidget& widget, qreal zoom)
+{
+    return std::clamp(qCeil(widget.devicePixelRatioF() * zoom - 0.01), 1, LcdGlyphs::kMaxRatio);
+}
+
+}  // namespace
+
+void PaintLcdLine(QWidget& widget, LcdDrawn& drawn, const QString& text, int caret, int selStart, int selEnd)
+{
+    QPainter p(&widget);
+    p.fillRect(widget.rect(), QColor::fromRgb(kLcdBlue));
+    p.scale(drawn.zoom, drawn.zoom);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const int ratio = GlyphRatio(widget, drawn.zoom);
+    const int width = qRound(widget.width() / drawn.zoom);  // panel pixels
+    // Cell edges in pixels, and the scroll that keeps the caret in the field.
+    const QList<uint> codes = text.toUcs4();
+    std::vector<int> edges{0};
+    for (uint c : codes) edges.push_back(edges.back() + (c >= 0x80 ? 12 : 6));
+    const int caretX = caret >= 0 ? edges[std::min<std::size_t>(caret, edges.size() - 1)] : 0;
+    // A field its text fills shows no caret after it.
+    const int shift = std::max(0, caretX - width);
+    for (int i = 0; i < codes.size(); ++i) {
+        const bool selected = i >= selStart && i < selEnd;
+        const QImage& cell = drawn.glyphs.Glyph(codes[i], LcdFont::Normal, selected ? LcdVideo::Inverse : LcdVideo::Normal, ratio);
+        p.drawImage(QPoint(edges[i] - shift, 0), cell);
+    }
+    if (caret >= 0 && caretX - shift < width) p.fillRect(QRect(caretX - shift, 0, 1, 12), QColor::fromRgb(kLcdWhite));
+}
 
 void StyleAsLcd(QWidget* field)
 {
@@ -62,6 +127,42 @@ CEditorField::CEditorField(QWidget* parent) : QPlainTextEdit(parent)
     document()->setDocumentMargin(0);
 }
 
+// The lines from the first one scrolled to, 12 pixels apart, each drawn as
+// the LCD draws; the caret's line scrolled sideways as a line field is.
+void CEditorField::paintEvent(QPaintEvent*)
+{
+    QPainter p(viewport());
+    p.fillRect(viewport()->rect(), QColor::fromRgb(kLcdBlue));
+    p.scale(zoom, zoom);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const int ratio = GlyphRatio(*this, zoom);
+    const int width = qRound(viewport()->width() / zoom), height = qRound(viewport()->height() / zoom);
+    const QTextCursor cursor = textCursor();
+    const int caretLine = cursor.blockNumber();
+    const int caretColumn = cursor.positionInBlock();
+    std::vector<int> caretEdges{0};
+    const QString caretText = cursor.block().text();
+    for (QChar c : caretText) caretEdges.push_back(caretEdges.back() + (c.unicode() >= 0x80 ? 12 : 6));
+    const int caretX = caretEdges[std::min<std::size_t>(caretColumn, caretEdges.size() - 1)];
+    const int shift = std::max(0, caretX - width);
+    const int first = verticalScrollBar()->value();
+    for (QTextBlock block = document()->findBlockByNumber(first); block.isValid(); block = block.next()) {
+        const int y = (block.blockNumber() - first) * 12;
+        if (y >= height) break;
+        int x = -shift;
+        const QString line = block.text();
+        for (int i = 0; i < line.size(); ++i) {
+            const int at = block.position() + i;
+            const bool selected = at >= cursor.selectionStart() && at < cursor.selectionEnd();
+            const QImage& cell = glyphs.Glyph(line[i].unicode(), LcdFont::Normal, selected ? LcdVideo::Inverse : LcdVideo::Normal, ratio);
+            p.drawImage(QPoint(x, y), cell);
+            x += line[i].unicode() >= 0x80 ? 12 : 6;
+        }
+    }
+    if (hasFocus() && !cursor.hasSelection() && caretLine >= first && caretX - shift < width)
+        p.fillRect(QRect(caretX - shift, (caretLine - first) * 12, 1, 12), QColor::fromRgb(kLcdWhite));
+}
+
 void CEditorField::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -84,7 +185,7 @@ void CEditorField::insertFromMimeData(const QMimeData* source)
 
 QLineEdit* NewLineField(QWidget* parent, bool typing)
 {
-    auto* field = new QLineEdit(parent);
+    auto* field = new LcdLineField(parent);
     StyleAsLcd(field);
     field->setFrame(false);
     field->setTextMargins(0, 0, 0, 0);
@@ -95,7 +196,7 @@ QLineEdit* NewLineField(QWidget* parent, bool typing)
 
 QLabel* NewPromptLabel(QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new LcdLabel(parent);
     StyleAsLcd(label);
     label->setMargin(0);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

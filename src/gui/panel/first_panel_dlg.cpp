@@ -42,11 +42,23 @@ QImage Backing(qreal desktopRatio)
     return backing;
 }
 
-// Where a rectangle of window pixels lies in the backing image.
-QRect InImage(const QRect& r, const QImage& image)
+// Where a rectangle of window pixels lies in the backing image, at a zoom.
+QRectF InImage(const QRect& r, const QImage& image, qreal zoom)
 {
-    const int ratio = qRound(image.devicePixelRatio());
-    return QRect(r.topLeft() * ratio, r.size() * ratio);
+    const qreal scale = qRound(image.devicePixelRatio()) / zoom;
+    return QRectF(QPointF(r.topLeft()) * scale, QSizeF(r.size()) * scale);
+}
+
+// Panel pixels to window pixels, rounded outwards.
+QRect Zoomed(const QRect& r, qreal zoom)
+{
+    return QRectF(QPointF(r.topLeft()) * zoom, QSizeF(r.size()) * zoom).toAlignedRect();
+}
+
+bool Inside(const LcdScreen::Op& op, const Rect& area)
+{
+    const Rect r = op.kind == LcdScreen::Op::Kind::ClearBody ? kLcdBody : TextRect(op.text);
+    return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
 }
 
 }  // namespace
@@ -68,8 +80,8 @@ CFirstPanelDlg::CFirstPanelDlg(QWidget* owner)
 void CFirstPanelDlg::createKeys()
 {
     for (const KeyInfo& info : PanelKeys()) {
-        auto* key = new CKeyButton(info.id, KeyFacePicture(info.face, KeySet::Panel), info.lamp, this);
-        key->setGeometry(KeyRect(info.place));
+        auto* key = new CKeyButton(info.id, KeyFacePicture(info.face), info.lamp, this);
+        key->Place(KeyRect(info.place));
         connect(key, &CKeyButton::down, this, &CFirstPanelDlg::keyDown);
         connect(key, &CKeyButton::up, this, &CFirstPanelDlg::keyUp);
         keys_.push_back(key);
@@ -96,13 +108,47 @@ void CFirstPanelDlg::paintBackground(const QRect& area)
 
 void CFirstPanelDlg::ShowScreen(const LcdScreen& screen, bool repaintArea)
 {
+    remember(screen, repaintArea);
     QRect dirty;
     if (repaintArea) {
         paintBackground(ToQRect(kLcdArea));
         dirty = ToQRect(kLcdArea);
     }
     dirty |= lcd_.Render(screen, backing_);
-    if (!dirty.isEmpty()) update(dirty);
+    if (!dirty.isEmpty()) update(Zoomed(dirty, zoom_));
+}
+
+// Drawing is opaque: what a later clearing covers whole is gone.
+void CFirstPanelDlg::remember(const LcdScreen& screen, bool repaintArea)
+{
+    const auto forget = [this](const Rect& area) {
+        std::erase_if(shownOps_, [&area](const LcdScreen::Op& op) { return Inside(op, area); });
+    };
+    if (repaintArea) forget(kLcdArea);
+    for (const LcdScreen::Op& op : screen.ops()) {
+        if (op.kind == LcdScreen::Op::Kind::ClearBody) forget(kLcdBody);
+        shownOps_.push_back(op);
+    }
+}
+
+void CFirstPanelDlg::SetZoom(qreal zoom)
+{
+    if (zoom == zoom_) return;
+    const QSizeF inside = QSizeF(size()) / zoom_;
+    zoom_ = zoom;
+    backing_ = Backing(devicePixelRatioF() * zoom_);
+    paintBackground(QRect(QPoint(), kLargest));
+    LcdScreen again;
+    for (const LcdScreen::Op& op : shownOps_) {
+        if (op.kind == LcdScreen::Op::Kind::ClearBody) again.ClearBody();
+        else again.Text(op.text.x, op.text.y, op.text.text, op.text.video, op.text.font);
+    }
+    lcd_.Render(again, backing_);
+    for (CKeyButton* key : keys_) key->SetZoom(zoom_);
+    fields_->SetZoom(zoom_);
+    setMaximumSize((QSizeF(kLargest) * zoom_).toSize());
+    resize((inside * zoom_).toSize());
+    update();
 }
 
 void CFirstPanelDlg::SetLamp(KeyId key, bool on)
@@ -115,8 +161,8 @@ void CFirstPanelDlg::paintEvent(QPaintEvent* event)
     QPainter p(this);
     // At the image's own ratio this copies pixels; at a fractional scale, or
     // moved to a screen of another scale, it is resampled smoothly.
-    p.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatioF() != backing_.devicePixelRatio());
-    for (const QRect& r : event->region()) p.drawImage(QRectF(r), backing_, QRectF(InImage(r, backing_)));
+    p.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatioF() * zoom_ != backing_.devicePixelRatio());
+    for (const QRect& r : event->region()) p.drawImage(QRectF(r), backing_, InImage(r, backing_, zoom_));
 }
 
 // The window's largest size is a hint to the desktop; where nothing keeps

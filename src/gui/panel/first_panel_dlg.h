@@ -8,7 +8,10 @@
 // a repaint copies the asked-for rectangles of it. On a scaled desktop the
 // image has the desktop's device pixel ratio (rounded to whole pixels): the
 // LCD's text is drawn at that resolution, the pixel-art picture enlarged
-// without smoothing. Positions are window pixels throughout.
+// without smoothing. Enlarged (a projector, a large screen) the panel is
+// drawn the same way at its zoom: 1.5, 2 or 3 window pixels a panel pixel,
+// the LCD's text drawn anew at the resolution that needs. Positions are
+// panel pixels (the window's at zoom 1) throughout.
 
 #include <QImage>
 #include <QWidget>
@@ -42,6 +45,9 @@ public:
     // the screen area with `repaintArea`) and has what changed repainted.
     void ShowScreen(const LcdScreen& screen, bool repaintArea);
     void SetLamp(KeyId key, bool on);
+    // Window pixels a panel pixel: the window, its keys and fields grow with it.
+    void SetZoom(qreal zoom);
+    qreal zoom() const { return zoom_; }
 
 signals:
     void keyDown(zan::KeyId key);
@@ -56,12 +62,17 @@ protected:
 private:
     void createKeys();
     void paintBackground(const QRect& area);
+    void remember(const LcdScreen& screen, bool repaintArea);
 
     QImage picture_;
     QImage backing_;
     LcdRenderer lcd_;
     PanelFieldWidgets* fields_;
     std::vector<CKeyButton*> keys_;
+    // What the LCD shows, as the texts still visible: drawn again when the
+    // backing image changes resolution.
+    std::vector<LcdScreen::Op> shownOps_;
+    qreal zoom_ = 1;
     bool shown_ = false;
 };
 

@@ -29,11 +29,24 @@ CKeyButton::CKeyButton(KeyId id, QImage face, bool lampKey, QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
 }
 
+void CKeyButton::Place(const QRect& place)
+{
+    place_ = place;
+    SetZoom(zoom_);
+}
+
+void CKeyButton::SetZoom(qreal zoom)
+{
+    zoom_ = zoom;
+    setGeometry(QRectF(QPointF(place_.topLeft()) * zoom, QSizeF(place_.size()) * zoom).toAlignedRect());
+    update();
+}
+
 void CKeyButton::SetLamp(bool on)
 {
     if (lampOn_ == on) return;
     lampOn_ = on;
-    if (lampKey_) update(kLampRect.adjusted(0, 0, 1, 1));
+    if (lampKey_) update(QRectF(QPointF(kLampRect.topLeft()) * zoom_, QSizeF(kLampRect.size() + QSize(1, 1)) * zoom_).toAlignedRect());
 }
 
 void CKeyButton::SetBorder(Border border)
@@ -42,12 +55,15 @@ void CKeyButton::SetBorder(Border border)
     update();
 }
 
+// Drawn in the key's pixels at zoom 1, scaled to its size.
 void CKeyButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Button));
+    p.scale(zoom_, zoom_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ != 1);
     DrawFrame(p);
-    QRect shown = rect().marginsRemoved(kFaceInset);
+    QRect shown = Inside().marginsRemoved(kFaceInset);
     if (pressed_ && isEnabled()) shown.translate(1, 1);
     const QPoint at(shown.left() - kFaceInset.left() + faceLeft_, shown.top() + (shown.height() - face_.height()) / 2);
     p.setClipRect(shown);
@@ -65,7 +81,7 @@ void CKeyButton::DrawFrame(QPainter& p) const
     const QColor shadow = palette().color(QPalette::Dark);
     const QColor& topLeft = border_ == Border::Sunken ? shadow : light;
     const QColor& bottomRight = border_ == Border::Sunken ? light : shadow;
-    const QRect r = rect();
+    const QRect r = Inside();
     p.setPen(topLeft);
     p.drawLine(r.topLeft(), r.topRight());
     p.drawLine(r.topLeft(), r.bottomLeft());
@@ -81,6 +97,8 @@ void CKeyButton::DrawLamp(QPainter& p) const
     p.setBrush(QColor(kLampRed));
     p.drawEllipse(kLampRect);
 }
+
+QRect CKeyButton::Inside() const { return place_.isValid() ? QRect(QPoint(), place_.size()) : rect(); }
 
 void CKeyButton::Press()
 {

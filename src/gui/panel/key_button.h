@@ -26,6 +26,10 @@ public:
     CKeyButton(KeyId id, QImage face, bool lampKey, QWidget* parent);
 
     KeyId id() const { return id_; }
+    // Its rectangle in its window's pixels at zoom 1; enlarged with the window
+    // (1.5, 2 or 3 window pixels a pixel) the key is drawn as large.
+    void Place(const QRect& place);
+    void SetZoom(qreal zoom);
     // Lights or puts out the lamp and repaints the key at once.
     void SetLamp(bool on);
     bool lampOn() const { return lampOn_; }
@@ -51,6 +55,7 @@ private:
     void Press();
     void SetBorder(Border border);
     void DrawFrame(QPainter& p) const;
+    QRect Inside() const;  // the key at zoom 1
     void DrawLamp(QPainter& p) const;
 
     const KeyId id_;
@@ -58,6 +63,8 @@ private:
     const bool lampKey_;
     const bool jogKey_;
     const int faceLeft_;       // pixels from the key's left edge to the face's
+    QRect place_;              // at zoom 1
+    qreal zoom_ = 1;
     bool lampOn_ = false;
     bool pressed_ = false;     // the left button went down here and is not up yet
     bool held_ = false;        // a jog key reported its press and not yet its release

@@ -1,7 +1,8 @@
 #pragma once
 // Where the keys sit and what they show: the key table's dialog-unit
 // rectangles as client pixels (the one place they are converted), and the
-// face pictures compiled into the program (tools/artwork draws them).
+// face pictures compiled into the program (tools/artwork draws them). The
+// second key pad shows the panel's own faces, fitted to its smaller keys.
 
 #include <QImage>
 #include <QRect>
@@ -13,10 +14,10 @@ namespace zan::gui {
 // A key's rectangle in client pixels.
 QRect KeyRect(const DialogRect& place);
 
-enum class KeySet { Panel, SecondPad };
+// The panel's face picture `face`; a null image when there is none.
+QImage KeyFacePicture(int face);
 
-// The face picture `face` drawn for the keys of the panel or for the
-// smaller keys of the second key pad; a null image when there is none.
-QImage KeyFacePicture(int face, KeySet set);
+// The same face for a key of `keySize` pixels (a key of the second key pad).
+QImage KeyFacePicture(int face, QSize keySize);
 
 }  // namespace zan::gui

@@ -52,6 +52,9 @@ PanelFieldWidgets::PanelFieldWidgets(QWidget* window)
       blockLines_{NewLineField(window, false), NewLineField(window, false)}
 {
     for (FieldId id : kAllFields) Place(id, kHiddenField);
+    // The number box lies inside the prompt's place, after its text: the
+    // boxes stand above the prompt.
+    prompt_->lower();
     connect(editor_, &QPlainTextEdit::textChanged, this, [this] { Announce(FieldId::Editor); });
     connect(entry_, &QLineEdit::textChanged, this, [this] { Announce(FieldId::Entry); });
     connect(editor_, &CEditorField::returnTyped, this, &PanelFieldWidgets::returnTyped);
@@ -82,7 +85,20 @@ QLineEdit* PanelFieldWidgets::LineField(FieldId id) const
 // Hidden fields go to (500, 500) with no size, as the panel keeps them.
 void PanelFieldWidgets::Place(FieldId id, const Rect& rect)
 {
-    Widget(id)->setGeometry(rect.left, rect.top, std::max(0, rect.right - rect.left), std::max(0, rect.bottom - rect.top));
+    for (std::size_t i = 0; i < std::size(kAllFields); ++i)
+        if (kAllFields[i] == id) places_[i] = rect;
+    const QRectF at(rect.left, rect.top, std::max(0, rect.right - rect.left), std::max(0, rect.bottom - rect.top));
+    Widget(id)->setGeometry(QRectF(at.topLeft() * zoom_, at.size() * zoom_).toAlignedRect());
+}
+
+void PanelFieldWidgets::SetZoom(qreal zoom)
+{
+    zoom_ = zoom;
+    for (std::size_t i = 0; i < std::size(kAllFields); ++i) {
+        if (auto* drawn = dynamic_cast<LcdDrawn*>(Widget(kAllFields[i]))) drawn->zoom = zoom;
+        Place(kAllFields[i], places_[i]);
+        Widget(kAllFields[i])->update();
+    }
 }
 
 std::string PanelFieldWidgets::Text(FieldId id) const
@@ -107,7 +123,17 @@ void PanelFieldWidgets::SetText(FieldId id, std::string_view text)
     }
 }
 
-void PanelFieldWidgets::Focus(FieldId id) { Widget(id)->setFocus(Qt::OtherFocusReason); }
+// Typing lands in the field whichever window's key opened it (the second key
+// pad has no digit keys): the panel's window comes up and takes the keyboard.
+void PanelFieldWidgets::Focus(FieldId id)
+{
+    QWidget* window = Widget(id)->window();
+    if (window->isVisible() && !window->isActiveWindow()) {
+        window->raise();
+        window->activateWindow();
+    }
+    Widget(id)->setFocus(Qt::OtherFocusReason);
+}
 
 int PanelFieldWidgets::LineCount(FieldId id) const
 {

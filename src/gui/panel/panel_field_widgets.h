@@ -30,6 +30,8 @@ public:
     explicit PanelFieldWidgets(QWidget* window);
 
     QWidget* Widget(FieldId id) const;
+    // Window pixels a panel pixel: the fields stand and draw enlarged.
+    void SetZoom(qreal zoom);
     CEditorField* editor() const { return editor_; }
 
     void Place(FieldId id, const Rect& rect) override;
@@ -56,6 +58,8 @@ private:
     QLineEdit* entry_;
     QLabel* prompt_;
     std::array<QLineEdit*, 2> blockLines_;
+    std::array<Rect, 5> places_{};  // panel pixels, by FieldId order of kAllFields
+    qreal zoom_ = 1;
     Selection promptSelection_;  // a label has no selection of its own
     bool applying_ = false;      // the core is changing a field
 };

@@ -1,9 +1,11 @@
 #include "gui/panel/panel_windows.h"
 
 #include <QDesktopServices>
-#include <QPointer>
+#include <QEvent>
+#include <QScreen>
+#include <QtMath>
+#include <algorithm>
 #include <QUrl>
-#include <QTimer>
 
 #include "gui/panel/first_panel_dlg.h"
 #include "gui/panel/panel_field_widgets.h"
@@ -13,29 +15,14 @@ namespace zan::gui {
 
 namespace {
 
-// Places and sizes are the whole window's, title bar and borders included.
-// Once the desktop has added them, the inside gives way for them; the
-// largest size shrinks with it.
-void FitToDecoration(QWidget& window, QSize outer, QSize largest)
-{
-    const QSize decoration = window.frameGeometry().size() - window.size();
-    if (decoration == QSize(0, 0)) return;
-    if (largest.isValid()) window.setMaximumSize(largest - decoration);
-    window.resize(outer - decoration);
-}
-
 // Shows a window: placed on the first request, only shown again on later ones.
-void Open(QWidget& window, bool& opened, const QRect& place, QSize largest = {})
+// Sizes are the inside's; the desktop adds its title bar and borders round it.
+void Open(QWidget& window, bool& opened, const QRect& place)
 {
     if (!opened) {
         opened = true;
         window.move(place.topLeft());
         window.resize(place.size());
-        window.show();
-        QPointer<QWidget> shown(&window);
-        QTimer::singleShot(0, &window, [shown, outer = place.size(), largest] {
-            if (shown) FitToDecoration(*shown, outer, largest);
-        });
     }
     window.show();
     window.raise();
@@ -48,6 +35,13 @@ PanelWindows::PanelWindows(QWidget* owner)
 {
     connectPanel();
     connectPad();
+    panel_->installEventFilter(this);
+    pad_->installEventFilter(this);
+    frameWatch_.setInterval(kFrameWatchMs);
+    QObject::connect(&frameWatch_, &QTimer::timeout, this, [this] {
+        if (++framesWatched_ >= kFrameWatches) frameWatch_.stop();
+        Arrange(true);
+    });
 }
 
 PanelWindows::~PanelWindows() = default;
@@ -74,9 +68,89 @@ void PanelWindows::connectPad()
     QObject::connect(pad_.get(), &CSecondPanelDlg::keyCode, pad_.get(), [this](char code) { input_->KeyCode(code); });
 }
 
-void PanelWindows::OpenPanel() { Open(*panel_, panelOpened_, kPanelPlace, CFirstPanelDlg::kLargest); }
+void PanelWindows::OpenPanel()
+{
+    if (!panelOpened_) WatchFrames();
+    Open(*panel_, panelOpened_, QRect(kPanelPlace.topLeft(), Zoomed(kPanelPlace.size())));
+}
 
-void PanelWindows::OpenSecondPad() { Open(*pad_, padOpened_, kPadPlace); }
+// Below the panel's frame.
+void PanelWindows::OpenSecondPad()
+{
+    if (!padOpened_) WatchFrames();
+    Open(*pad_, padOpened_, QRect(PadPlace(), Zoomed(kPadPlace.size())));
+}
+
+void PanelWindows::SetZoom(qreal zoom)
+{
+    panel_->SetZoom(zoom);
+    pad_->SetZoom(zoom);
+    Arrange(true);
+}
+
+// A size of the windows at zoom 1 as it is shown at the panel's zoom.
+QSize PanelWindows::Zoomed(QSize size) const { return (QSizeF(size) * panel_->zoom()).toSize(); }
+
+QPoint PanelWindows::PadPlace() const
+{
+    if (!panel_->isVisible()) return QPoint(kPadPlace.left(), Zoomed(kPanelPlace.size()).height());
+    return QPoint(panel_->frameGeometry().left(), panel_->frameGeometry().bottom() + 1);
+}
+
+QRect PanelWindows::Extent() const
+{
+    QRect extent;
+    if (panel_->isVisible()) {
+        // The panel's largest size counts: enlarged, it must not cover what stands beside it.
+        const QSize decoration = panel_->frameGeometry().size() - panel_->size();
+        extent = QRect(panel_->frameGeometry().topLeft(), panel_->maximumSize() + decoration);
+    }
+    if (pad_->isVisible()) extent |= pad_->frameGeometry();
+    return extent;
+}
+
+// The desktop's frame comes round a window some time after it is shown, and
+// not always with an event that tells: for a while after opening, the
+// windows are looked at every tenth of a second. The pad goes below the
+// panel's frame then, and follows it when the panel moves or changes size.
+// Whoever stands beside the two is told.
+bool PanelWindows::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) Arrange(watched == panel_.get());
+    return false;
+}
+
+void PanelWindows::Arrange(bool panelChanged)
+{
+    const bool padFramed = !padFramed_ && pad_->isVisible() && pad_->frameGeometry().size() != pad_->size();
+    if (padFramed) padFramed_ = true;
+    if (padOpened_ && (panelChanged || padFramed)) {
+        if (pad_->pos() != PadPlace()) pad_->move(PadPlace());
+        FitPadToScreen();
+    }
+    if (placesChanged_) placesChanged_();
+}
+
+// The pad's keys fill its top only: where the screen ends above its full
+// height, the pad ends there too, its keys whole (a desktop keeps a window on
+// the screen and would push it up over the panel).
+void PanelWindows::FitPadToScreen()
+{
+    const QScreen* screen = pad_->screen();
+    if (screen == nullptr) return;
+    const qreal zoom = panel_->zoom();
+    const int decoration = pad_->frameGeometry().height() - pad_->height();
+    const int room = screen->availableGeometry().bottom() + 1 - PadPlace().y() - decoration;
+    const int height = std::clamp(room, qCeil(kPadKeysHeight * zoom), qCeil(kPadPlace.height() * zoom));
+    if (height != pad_->height()) pad_->resize(pad_->width(), height);
+}
+
+void PanelWindows::WatchFrames()
+{
+    framesWatched_ = 0;
+    if (!frameWatch_.isActive()) frameWatch_.start();
+}
 
 void PanelWindows::ScreenChanged(const LcdScreen& screen, bool repaintArea) { panel_->ShowScreen(screen, repaintArea); }
 

@@ -25,13 +25,23 @@ CSecondPanelDlg::CSecondPanelDlg(QWidget* owner) : QWidget(owner, Qt::Window)
 void CSecondPanelDlg::createKeys()
 {
     for (const PadKeyInfo& info : SecondPadKeys()) {
-        auto* key = new CKeyButton(info.id, KeyFacePicture(info.face, KeySet::SecondPad), false, this);
-        key->setGeometry(KeyRect(info.place));
+        auto* key = new CKeyButton(info.id, KeyFacePicture(info.face, KeyRect(info.place).size()), false, this);
+        key->Place(KeyRect(info.place));
         const char code = info.code;
         connect(key, &CKeyButton::down, this, [this, code] { emit keyCode(code); });
         connect(key, &CKeyButton::up, this, [this, code, jog = IsJogKey(info.id)] { emit keyCode(jog ? kJogRelease : code); });
         keys_.push_back(key);
     }
+}
+
+void CSecondPanelDlg::SetZoom(qreal zoom)
+{
+    if (zoom == zoom_) return;
+    const QSizeF inside = QSizeF(size()) / zoom_;
+    zoom_ = zoom;
+    for (CKeyButton* key : keys_) key->SetZoom(zoom_);
+    resize((inside * zoom_).toSize());
+    update();
 }
 
 CKeyButton* CSecondPanelDlg::Key(KeyId id) const

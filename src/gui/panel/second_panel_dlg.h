@@ -21,6 +21,8 @@ public:
     explicit CSecondPanelDlg(QWidget* owner);
 
     CKeyButton* Key(KeyId id) const;
+    // Window pixels a pad pixel: the window and its keys grow with it.
+    void SetZoom(qreal zoom);
 
 signals:
     void keyCode(char code);
@@ -32,6 +34,7 @@ private:
     void createKeys();
 
     std::vector<CKeyButton*> keys_;
+    qreal zoom_ = 1;
 };
 
 }  // namespace zan::gui
