@@ -27,9 +27,9 @@ whole="0 0 1599 1399"
 "$probe" find "$shot" f4bcbc $whole >/dev/null || fail "no fail cell"
 
 last=-1
-while IFS=, read -r student status _; do
-  [ "$student" = student ] || [ "$status" = unreadable ] && continue
-  at=$("$probe" contains "$shot" "$report/$student.png") || fail "the picture of $student is not on the page"
+while IFS=, read -r student status _ _ _ picture _; do
+  [ "$student" = student ] || [ -z "$picture" ] && continue
+  at=$("$probe" contains "$shot" "$report/$picture") || fail "the picture of $student is not on the page"
   y=${at#* }
   [ "$y" -gt "$last" ] || fail "the picture of $student is not below the one before"
   last=$y

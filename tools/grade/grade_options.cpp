@@ -20,9 +20,8 @@ std::string ParseOption(std::string_view arg, std::string_view v, GradeOptions& 
         options.outDir = v;
     } else if (arg == "--blank") {
         return ParseBlank(v, options.blankDiameter, options.blankLength);
-    } else if (arg == "--max-turns") {
-        if (!ParseInt(v, number) || number < 1) return "--max-turns wants a positive number";
-        options.maxTurns = number;
+    } else if (arg == "--max-turns" || arg == "--max-work") {
+        if (!ParseLimit(arg, v, options.limits)) return std::string(arg) + " wants a positive number";
     } else if (arg == "--jobs") {
         if (!ParseInt(v, number) || number < 1 || number > 256) return "--jobs wants 1..256";
         options.jobs = static_cast<int>(number);

@@ -16,10 +16,12 @@ namespace {
 
 constexpr std::string_view kProgramExtension = ".zan";
 
+// Any entry named *.zan but a folder: one that is no regular file (a FIFO, a
+// device) gets its row with the reason when it is read.
 bool IsProgramFile(const fs::directory_entry& entry)
 {
     std::error_code error;
-    if (!entry.is_regular_file(error) && !entry.is_symlink(error)) return false;
+    if (entry.is_directory(error)) return false;
     std::string extension = entry.path().extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -37,10 +39,27 @@ bool SamePlace(const fs::path& a, const fs::path& b)
     return !error && left == right;
 }
 
+// Where an entry leads, links followed, when that is inside `root` (a
+// canonical folder); empty when it leads elsewhere or nowhere.
+fs::path Inside(const fs::path& root, const fs::path& entry)
+{
+    std::error_code error;
+    const fs::path target = fs::canonical(entry, error);
+    if (error) return {};
+    const auto [rootEnd, at] = std::mismatch(root.begin(), root.end(), target.begin(), target.end());
+    return rootEnd == root.end() && at != target.end() ? target : fs::path();
+}
+
+constexpr std::string_view kOutside = "leads outside the class folder: not read";
+
 // The one program of a student's folder.
-Submission FolderSubmission(const fs::path& folder)
+Submission FolderSubmission(const fs::path& root, const fs::path& folder)
 {
     Submission submission{folder.filename().string(), {}, {}};
+    if (Inside(root, folder).empty()) {
+        submission.problem = std::string(kOutside);
+        return submission;
+    }
     std::vector<fs::path> programs;
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
@@ -56,10 +75,31 @@ Submission FolderSubmission(const fs::path& folder)
             submission.problem += ' ';
             submission.problem += p.filename().string();
         }
+    } else if (const fs::path inside = Inside(root, programs.front()); inside.empty()) {
+        submission.problem = programs.front().filename().string() + " " + std::string(kOutside);
     } else {
-        submission.program = programs.front();
+        submission.program = inside;
     }
     return submission;
+}
+
+Submission FileSubmission(const fs::path& root, const fs::path& file)
+{
+    Submission submission{file.stem().string(), {}, {}};
+    const fs::path inside = Inside(root, file);
+    if (inside.empty()) submission.problem = std::string(kOutside);
+    else submission.program = inside;
+    return submission;
+}
+
+// Two entries for one student (a.zan and a.ZAN, or a.zan and a folder a):
+// which one counts is not ours to guess.
+std::string HandedInTwice(std::vector<std::string> entries)
+{
+    std::sort(entries.begin(), entries.end());
+    std::string text = "handed in more than once: ";
+    for (const std::string& entry : entries) text += (&entry == &entries.front() ? "" : ", ") + entry;
+    return text;
 }
 
 std::string GradeDetail(const ProgramRun& run, const Comparison& comparison)
@@ -86,7 +126,7 @@ StudentGrade GradeOne(HeadlessMachine& machine, const Submission& submission, co
     grade.detail = submission.problem.empty() ? program.problem : submission.problem;
     if (!grade.detail.empty()) return grade;
 
-    const ProgramRun run = RunProgramText(machine, program.text, setup.maxTurns);
+    const ProgramRun run = RunProgramText(machine, program.text, setup.limits);
     Comparison comparison = CompareRun(run, reference, setup.tolerance);
     grade.status = run.status;
     grade.pass = run.status == RunStatus::Finished && comparison.within();
@@ -105,14 +145,22 @@ std::vector<Submission> FindSubmissions(const fs::path& classDir, const std::vec
                                         std::string& error)
 {
     std::map<std::string, std::vector<Submission>> byStudent;
+    std::map<std::string, std::vector<std::string>> entries;  // each student's entries, as named
     std::error_code listing;
-    for (const fs::directory_entry& entry : fs::directory_iterator(classDir, listing)) {
+    const fs::path root = fs::canonical(classDir, listing);
+    for (const fs::directory_entry& entry : fs::directory_iterator(root, listing)) {
         const fs::path& path = entry.path();
         if (Hidden(path) || std::any_of(leaveOut.begin(), leaveOut.end(), [&](const fs::path& p) { return SamePlace(p, path); }))
             continue;
         std::error_code kind;
-        if (entry.is_directory(kind)) byStudent[path.filename().string()].push_back(FolderSubmission(path));
-        else if (IsProgramFile(entry)) byStudent[path.stem().string()].push_back({path.stem().string(), path, {}});
+        const std::string name = path.filename().string();
+        if (entry.is_directory(kind)) {
+            byStudent[name].push_back(FolderSubmission(root, path));
+            entries[name].push_back("the folder " + name);
+        } else if (IsProgramFile(entry)) {
+            byStudent[path.stem().string()].push_back(FileSubmission(root, path));
+            entries[path.stem().string()].push_back(name);
+        }
     }
     if (listing) {
         error = "cannot list the class folder " + classDir.string() + ": " + listing.message();
@@ -120,12 +168,8 @@ std::vector<Submission> FindSubmissions(const fs::path& classDir, const std::vec
     }
     std::vector<Submission> submissions;
     for (auto& [student, found] : byStudent) {
-        if (found.size() == 1) {
-            submissions.push_back(std::move(found.front()));
-            continue;
-        }
-        // A file and a folder of the same name: which one counts is not ours to guess.
-        submissions.push_back({student, {}, "both " + student + ".zan and a folder " + student + " were handed in"});
+        if (found.size() == 1) submissions.push_back(std::move(found.front()));
+        else submissions.push_back({student, {}, HandedInTwice(entries[student])});
     }
     return submissions;
 }

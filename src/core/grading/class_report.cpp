@@ -28,7 +28,8 @@ std::string StatusText(const StudentGrade& grade)
     switch (grade.status) {
     case RunStatus::Finished: return "ran to its end";
     case RunStatus::Alarm: return "stopped by an alarm";
-    case RunStatus::TurnLimit: return "did not end (hangs)";
+    case RunStatus::TurnLimit:
+    case RunStatus::WorkLimit: return "did not end (hangs)";
     case RunStatus::Unreadable: break;
     }
     return "not run: unreadable";
@@ -84,12 +85,21 @@ std::string CsvField(std::string_view text)
     return text.find_first_of(",\"\r\n") == std::string_view::npos ? std::string(text) : CsvQuoted(text);
 }
 
+std::string NoFormula(std::string_view text)
+{
+    const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    return (formula ? "'" : "") + std::string(text);
+}
+
 std::string GradesCsv(const std::vector<StudentGrade>& grades)
 {
-    std::string csv = "student,status,max_deviation_mm,at_z_mm,verdict,detail\n";
-    for (const StudentGrade& g : grades)
-        csv += CsvField(g.student) + "," + std::string(StatusName(g.status)) + "," + LargestDeviation(g) + "," +
-               LargestAt(g) + "," + Verdict(g) + "," + CsvQuoted(g.detail) + "\n";
+    std::string csv = "student,status,max_deviation_mm,at_z_mm,verdict,picture,detail\n";
+    for (std::size_t i = 0; i < grades.size(); ++i) {
+        const StudentGrade& g = grades[i];
+        const std::string picture = g.png.empty() ? std::string() : PictureFileName(i, grades.size());
+        csv += CsvField(NoFormula(g.student)) + "," + std::string(StatusName(g.status)) + "," + LargestDeviation(g) +
+               "," + LargestAt(g) + "," + Verdict(g) + "," + picture + "," + CsvQuoted(NoFormula(g.detail)) + "\n";
+    }
     return csv;
 }
 
@@ -140,7 +150,12 @@ std::string ReportHtml(const ClassReport& report)
     return html + "</tbody>\n</table>\n</body>\n</html>\n";
 }
 
-std::string PictureFileName(const std::string& student) { return student + ".png"; }
+std::string PictureFileName(std::size_t row, std::size_t rows)
+{
+    const std::size_t digits = std::max<std::size_t>(3, std::to_string(rows).size());
+    const std::string number = std::to_string(row + 1);
+    return std::string(digits - std::min(digits, number.size()), '0') + number + ".png";
+}
 
 std::vector<std::string> WriteClassReport(const std::filesystem::path& dir, const ClassReport& report)
 {
@@ -150,8 +165,8 @@ std::vector<std::string> WriteClassReport(const std::filesystem::path& dir, cons
     auto write = [&](const std::string& name, std::string_view bytes) {
         if (!ReplaceFile(dir / name, bytes)) failed.push_back((dir / name).string());
     };
-    for (const StudentGrade& grade : report.grades)
-        if (!grade.png.empty()) write(PictureFileName(grade.student), grade.png);
+    for (std::size_t i = 0; i < report.grades.size(); ++i)
+        if (!report.grades[i].png.empty()) write(PictureFileName(i, report.grades.size()), report.grades[i].png);
     write("grades.csv", GradesCsv(report.grades));
     write("report.html", ReportHtml(report));
     return failed;

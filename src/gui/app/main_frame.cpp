@@ -29,7 +29,6 @@ constexpr int kViewHeight = 768;
 
 constexpr std::string_view kColourDepthTooLow = "请把显示颜色调至16位或以上!";
 constexpr std::string_view kProgramUnreadable = "不能打开代码文件";
-constexpr std::string_view kProgramTooLong = "程序超过999行，多余的行没有装入!";
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -346,7 +345,7 @@ bool CMainFrame::LoadProgram(const std::filesystem::path& file)
         return false;
     }
     if (!LoadIntoLineTable(*text, lathe().state.lineTable)) {
-        alerts_.Message(kProgramTooLong);
+        alerts_.Message(kTooManyLinesMessage);
         return false;
     }
     return true;
