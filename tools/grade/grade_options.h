@@ -20,6 +20,9 @@ inline constexpr const char* kGradeUsage =
     "CLASSDIR holds one NAME.zan file per student (the student is NAME), or one folder\n"
     "per student holding exactly one .zan file (the student is the folder's name).\n"
     "Hidden entries, other files, the output folder and the reference are passed over.\n"
+    "With --program NN, CLASSDIR holds one program folder per student instead, as the\n"
+    "trainer keeps one (each student starts it with --programs CLASSDIR/$USER, or\n"
+    "their own folder is copied there), and NN.zan of each is graded.\n"
     "\n"
     "  --reference REFERENCE  the part to compare with: a workpiece image (a .map file,\n"
     "                         which keeps whole millimetres of radius: every part is then\n"
@@ -34,6 +37,7 @@ inline constexpr const char* kGradeUsage =
     "  --max-work N           likewise after N path points recorded or counted by\n"
     "                         cycles (default 30000000): each program ends within a\n"
     "                         few seconds\n"
+    "  --program NN           grade program NN (NN.zan) of each student's folder\n"
     "  --jobs N               programs run side by side (default: one per core)\n"
     "  --help                 display this help and exit\n"
     "  --version              output version information and exit\n"
@@ -68,6 +72,7 @@ struct GradeOptions {
     std::optional<int> blankLength;        // mm
     RunLimits limits;
     int jobs = 0;                          // 0: one per core
+    std::string programFile;               // --program NN: "NN.zan" of each student's program folder
     bool help = false;
     bool version = false;
 };

@@ -50,7 +50,7 @@ int Grade(const tool::GradeOptions& options)
     if (!reference.problem.empty()) return Refuse(reference.problem);
     std::string error;
     const std::vector<Submission> submissions =
-        FindSubmissions(options.classDir, {options.outDir, options.reference}, error);
+        FindSubmissions(options.classDir, {options.outDir, options.reference}, error, options.programFile);
     if (!error.empty()) return Refuse(error);
     if (submissions.empty())
         std::fprintf(stderr, "zan400lt-grade: no programs in %s (NAME.zan files or one folder per student)\n",

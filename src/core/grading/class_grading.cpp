@@ -83,6 +83,23 @@ Submission FolderSubmission(const fs::path& root, const fs::path& folder)
     return submission;
 }
 
+// The program of the given number in a student's program folder.
+Submission NumberedSubmission(const fs::path& root, const fs::path& folder, const std::string& programFile)
+{
+    Submission submission{folder.filename().string(), {}, {}};
+    std::error_code error;
+    if (Inside(root, folder).empty()) {
+        submission.problem = std::string(kOutside);
+    } else if (!fs::exists(fs::symlink_status(folder / programFile, error))) {
+        submission.problem = "no " + programFile + " in the folder";
+    } else if (const fs::path inside = Inside(root, folder / programFile); inside.empty()) {
+        submission.problem = programFile + " " + std::string(kOutside);
+    } else {
+        submission.program = inside;
+    }
+    return submission;
+}
+
 Submission FileSubmission(const fs::path& root, const fs::path& file)
 {
     Submission submission{file.stem().string(), {}, {}};
@@ -142,7 +159,7 @@ StudentGrade GradeOne(HeadlessMachine& machine, const Submission& submission, co
 }  // namespace
 
 std::vector<Submission> FindSubmissions(const fs::path& classDir, const std::vector<fs::path>& leaveOut,
-                                        std::string& error)
+                                        std::string& error, const std::string& programFile)
 {
     std::map<std::string, std::vector<Submission>> byStudent;
     std::map<std::string, std::vector<std::string>> entries;  // each student's entries, as named
@@ -155,9 +172,10 @@ std::vector<Submission> FindSubmissions(const fs::path& classDir, const std::vec
         std::error_code kind;
         const std::string name = path.filename().string();
         if (entry.is_directory(kind)) {
-            byStudent[name].push_back(FolderSubmission(root, path));
+            byStudent[name].push_back(programFile.empty() ? FolderSubmission(root, path)
+                                                          : NumberedSubmission(root, path, programFile));
             entries[name].push_back("the folder " + name);
-        } else if (IsProgramFile(entry)) {
+        } else if (programFile.empty() && IsProgramFile(entry)) {
             byStudent[path.stem().string()].push_back(FileSubmission(root, path));
             entries[path.stem().string()].push_back(name);
         }

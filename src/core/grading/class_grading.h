@@ -26,8 +26,12 @@ struct Submission {
 // link to /etc/shadow) gets a problem and is never read: the grader may run
 // with more rights than the class has. Empty, with `error` set, when the
 // folder cannot be listed.
+// With `programFile` ("07.zan") every student has a folder, a program folder
+// as the trainer keeps one (other programs, Pset.dat, Dset.dat beside it),
+// and that file of it is graded; files beside the folders are passed over.
 std::vector<Submission> FindSubmissions(const std::filesystem::path& classDir,
-                                        const std::vector<std::filesystem::path>& leaveOut, std::string& error);
+                                        const std::vector<std::filesystem::path>& leaveOut, std::string& error,
+                                        const std::string& programFile = {});
 
 struct GradeSetup {
     HeadlessSetup machine;
