@@ -1,7 +1,9 @@
 #pragma once
 // What grading a class leaves in its output folder: grades.csv for a
-// gradebook, report.html (one page that stands alone: no script, nothing
-// fetched, the pictures inside it as data: URIs) and each part's picture as
+// gradebook (English words, for spreadsheets and scripts), report.html (one
+// page in Chinese that stands alone: no script, nothing fetched, the pictures
+// inside it as data: URIs, each in a row of its own under its student's) and
+// each part's picture as
 // NNN.png, numbered by the student's row: a name can be as long as a file
 // name may be, and the picture's name must stay short.
 
