@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/grading/part_picture.h"
+#include "core/grading/program_findings.h"
 
 namespace zan {
 
@@ -119,10 +120,11 @@ std::string HandedInTwice(std::vector<std::string> entries)
     return text;
 }
 
-std::string GradeDetail(const ProgramRun& run, const Comparison& comparison)
+std::string GradeDetail(const ProgramRun& run, const Comparison& comparison, const std::vector<std::string>& findings)
 {
     std::string detail = run.detail;
     auto add = [&detail](const std::string& part) { detail += (detail.empty() ? "" : "; ") + part; };
+    for (const std::string& finding : findings) add(finding);
     if (run.status == RunStatus::Finished)
         for (const DeviationRange& range : comparison.outside) add(RangeText(comparison, range));
     if (!run.messages.empty()) {
@@ -147,7 +149,7 @@ StudentGrade GradeOne(HeadlessMachine& machine, const Submission& submission, co
     Comparison comparison = CompareRun(run, reference, setup.tolerance);
     grade.status = run.status;
     grade.pass = run.status == RunStatus::Finished && comparison.within();
-    grade.detail = GradeDetail(run, comparison);
+    grade.detail = GradeDetail(run, comparison, ProgramFindings(program.text));
     const RgbPicture picture = DrawPartPicture(*run.part, &reference.part, &comparison);
     grade.png = EncodePng(picture);
     grade.pictureWidth = picture.width();
