@@ -217,6 +217,10 @@ int main(int argc, char** argv)
     if (const std::string error = tool::ParseRunOptions(argc, argv, options); !error.empty()) return Usage(error);
     std::optional<std::filesystem::path> programs;
     if (!options.programsDir.empty()) programs = options.programsDir;
+    // A folder that is not there would give an empty store and runs that find nothing.
+    if (std::error_code error; programs && !options.help && !options.version &&
+                               !std::filesystem::is_directory(*programs, error))
+        return Usage("no program folder " + programs->string());
     if (options.version) {
         std::fputs(VersionText(kProgram).c_str(), stdout);
         return kExitFinished;
