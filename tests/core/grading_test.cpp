@@ -160,16 +160,6 @@ TEST(PartPictureTest, ShadesAsTheLatheViewAndMarksExactlyTheColumnsOutside)
     EXPECT_NE(picture.At(x, y), ShadePixel(kAxisRow, 50));
 }
 
-TEST(ChecksumTest, KnownValues)
-{
-    const std::string digits = "123456789";
-    const std::string word = "Wikipedia";
-    auto bytes = [](const std::string& s) { return std::span(reinterpret_cast<const unsigned char*>(s.data()), s.size()); };
-    EXPECT_EQ(Crc32(bytes(digits)), 0xCBF43926u);
-    EXPECT_EQ(Crc32(bytes(digits.substr(4)), Crc32(bytes(digits.substr(0, 4)))), 0xCBF43926u);  // in pieces
-    EXPECT_EQ(Adler32(bytes(word)), 0x11E60398u);
-}
-
 void WriteFile(const fs::path& path, const std::string& text)
 {
     fs::create_directories(path.parent_path());
