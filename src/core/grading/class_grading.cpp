@@ -40,27 +40,26 @@ bool SamePlace(const fs::path& a, const fs::path& b)
     return !error && left == right;
 }
 
-// Where an entry leads, links followed, when that is inside `root` (a
-// canonical folder); empty when it leads elsewhere or nowhere.
-fs::path Inside(const fs::path& root, const fs::path& entry)
+constexpr std::string_view kOutside = "leads outside the class folder: not read";
+
+// Where an entry leads, links followed, into `target`; empty when that is
+// inside `root` (a canonical folder), else why the entry is not read.
+std::string Follow(const fs::path& root, const fs::path& entry, fs::path& target)
 {
     std::error_code error;
-    const fs::path target = fs::canonical(entry, error);
-    if (error) return {};
+    target = fs::canonical(entry, error);
+    if (error) return "cannot read the file: a link that leads nowhere";
     const auto [rootEnd, at] = std::mismatch(root.begin(), root.end(), target.begin(), target.end());
-    return rootEnd == root.end() && at != target.end() ? target : fs::path();
+    return rootEnd == root.end() && at != target.end() ? std::string() : std::string(kOutside);
 }
-
-constexpr std::string_view kOutside = "leads outside the class folder: not read";
 
 // The one program of a student's folder.
 Submission FolderSubmission(const fs::path& root, const fs::path& folder)
 {
     Submission submission{folder.filename().string(), {}, {}};
-    if (Inside(root, folder).empty()) {
-        submission.problem = std::string(kOutside);
-        return submission;
-    }
+    fs::path target;
+    submission.problem = Follow(root, folder, target);
+    if (!submission.problem.empty()) return submission;
     std::vector<fs::path> programs;
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
@@ -76,10 +75,10 @@ Submission FolderSubmission(const fs::path& root, const fs::path& folder)
             submission.problem += ' ';
             submission.problem += p.filename().string();
         }
-    } else if (const fs::path inside = Inside(root, programs.front()); inside.empty()) {
-        submission.problem = programs.front().filename().string() + " " + std::string(kOutside);
+    } else if (const std::string why = Follow(root, programs.front(), target); !why.empty()) {
+        submission.problem = programs.front().filename().string() + ": " + why;
     } else {
-        submission.program = inside;
+        submission.program = target;
     }
     return submission;
 }
@@ -89,14 +88,15 @@ Submission NumberedSubmission(const fs::path& root, const fs::path& folder, cons
 {
     Submission submission{folder.filename().string(), {}, {}};
     std::error_code error;
-    if (Inside(root, folder).empty()) {
-        submission.problem = std::string(kOutside);
+    fs::path target;
+    if (std::string why = Follow(root, folder, target); !why.empty()) {
+        submission.problem = std::move(why);
     } else if (!fs::exists(fs::symlink_status(folder / programFile, error))) {
         submission.problem = "no " + programFile + " in the folder";
-    } else if (const fs::path inside = Inside(root, folder / programFile); inside.empty()) {
-        submission.problem = programFile + " " + std::string(kOutside);
+    } else if (const std::string why = Follow(root, folder / programFile, target); !why.empty()) {
+        submission.problem = programFile + ": " + why;
     } else {
-        submission.program = inside;
+        submission.program = target;
     }
     return submission;
 }
@@ -104,9 +104,9 @@ Submission NumberedSubmission(const fs::path& root, const fs::path& folder, cons
 Submission FileSubmission(const fs::path& root, const fs::path& file)
 {
     Submission submission{file.stem().string(), {}, {}};
-    const fs::path inside = Inside(root, file);
-    if (inside.empty()) submission.problem = std::string(kOutside);
-    else submission.program = inside;
+    fs::path target;
+    submission.problem = Follow(root, file, target);
+    if (submission.problem.empty()) submission.program = target;
     return submission;
 }
 

@@ -10,3 +10,4 @@ ln -s ../outside trudy
 mkdir walt
 ln -s ../../outside/shadow walt/w.zan
 ln -s alice.zan linked.zan
+ln -s no-such-file dangling.zan
