@@ -38,7 +38,7 @@ void BM_GradeClass(benchmark::State& state)
     setup.machine.folder = ProgramFolder(ZAN_SAMPLES);
     setup.jobs = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        const Reference reference = LoadReference(fs::path(ZAN_SAMPLES) / "01.zan", setup.machine, setup.maxTurns);
+        const Reference reference = LoadReference(fs::path(ZAN_SAMPLES) / "01.zan", setup.machine, setup.limits);
         std::string error;
         ClassReport report;
         report.reference = "01.zan";

@@ -38,7 +38,7 @@ void RunProgram(benchmark::State& state, const std::string& text)
         setup.folder = ProgramFolder(ZAN_SAMPLES);
         HeadlessMachine machine(setup);
         machine.LoadProgram(text);
-        if (machine.Run(100000000) != RunEnd::Finished) state.SkipWithError("the program did not finish");
+        if (machine.Run(RunLimits{100000000, RunLimits::kDefaultWork}) != RunEnd::Finished) state.SkipWithError("the program did not finish");
         blocks += machine.blocks();
         points += machine.moves();
     }

@@ -13,8 +13,10 @@ programs in its G-code dialect, run them by hand, block by block or
 continuously, and watch the drawn lathe cut a blank held in the chuck.
 
 Each user keeps their own part programs and parameters in
-~/.local/share/zan400lt. The package also holds zan400lt-run, which runs
-part programs without a window, for instructors checking many programs.")
+~/.local/share/zan400lt. For instructors, the package also holds
+zan400lt-run, which runs part programs without a window and compares the
+turned part with a reference, and zan400lt-grade, which grades a whole
+class and writes a report with a picture of each part.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

@@ -1,5 +1,7 @@
-// Arbitrary program text through the checker and the interpreter, with a bound on the turns
-// of the run loop: no crash, no sanitizer report, no hang.
+// Arbitrary program text through the checker and the interpreter, bounded as
+// the runner and the grader bound a program (turns of the run loop and work:
+// path points recorded or counted), with limits scaled down so that an input
+// takes milliseconds: no crash, no sanitizer report, no hang.
 
 #include <array>
 #include <cstddef>
@@ -13,6 +15,9 @@
 namespace {
 
 constexpr long kMaxTurns = 4000;
+// A turn may record or count a whole cycle (up to two million points); the
+// work bound keeps a loop over such blocks from running for hours.
+constexpr long kMaxWork = 200'000;
 constexpr int kSpeedLevels = 5;
 
 // One machine per speed level, built on first use and reset before every
@@ -45,6 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zan::CheckProgram(text);  // the check before a run reads the same text
     zan::HeadlessMachine& machine = MachineAt(data[0] % kSpeedLevels);
     machine.LoadProgram(text);
-    machine.Run(kMaxTurns);
+    machine.Run(zan::RunLimits{kMaxTurns, kMaxWork});
     return 0;
 }

@@ -23,3 +23,18 @@ foreach(tool IN LISTS TOOLS)
     message(SEND_ERROR "${name} --no-such-option: status ${status}, stderr:\n${err}")
   endif()
 endforeach()
+
+# A program folder that does not exist is a usage error, not an empty store.
+foreach(tool IN LISTS TOOLS)
+  get_filename_component(name ${tool} NAME)
+  execute_process(COMMAND ${tool} --help OUTPUT_VARIABLE out ERROR_QUIET)
+  if(NOT out MATCHES "\n +--programs ")
+    continue()
+  endif()
+  execute_process(COMMAND ${tool} --programs /nonexistent-zan-folder 01.zan
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+  string(REGEX REPLACE "QStandardPaths: [^\n]*\n" "" err "${err}")
+  if(NOT status EQUAL 2 OR NOT err MATCHES "^${name}: no program folder /nonexistent-zan-folder\n")
+    message(SEND_ERROR "${name} --programs /nonexistent-zan-folder: status ${status}, stderr:\n${err}")
+  endif()
+endforeach()

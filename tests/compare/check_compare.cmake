@@ -1,10 +1,19 @@
-# One case of zan400lt-run --compare: a folder with `args` (the command line
-# after the runner, run in the folder; @OUT@ is a fresh scratch folder),
-# `expected` (standard output, exactly) and `status` (the exit status). Every
-# PNG file the run leaves in @OUT@ must be one.
+# One case of zan400lt-run (--compare here, plain runs in tests/runner): a
+# folder with `args` (the command line after the runner, run in the folder;
+# @OUT@ is a fresh scratch folder), `expected` (standard output, exactly) and
+# `status` (the exit status); maybe `stderr` (standard error, exactly, @OUT@
+# as in args) and `prepare` (run with bash in @OUT@ first, to make what git
+# cannot hold: a FIFO, a huge file). Every PNG file the run leaves in @OUT@
+# must be one.
 #   -DRUNNER=... -DCASE=folder -DWORK=scratch folder
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
+if(EXISTS ${CASE}/prepare)
+  execute_process(COMMAND bash ${CASE}/prepare WORKING_DIRECTORY ${WORK} RESULT_VARIABLE prepared)
+  if(NOT prepared EQUAL 0)
+    message(FATAL_ERROR "prepare failed: ${prepared}")
+  endif()
+endif()
 file(READ ${CASE}/args args)
 string(STRIP "${args}" args)
 string(REPLACE "@OUT@" "${WORK}" args "${args}")
@@ -17,6 +26,13 @@ if(NOT status STREQUAL expected_status OR NOT out STREQUAL expected)
   file(WRITE ${WORK}/output "${out}")
   message(FATAL_ERROR "exit ${status} (expected ${expected_status}); standard output:\n${out}\n"
                       "expected:\n${expected}\nstandard error:\n${err}")
+endif()
+if(EXISTS ${CASE}/stderr)
+  file(READ ${CASE}/stderr expected_err)
+  string(REPLACE "@OUT@" "${WORK}" expected_err "${expected_err}")
+  if(NOT err STREQUAL expected_err)
+    message(FATAL_ERROR "standard error:\n${err}\nexpected:\n${expected_err}")
+  endif()
 endif()
 file(GLOB pictures ${WORK}/*.png)
 foreach(picture IN LISTS pictures)

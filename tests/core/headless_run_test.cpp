@@ -28,7 +28,7 @@ std::vector<std::string> Trace(HeadlessMachine& machine, std::string_view progra
         trace.push_back(std::to_string(col) + " " + std::to_string(row));
     };
     machine.LoadProgram(program);
-    const RunEnd end = machine.Run(maxTurns);
+    const RunEnd end = machine.Run(RunLimits{maxTurns, RunLimits::kDefaultWork});
     trace.push_back("end " + std::to_string(static_cast<int>(end)) + ", turns " + std::to_string(machine.turns()) +
                     ", blocks " + std::to_string(machine.blocks()) + ", moves " + std::to_string(machine.moves()));
     machine.onMessage = nullptr;

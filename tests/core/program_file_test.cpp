@@ -1,6 +1,8 @@
 // Program files: names, the stored format, and loading a program for a run.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +15,7 @@
 #include <random>
 #include <string>
 
+#include "core/files/file_replace.h"
 #include "core/files/program_file.h"
 
 namespace zan::test {
@@ -91,6 +94,26 @@ TEST_F(ProgramFileTest, SaveFailingHalfWayLeavesTheOldFileWhole)
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the save claimed success";
     EXPECT_EQ(ReadProgramText(file), "N0000");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "a temporary file was left";
+}
+
+// What a save killed half-way leaves is removed when the folder is opened,
+// but not the temporary file of a save going on now (another student's, in a
+// shared folder), which holds its lock.
+TEST_F(ProgramFileTest, LeftoversOfKilledSavesGoButNotASaveInProgress)
+{
+    Put(dir / "05.zan.Ab12Cd.tmp", "N0000");
+    Put(dir / "06.zan.Zz9Yy8.tmp", "N0000");
+    Put(dir / "notes.tmp", "kept");
+    const int busy = ::open((dir / "06.zan.Zz9Yy8.tmp").c_str(), O_RDONLY);
+    ASSERT_GE(busy, 0);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+    EXPECT_EQ(RemoveSaveLeftovers(dir), 1);
+    EXPECT_FALSE(fs::exists(dir / "05.zan.Ab12Cd.tmp"));
+    EXPECT_TRUE(fs::exists(dir / "06.zan.Zz9Yy8.tmp"));
+    EXPECT_TRUE(fs::exists(dir / "notes.tmp"));
+    ::close(busy);
+    EXPECT_EQ(RemoveSaveLeftovers(dir), 1);
+    EXPECT_EQ(RemoveSaveLeftovers(dir / "missing"), 0);
 }
 
 TEST(LineTableLoadTest, OneLinePerRowCutAtOneHundredCharactersAtMost999Rows)

@@ -24,7 +24,7 @@ deb=$(ls "$scratch"/out/zan400lt_*.deb)
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' | grep -v '/$' | sort >"$scratch/files"
 diff -u "$expected" "$scratch/files" || fail "the package's files differ from $expected"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libc6 'libstdc\+\+6' qt6-translations-l10n qt6-qpa-plugins; do
+for dep in libqt6widgets6 libc6 'libstdc\+\+6' libpng16-16 qt6-translations-l10n qt6-qpa-plugins; do
   grep -Eq "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 

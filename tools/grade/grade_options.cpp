@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/files/program_file.h"
 #include "run_options.h"
 
 namespace zan::tool {
@@ -20,9 +21,11 @@ std::string ParseOption(std::string_view arg, std::string_view v, GradeOptions& 
         options.outDir = v;
     } else if (arg == "--blank") {
         return ParseBlank(v, options.blankDiameter, options.blankLength);
-    } else if (arg == "--max-turns") {
-        if (!ParseInt(v, number) || number < 1) return "--max-turns wants a positive number";
-        options.maxTurns = number;
+    } else if (arg == "--max-turns" || arg == "--max-work") {
+        if (!ParseLimit(arg, v, options.limits)) return std::string(arg) + " wants a positive number";
+    } else if (arg == "--program") {
+        if (v.empty() || v.size() > 2 || !ParseInt(v, number) || number < 0) return "--program wants a program number, 00..99";
+        options.programFile = ProgramFileName(static_cast<int>(number));
     } else if (arg == "--jobs") {
         if (!ParseInt(v, number) || number < 1 || number > 256) return "--jobs wants 1..256";
         options.jobs = static_cast<int>(number);

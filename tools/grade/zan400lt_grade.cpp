@@ -37,7 +37,7 @@ GradeSetup SetupOf(const tool::GradeOptions& options)
     setup.machine.folder = LocateDataFolders(std::nullopt).data;
     setup.machine.blankDiameter = options.blankDiameter;
     setup.machine.blankLength = options.blankLength;
-    setup.maxTurns = options.maxTurns;
+    setup.limits = options.limits;
     setup.tolerance = options.tolerance;
     setup.jobs = options.jobs;
     return setup;
@@ -46,11 +46,11 @@ GradeSetup SetupOf(const tool::GradeOptions& options)
 int Grade(const tool::GradeOptions& options)
 {
     const GradeSetup setup = SetupOf(options);
-    const Reference reference = LoadReference(options.reference, setup.machine, setup.maxTurns);
+    const Reference reference = LoadReference(options.reference, setup.machine, setup.limits);
     if (!reference.problem.empty()) return Refuse(reference.problem);
     std::string error;
     const std::vector<Submission> submissions =
-        FindSubmissions(options.classDir, {options.outDir, options.reference}, error);
+        FindSubmissions(options.classDir, {options.outDir, options.reference}, error, options.programFile);
     if (!error.empty()) return Refuse(error);
     if (submissions.empty())
         std::fprintf(stderr, "zan400lt-grade: no programs in %s (NAME.zan files or one folder per student)\n",

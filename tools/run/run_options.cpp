@@ -33,6 +33,14 @@ std::string ParseBlank(std::string_view text, std::optional<int>& blankDiameter,
     return {};
 }
 
+bool ParseLimit(std::string_view option, std::string_view text, RunLimits& limits)
+{
+    long number = 0;
+    if (!ParseInt(text, number) || number < 1) return false;
+    (option == "--max-turns" ? limits.turns : limits.work) = number;
+    return true;
+}
+
 namespace {
 
 // Options that do not go together; empty when they all do.
@@ -80,9 +88,8 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
         } else if (arg == "--offsets") {
             if (!value(v)) return "--offsets wants a file";
             options.offsetsFile = v;
-        } else if (arg == "--max-turns") {
-            if (!value(v) || !ParseInt(v, number) || number < 1) return "--max-turns wants a positive number";
-            options.maxTurns = number;
+        } else if (arg == "--max-turns" || arg == "--max-work") {
+            if (!value(v) || !ParseLimit(arg, v, options.limits)) return std::string(arg) + " wants a positive number";
         } else if (arg == "--keys") {
             if (!value(v)) return "--keys wants a script";
             options.keysFile = v;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/grading/comparison.h"
+#include "core/station/headless.h"
 
 namespace zan::tool {
 
@@ -54,7 +55,9 @@ inline constexpr const char* kRunUsage =
     "                        rewritten only when the script types on the PAR screen)\n"
     "  --offsets FILE        tool offsets from a Dset.dat file (likewise; Dset.dat is\n"
     "                        rewritten when a value is stored on the OFT screen)\n"
-    "  --max-turns N         give up after N turns of the run loop (default 10000000)\n"
+    "  --max-turns N         give up after N turns of the run loop (default 4000000)\n"
+    "  --max-work N          give up after N path points recorded or counted by cycles\n"
+    "                        (default 20000000; a program ends within a few seconds)\n"
     "  --compare REFERENCE   compare the turned part with a reference part: a workpiece\n"
     "                        image (a .map file) or a program (any other file), run first\n"
     "                        on a fresh machine with the same set-up. The diameters are\n"
@@ -83,8 +86,10 @@ inline constexpr const char* kRunUsage =
     "A program run prints every message the controller shows to standard error, one\n"
     "line each; questions are answered OK.\n"
     "Exit status: 0 the program or the script ran to its end (with --compare: and the\n"
-    "part is within the tolerance); 1 a move was stopped by an alarm, or the run could\n"
-    "not finish (a file could not be written); 2 usage error, unreadable file, a\n"
+    "part is within the tolerance); 1 a move was stopped by an alarm, the program was\n"
+    "still running at --max-turns or --max-work, or the run could not finish (a file\n"
+    "could not be written); 2 usage error, unreadable file (also: no regular file,\n"
+    "larger than a program can be, empty, binary, or more than 999 lines), a\n"
     "reference that cannot be read or whose program does not run to its end, or a\n"
     "script line that cannot be read (named on standard error with its number); 4 the\n"
     "program ran to its end but the part is outside the tolerance.\n";
@@ -100,7 +105,7 @@ struct RunOptions {
     int speedLevel = 0;
     std::filesystem::path paramsFile;
     std::filesystem::path offsetsFile;
-    long maxTurns = 10000000;
+    RunLimits limits;                   // turns and work before a program counts as hanging
     std::filesystem::path keysFile;     // a key script instead of a program
     std::filesystem::path programsDir;  // the program folder instead of the runner's own
     std::filesystem::path reference;    // the part to compare with: a .map image or a program
@@ -112,6 +117,8 @@ struct RunOptions {
 bool ParseInt(std::string_view text, long& value);
 // Millimetres, zero or more.
 bool ParseMillimetres(std::string_view text, double& value);
+// --max-turns N or --max-work N into `limits`; false unless N is a positive number.
+bool ParseLimit(std::string_view option, std::string_view text, RunLimits& limits);
 // "D,L" with the blank dialog's limits: diameter below 200, length below 800;
 // empty on success, else what is wrong.
 std::string ParseBlank(std::string_view text, std::optional<int>& blankDiameter, std::optional<int>& blankLength);

@@ -144,15 +144,16 @@ std::optional<int> CompareAndDraw(const tool::RunOptions& options, const LatheSt
 
 int RunProgram(const tool::RunOptions& options, const DataFolders& folders)
 {
-    const std::filesystem::path path = ProgramPath(options, folders);
-    const auto program = ReadProgramText(path);
-    if (!program) return Unreadable("cannot read program file " + options.program.string());
+    // Read and judged as the grader reads a student's file, so that the exit
+    // status and the grader's row agree.
+    const ProgramText program = ReadStudentProgram(ProgramPath(options, folders));
+    if (!program.problem.empty()) return Unreadable(options.program.string() + ": " + program.problem);
 
     HeadlessSetup setup;
     if (const std::string error = MachineSetup(options, folders, setup); !error.empty()) return Unreadable(error);
     std::optional<Reference> reference;
     if (!options.reference.empty()) {
-        reference = LoadReference(options.reference, setup, options.maxTurns);
+        reference = LoadReference(options.reference, setup, options.limits);
         if (!reference->problem.empty()) return Refuse(reference->problem);
     }
 
@@ -163,13 +164,15 @@ int RunProgram(const tool::RunOptions& options, const DataFolders& folders)
         std::fputc('\n', stderr);
     };
     if (options.trace) machine.onMove = [&s](float col, float row) { std::puts(MoveTraceLine(s, col, row).c_str()); };
-    machine.LoadProgram(*program);
-    const RunEnd end = machine.Run(options.maxTurns);
+    machine.LoadProgram(program.text);
+    const RunEnd end = machine.Run(options.limits);
     std::fflush(stdout);
 
     if (!WriteMap(options, s)) return kExitStopped;
     if (end == RunEnd::TurnLimit)
-        std::fprintf(stderr, "zan400lt-run: still running after %ld turns\n", options.maxTurns);
+        std::fprintf(stderr, "zan400lt-run: still running after %ld turns\n", options.limits.turns);
+    if (end == RunEnd::WorkLimit)
+        std::fprintf(stderr, "zan400lt-run: still running after %ld path points\n", options.limits.work);
     if (const std::optional<int> status = CompareAndDraw(options, s, end, reference)) return *status;
     return end == RunEnd::Finished ? kExitFinished : kExitStopped;
 }
@@ -186,7 +189,7 @@ int RunKeys(const tool::RunOptions& options, const DataFolders& folders)
     setup.blankDiameter = options.blankDiameter;
     setup.blankLength = options.blankLength;
     setup.trace = options.trace;
-    setup.maxTurns = options.maxTurns;
+    setup.maxTurns = options.limits.turns;
     if (const std::string error = ReadSetupFiles(options, setup.parameters, setup.offsets); !error.empty())
         return Unreadable(error);
 
@@ -214,6 +217,10 @@ int main(int argc, char** argv)
     if (const std::string error = tool::ParseRunOptions(argc, argv, options); !error.empty()) return Usage(error);
     std::optional<std::filesystem::path> programs;
     if (!options.programsDir.empty()) programs = options.programsDir;
+    // A folder that is not there would give an empty store and runs that find nothing.
+    if (std::error_code error; programs && !options.help && !options.version &&
+                               !std::filesystem::is_directory(*programs, error))
+        return Usage("no program folder " + programs->string());
     if (options.version) {
         std::fputs(VersionText(kProgram).c_str(), stdout);
         return kExitFinished;

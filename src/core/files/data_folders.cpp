@@ -113,6 +113,7 @@ DataFolders DataFoldersOfProcess(const std::optional<std::filesystem::path>& pro
 {
     const DataFolders folders = LocateDataFolders(programs);
     problem = PrepareProgramFolder(folders);
+    RemoveSaveLeftovers(folders.programs.dir());
     return folders;
 }
 

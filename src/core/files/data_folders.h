@@ -62,7 +62,8 @@ std::string PrepareProgramFolder(const DataFolders& folders);
 // The folders of the running executable, as they are.
 DataFolders LocateDataFolders(const std::optional<std::filesystem::path>& programs);
 
-// The folders of the running executable, the per-user folder made ready; a
+// The folders of the running executable, the per-user folder made ready and
+// the program folder rid of what saves killed half-way left in it; a
 // failure to make it is reported in `problem` and the folders are returned anyway
 // (the panel then says the folder cannot be written).
 DataFolders DataFoldersOfProcess(const std::optional<std::filesystem::path>& programs, std::string& problem);

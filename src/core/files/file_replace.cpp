@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <stdio.h>  // renameat2
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
-#include <optional>
 #include <string>
 #include <system_error>
 
@@ -62,23 +64,49 @@ mode_t ModeFor(const std::filesystem::path& path)
     return kNewFileMode;
 }
 
-// Writes the bytes into a temporary file beside `path`; its name on success.
-std::optional<std::string> WriteTemporary(const std::filesystem::path& path, std::string_view bytes)
+// A temporary file written and locked: the lock tells a program that opens
+// the folder that the file is no leftover of a save killed half-way (see
+// RemoveSaveLeftovers). Closing it (at the end of the save) lets the lock go.
+struct Temporary {
+    std::string name;
+    int fd = -1;
+    Temporary() = default;
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+    ~Temporary()
+    {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+// Writes the bytes into a locked temporary file beside `path`; false (and
+// nothing left behind) when it could not be written.
+bool WriteTemporary(const std::filesystem::path& path, std::string_view bytes, Temporary& temporary)
 {
-    if (!path.has_filename()) return std::nullopt;
-    std::string temporary;
-    const int fd = OpenTemporary(path, temporary);
-    if (fd < 0) return std::nullopt;
+    if (!path.has_filename()) return false;
+    temporary.fd = OpenTemporary(path, temporary.name);
+    if (temporary.fd < 0) return false;
     // The data reaches the disk before the rename, so that a crash leaves
     // either the old file or the new one, never an empty one.
-    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
+    bool written = ::flock(temporary.fd, LOCK_EX) == 0 && WriteAll(temporary.fd, bytes) && ::fsync(temporary.fd) == 0;
     // mkstemp creates the file for its owner only: the new file keeps the
     // old one's permissions, and a new file is readable like any other.
-    written = written && ::chmod(temporary.c_str(), ModeFor(path)) == 0;
-    if (written) return temporary;
-    ::unlink(temporary.c_str());
-    return std::nullopt;
+    written = written && ::fchmod(temporary.fd, ModeFor(path)) == 0;
+    if (written) return true;
+    ::unlink(temporary.name.c_str());
+    return false;
+}
+
+// Whether a file name is one OpenTemporary makes: NAME.XXXXXX.tmp, the X
+// from mkstemp's letters and digits.
+bool TemporaryName(std::string_view name)
+{
+    constexpr std::string_view kEnd = ".tmp";
+    constexpr std::size_t kUnique = 6;
+    if (name.size() < kUnique + kEnd.size() + 2 || !name.ends_with(kEnd)) return false;
+    const std::string_view unique = name.substr(name.size() - kEnd.size() - kUnique, kUnique);
+    const char dot = name[name.size() - kEnd.size() - kUnique - 1];
+    return dot == '.' && std::all_of(unique.begin(), unique.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
 }
 
 // A link fails when the name is taken, where a rename would replace it.
@@ -119,10 +147,10 @@ bool NoHardLinks(int linkResult) { return linkResult != 0 && errno != EEXIST; }
 
 bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes)
 {
-    const std::optional<std::string> temporary = WriteTemporary(path, bytes);
-    if (!temporary) return false;
-    if (::rename(temporary->c_str(), path.c_str()) == 0) return true;
-    ::unlink(temporary->c_str());
+    Temporary temporary;
+    if (!WriteTemporary(path, bytes, temporary)) return false;
+    if (::rename(temporary.name.c_str(), path.c_str()) == 0) return true;
+    ::unlink(temporary.name.c_str());
     return false;
 }
 
@@ -130,19 +158,19 @@ PlaceResult CreateNewFile(const std::filesystem::path& path, std::string_view by
 {
     std::error_code error;
     if (std::filesystem::exists(path, error)) return PlaceResult::TargetExists;
-    const std::optional<std::string> temporary = WriteTemporary(path, bytes);
-    if (!temporary) return PlaceResult::Failed;
-    const int linked = ::link(temporary->c_str(), path.c_str());
+    Temporary temporary;
+    if (!WriteTemporary(path, bytes, temporary)) return PlaceResult::Failed;
+    const int linked = ::link(temporary.name.c_str(), path.c_str());
     if (!NoHardLinks(linked)) {
         const PlaceResult result = LinkResult(linked);
-        ::unlink(temporary->c_str());
+        ::unlink(temporary.name.c_str());
         return result;
     }
-    if (const std::optional<PlaceResult> renamed = RenameRefusingTarget(*temporary, path)) {
-        if (*renamed != PlaceResult::Done) ::unlink(temporary->c_str());
+    if (const std::optional<PlaceResult> renamed = RenameRefusingTarget(temporary.name, path)) {
+        if (*renamed != PlaceResult::Done) ::unlink(temporary.name.c_str());
         return *renamed;
     }
-    ::unlink(temporary->c_str());
+    ::unlink(temporary.name.c_str());
     return WriteExclusive(path, bytes, ModeFor(path));
 }
 
@@ -164,6 +192,22 @@ PlaceResult RenameNoReplace(const std::filesystem::path& from, const std::filesy
     if (::unlink(from.c_str()) == 0) return PlaceResult::Done;
     ::unlink(to.c_str());
     return PlaceResult::Failed;
+}
+
+int RemoveSaveLeftovers(const std::filesystem::path& folder)
+{
+    int removed = 0;
+    std::error_code error;
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (!TemporaryName(name) || !entry.is_regular_file(error) || entry.is_symlink(error)) continue;
+        // A save in progress holds the lock: its file is not a leftover.
+        const int fd = ::open(entry.path().c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(entry.path().c_str()) == 0) ++removed;
+        ::close(fd);
+    }
+    return removed;
 }
 
 bool FolderWritable(const std::filesystem::path& folder)

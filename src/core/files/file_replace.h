@@ -29,6 +29,11 @@ PlaceResult CreateNewFile(const std::filesystem::path& path, std::string_view by
 // Gives `from` the name `to`, unless `to` exists.
 PlaceResult RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Removes what saves killed half-way left in `folder`: files named as the
+// temporary files above are (NAME.XXXXXX.tmp) that no save holds locked now.
+// The number of files removed.
+int RemoveSaveLeftovers(const std::filesystem::path& folder);
+
 // Whether files can be created in `folder` (false for a read-only
 // installation or file system, or a folder that does not exist).
 bool FolderWritable(const std::filesystem::path& folder);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace zan {
@@ -38,5 +39,16 @@ bool WriteMapImage(const std::filesystem::path& path, const MapImage& image);
 
 // The first 1005 bytes of the file (fewer when it is shorter); empty when it cannot be read.
 std::optional<std::vector<unsigned char>> ReadMapFile(const std::filesystem::path& path);
+
+// A file that must be a workpiece image (a reference part): a regular file of
+// exactly 1005 bytes ending in three zero bytes, with a blank the blank dialog
+// allows. A truncated or empty file, or a program saved under the name, read
+// as an image would be a part of radius 0. `problem` says why it is refused
+// ("not a workpiece image, 10 bytes, ..."); empty when it is one.
+struct CheckedMapImage {
+    MapContents contents;
+    std::string problem;
+};
+CheckedMapImage ReadCheckedMapImage(const std::filesystem::path& path);
 
 }  // namespace zan

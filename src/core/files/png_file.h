@@ -1,14 +1,10 @@
 #pragma once
-// Pictures written as PNG files by our own small encoder: 8-bit RGB, no
-// interlace, one IDAT chunk holding a zlib stream of fixed-Huffman deflate
-// blocks with LZ77 matches (pictures of turned parts are long runs of equal
-// colours, which this keeps small). Only writing; nothing here reads PNG.
+// Pictures written as PNG files (8-bit RGB) with libpng. Only writing;
+// nothing here reads PNG.
 
 #include <cstdint>
 #include <filesystem>
-#include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace zan {
@@ -32,15 +28,7 @@ private:
     std::vector<std::uint32_t> pixels_;
 };
 
-// The checksums of the formats: CRC-32 (polynomial 0xEDB88320, as PNG chunks
-// use it) and Adler-32 (as zlib streams end with it).
-std::uint32_t Crc32(std::span<const unsigned char> bytes, std::uint32_t crc = 0);
-std::uint32_t Adler32(std::span<const unsigned char> bytes);
-
-// A complete zlib stream (RFC 1950) of `bytes`: deflate with fixed Huffman codes.
-std::string ZlibCompress(std::span<const unsigned char> bytes);
-
-// The bytes of a PNG file of the picture.
+// The bytes of a PNG file of the picture; empty when libpng could not make one.
 std::string EncodePng(const RgbPicture& picture);
 
 // Writes the PNG file, replacing the old one in one step; false when it could not be written.

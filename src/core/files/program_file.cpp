@@ -1,11 +1,10 @@
 #include "core/files/program_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "core/files/file_replace.h"
+#include "core/files/regular_file.h"
 
 namespace zan {
 
@@ -52,13 +51,7 @@ std::string ProgramFileName(std::string_view number)
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    return ReadRegularFile(path, kMaxDataFileBytes).bytes;
 }
 
 std::optional<std::string> ReadProgramText(const std::filesystem::path& path)

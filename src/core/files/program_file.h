@@ -20,7 +20,8 @@ std::string ProgramFileName(int number);
 // characters followed by ".zan" ("07" gives "07.zan"); empty for an empty number.
 std::string ProgramFileName(std::string_view number);
 
-// Every byte of a file; empty when it cannot be read (or is a folder).
+// Every byte of a file; empty when it cannot be read, is no regular file (a
+// folder, a FIFO, a device) or is larger than any data file of ours.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 
 // The program text of a file: everything before its first zero byte (all of
@@ -30,14 +31,18 @@ std::optional<std::string> ReadProgramText(const std::filesystem::path& path);
 // Writes `text`, its zero terminator and CR LF, replacing the file in one step.
 bool WriteProgramFile(const std::filesystem::path& path, std::string_view text);
 
+// What the controller says when a program has more lines than it keeps.
+inline constexpr std::string_view kTooManyLinesMessage = "程序超过999行，多余的行没有装入!";
+
+// The largest file a program the controller can hold makes: 999 lines of 100
+// characters with their CR LF, then the terminator and its CR LF.
+inline constexpr std::size_t kMaxProgramFileBytes = LineTable::kRows * (LineTable::kTextBytes + 2) + 3;
+
 // Fills the interpreter's line table from a program text: line n (lines end
 // with LF or CR LF) goes to row n, cut to the row's 100 characters; every
 // other row is zero. False when non-empty lines beyond the table's 999 rows
 // had to be left out.
 bool LoadIntoLineTable(std::string_view text, LineTable& table);
-
-// What the window says when a program has lines beyond the table's 999 rows.
-inline constexpr std::string_view kProgramTooLong = "程序超过999行，多余的行没有装入!";
 
 // Whether a program's text may hold the character that starts with this
 // byte (of its UTF-8 text): printable characters and the line break do; other

@@ -18,17 +18,24 @@ struct Submission {
     std::string problem;  // why there is no program to run; empty when there is one
 };
 
-// The students of a class folder, sorted by name: every *.zan file (the
-// student is its name without .zan) and every folder, which must hold exactly
-// one *.zan file (the student is the folder's name). Hidden entries, other
-// files and the paths of `leaveOut` (the output folder, the reference) are
-// passed over. Empty, with `error` set, when the folder cannot be listed.
+// The students of a class folder, sorted by name: every *.zan entry (the
+// student is its name without .zan, any case) and every folder, which must
+// hold exactly one *.zan entry (the student is the folder's name). Hidden
+// entries, other files and the paths of `leaveOut` (the output folder, the
+// reference) are passed over. An entry that leads out of the class folder (a
+// link to /etc/shadow) gets a problem and is never read: the grader may run
+// with more rights than the class has. Empty, with `error` set, when the
+// folder cannot be listed.
+// With `programFile` ("07.zan") every student has a folder, a program folder
+// as the trainer keeps one (other programs, Pset.dat, Dset.dat beside it),
+// and that file of it is graded; files beside the folders are passed over.
 std::vector<Submission> FindSubmissions(const std::filesystem::path& classDir,
-                                        const std::vector<std::filesystem::path>& leaveOut, std::string& error);
+                                        const std::vector<std::filesystem::path>& leaveOut, std::string& error,
+                                        const std::string& programFile = {});
 
 struct GradeSetup {
     HeadlessSetup machine;
-    long maxTurns = 10'000'000;  // turns of the run loop before a program counts as hanging
+    RunLimits limits;            // how long a program may run before it counts as hanging
     double tolerance = kDefaultTolerance;
     int jobs = 0;                // worker threads; 0: one per core
 };

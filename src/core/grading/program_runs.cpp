@@ -6,6 +6,7 @@
 
 #include "core/files/map_file.h"
 #include "core/files/program_file.h"
+#include "core/files/regular_file.h"
 
 namespace zan {
 
@@ -33,7 +34,7 @@ std::string BlockText(const LineTable& table, int line)
     return "line " + std::to_string(line + 1) + ": " + text;
 }
 
-void Describe(HeadlessMachine& machine, RunEnd end, long maxTurns, ProgramRun& run)
+void Describe(HeadlessMachine& machine, RunEnd end, const RunLimits& limits, ProgramRun& run)
 {
     const LineTable& table = machine.lathe().state.lineTable;
     switch (end) {
@@ -45,7 +46,12 @@ void Describe(HeadlessMachine& machine, RunEnd end, long maxTurns, ProgramRun& r
         break;
     case RunEnd::TurnLimit:
         run.status = RunStatus::TurnLimit;
-        run.detail = "still running after " + std::to_string(maxTurns) + " turns, at " +
+        run.detail = "still running after " + std::to_string(limits.turns) + " turns, at " +
+                     BlockText(table, machine.blockLine());
+        break;
+    case RunEnd::WorkLimit:
+        run.status = RunStatus::WorkLimit;
+        run.detail = "still running after " + std::to_string(limits.work) + " path points, at " +
                      BlockText(table, machine.blockLine());
         break;
     }
@@ -59,6 +65,7 @@ std::string_view StatusName(RunStatus status)
     case RunStatus::Finished: return "finished";
     case RunStatus::Alarm: return "alarm";
     case RunStatus::TurnLimit: return "turn-limit";
+    case RunStatus::WorkLimit: return "work-limit";
     case RunStatus::Unreadable: break;
     }
     return "unreadable";
@@ -67,22 +74,28 @@ std::string_view StatusName(RunStatus status)
 ProgramText ReadStudentProgram(const std::filesystem::path& path)
 {
     ProgramText program;
-    std::optional<std::string> text = ReadProgramText(path);
-    if (!text) {
-        program.problem = "cannot read the file";
+    FileRead read = ReadRegularFile(path, kMaxProgramFileBytes);
+    std::optional<std::string>& text = read.bytes;
+    // The program ends at its terminator; the CR LF after it is not text.
+    if (text) text->resize(std::min(text->size(), text->find('\0')));
+    if (read.tooLarge) {
+        program.problem = "larger than a program the controller can hold (" + std::to_string(kMaxProgramFileBytes) +
+                          " bytes)";
+    } else if (!text) {
+        program.problem = "cannot read the file: " + read.problem;
     } else if (!std::all_of(text->begin(), text->end(), [](char c) { return IsTextByte(static_cast<unsigned char>(c)); })) {
         program.problem = "not a program text (a binary file)";
     } else if (text->find_first_not_of(" \t\r\n") == std::string::npos) {
         program.problem = "the file holds no program";
     } else if (auto table = std::make_unique<LineTable>(); !LoadIntoLineTable(*text, *table)) {
-        program.problem = "more lines than the controller keeps (" + std::to_string(LineTable::kRows) + ")";
+        program.problem = kTooManyLinesMessage;
     } else {
         program.text = std::move(*text);
     }
     return program;
 }
 
-ProgramRun RunProgramText(HeadlessMachine& machine, std::string_view text, long maxTurns)
+ProgramRun RunProgramText(HeadlessMachine& machine, std::string_view text, const RunLimits& limits)
 {
     ProgramRun run;
     machine.Reset();
@@ -91,24 +104,24 @@ ProgramRun RunProgramText(HeadlessMachine& machine, std::string_view text, long 
             run.messages.emplace_back(message);
     };
     machine.LoadProgram(text);
-    const RunEnd end = machine.Run(maxTurns);
+    const RunEnd end = machine.Run(limits);
     machine.onMessage = nullptr;
-    Describe(machine, end, maxTurns, run);
+    Describe(machine, end, limits, run);
     const LatheState& state = machine.lathe().state;
     run.part = ProfileOf(state);
     run.asImage = ImageProfileOf(state);
     return run;
 }
 
-Reference LoadReference(const std::filesystem::path& path, const HeadlessSetup& setup, long maxTurns)
+Reference LoadReference(const std::filesystem::path& path, const HeadlessSetup& setup, const RunLimits& limits)
 {
     Reference reference;
     const std::string name = path.string();
     if (IsImageFile(path)) {
         reference.image = true;
-        const std::optional<std::vector<unsigned char>> bytes = ReadMapFile(path);
-        if (bytes) reference.part = ProfileOfImage(ParseMapImage(*bytes));
-        else reference.problem = "cannot read the workpiece image " + name;
+        const CheckedMapImage image = ReadCheckedMapImage(path);
+        if (image.problem.empty()) reference.part = ProfileOfImage(image.contents);
+        else reference.problem = "reference " + name + ": " + image.problem;
         return reference;
     }
     const ProgramText program = ReadStudentProgram(path);
@@ -117,7 +130,7 @@ Reference LoadReference(const std::filesystem::path& path, const HeadlessSetup& 
         return reference;
     }
     HeadlessMachine machine(setup);
-    const ProgramRun run = RunProgramText(machine, program.text, maxTurns);
+    const ProgramRun run = RunProgramText(machine, program.text, limits);
     if (run.status != RunStatus::Finished)
         reference.problem = "the reference program " + name + " did not run to its end: " + run.detail;
     else

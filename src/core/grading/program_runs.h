@@ -17,15 +17,19 @@ enum class RunStatus {
     Finished,    // ran to its end
     Alarm,       // a move was stopped by an alarm
     TurnLimit,   // still running after the allowed turns: it hangs
+    WorkLimit,   // still running after the allowed work: it hangs
     Unreadable,  // no program could be read
 };
 
-// "finished", "alarm", "turn-limit", "unreadable"
+// "finished", "alarm", "turn-limit", "work-limit", "unreadable"
 std::string_view StatusName(RunStatus status);
 
 // A program file's text, or why it is not a program: the file cannot be
-// read, holds nothing, holds bytes that are no text (a binary file), or has
-// more lines than the controller keeps.
+// read, is no regular file (a FIFO, a device) or larger than any program the
+// controller holds, holds nothing, holds bytes that are no text (a binary
+// file), or has more lines than the controller keeps (the controller's own
+// message). The same reading serves the runner and the grader, so both judge
+// a file alike.
 struct ProgramText {
     std::string text;
     std::string problem;  // empty when `text` is a program
@@ -43,16 +47,17 @@ struct ProgramRun {
 };
 
 // Runs `text` on `machine` from its reset state.
-ProgramRun RunProgramText(HeadlessMachine& machine, std::string_view text, long maxTurns);
+ProgramRun RunProgramText(HeadlessMachine& machine, std::string_view text, const RunLimits& limits);
 
-// The part to compare with: a workpiece image (a file named *.map, any case)
-// or a program run to its end on a fresh machine of the given set-up.
+// The part to compare with: a workpiece image (a file named *.map, any case,
+// refused unless it is one) or a program run to its end on a fresh machine of
+// the given set-up.
 struct Reference {
     PartProfile part;
     bool image = false;
     std::string problem;  // empty when the reference could be made
 };
-Reference LoadReference(const std::filesystem::path& path, const HeadlessSetup& setup, long maxTurns);
+Reference LoadReference(const std::filesystem::path& path, const HeadlessSetup& setup, const RunLimits& limits);
 
 // The run's part against the reference: at full precision, or as images keep
 // parts when the reference is one. Needs a run with a part.

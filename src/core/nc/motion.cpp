@@ -53,9 +53,9 @@ bool Motion::PathStep(float z, float x, PathMode mode)
         OverflowTest();
         return true;
     }
-    if (DirectMode()) return mode == PathMode::Play ? false : DirectStep(z, x);
-    if (mode == PathMode::Play) return Play();
-    return Record(z, x);
+    if (mode == PathMode::Play) return DirectMode() ? false : Play();
+    ++work_;
+    return DirectMode() ? DirectStep(z, x) : Record(z, x);
 }
 
 bool Motion::DirectStep(float z, float x)
@@ -199,6 +199,7 @@ void Motion::Reset()
     paceBase_ = kStartPaceBase;
     paceFeed_ = kStartPaceFeed;
     jogDirection_ = 0;
+    work_ = 0;
 }
 
 bool Motion::JogStep(int direction)

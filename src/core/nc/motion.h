@@ -30,8 +30,14 @@ public:
     bool LinearMove(float z, float x, int feed);
     bool Dwell(int seconds);
     bool JogStep(int direction);
-    // Back to start-up: no path, start-up pacing, no jog direction.
+    // Back to start-up: no path, start-up pacing, no jog direction, no work done.
     void Reset();
+
+    // The work done since the last reset: every path point recorded (or moved
+    // to at once) and every point a cycle counted before recording. A run
+    // bounded by it ends in bounded time, whatever the program loops over.
+    long work() const { return work_; }
+    void AddWork(long points) { work_ += points; }
 
     const PathBuffer& buffer() const { return buffer_; }
     int paceFeed() const { return paceFeed_; }
@@ -52,6 +58,7 @@ private:
     int paceBase_ = kStartPaceBase;  // ms per step before the feed is taken off
     int paceFeed_ = kStartPaceFeed;  // feed that paces playback; 0 = rapid
     int jogDirection_ = 0;
+    long work_ = 0;
 };
 
 }  // namespace zan

@@ -7,7 +7,12 @@ namespace zan {
 bool CyclePath::Point(float u, float v)
 {
     if (++points_ > kMaxPoints) return false;
-    if (!recording_) return true;
+    if (!recording_) {
+        // Counting costs nearly what recording does: a refused cycle in a
+        // loop is work done too.
+        ctx_.path.AddWork(1);
+        return true;
+    }
     return turned_ ? ctx_.Record(v, u) : ctx_.Record(u, v);
 }
 

@@ -38,7 +38,7 @@ void Panel::LoadCurrentProgram()
     SetEditorText(EditorTextOf(*text));
     // The lines past the table's last row never run: the student is told,
     // so that a run ending before its M30 does not pass for a whole one.
-    if (!LoadIntoLineTable(*text, lathe_.state.lineTable)) ports_.alerts.Message(kProgramTooLong);
+    if (!LoadIntoLineTable(*text, lathe_.state.lineTable)) ports_.alerts.Message(kTooManyLinesMessage);
 }
 
 // Cycle start carries out a move typed in Manual, in any mode. Otherwise it

@@ -37,15 +37,16 @@ void HeadlessMachine::ApplySetup()
 
 void HeadlessMachine::LoadProgram(std::string_view text) { LoadIntoLineTable(text, lathe().state.lineTable); }
 
-RunEnd HeadlessMachine::Run(long maxTurns)
+RunEnd HeadlessMachine::Run(const RunLimits& limits)
 {
     LatheState& s = lathe().state;
     finished_ = alarm_ = false;
     alarmText_.clear();
     alarmLine_ = -1;
-    for (turns_ = 0; turns_ < maxTurns; ++turns_) {
+    for (turns_ = 0; turns_ < limits.turns; ++turns_) {
         if (finished_) return RunEnd::Finished;
         if (alarm_) return RunEnd::Alarm;
+        if (work() > limits.work) return RunEnd::WorkLimit;
         s.runFlag = true;  // cycle start again at once after a stop (M00)
         // Between paths the next turn executes the block at the line index.
         if (!station_->interpreter.nc.motionLatch) blockLine_ = s.lineIndex;

@@ -29,6 +29,20 @@ enum class RunEnd {
     Finished,   // the program ran to its end
     Alarm,      // a move was stopped: origin, travel or cutting refusal
     TurnLimit,  // still running after the allowed number of turns
+    WorkLimit,  // still running after the allowed work (path points and cycle passes)
+};
+
+// How long a program may run before it counts as hanging. A turn plays one
+// path point, but one turn may also execute a block that records or counts a
+// million points (a cycle with a fine peck): turns alone bound nothing, so
+// the work is bounded too. At the defaults any program ends within a few
+// seconds (a turn costs up to about 0.7 µs, a point about 0.1 µs), two
+// hundred times what the sample programs need (under 20 000 turns each).
+struct RunLimits {
+    static constexpr long kDefaultTurns = 4'000'000;
+    static constexpr long kDefaultWork = 20'000'000;  // points recorded or counted
+    long turns = kDefaultTurns;
+    long work = kDefaultWork;
 };
 
 class HeadlessMachine : Alerts, Clock, QuietDisplay, QuietPanel, MoveObserver {
@@ -44,8 +58,9 @@ public:
     void Reset();
     // Program text as a file holds it (CR LF or LF lines) into the LineTable.
     void LoadProgram(std::string_view text);
-    RunEnd Run(long maxTurns);
+    RunEnd Run(const RunLimits& limits);
     long turns() const { return turns_; }
+    long work() const { return station_->motion.work(); }
     long blocks() const { return blocks_; }  // blocks executed (the panel's run display)
     long moves() const { return moves_; }    // MoveTool calls but redraws in place
     // After a run stopped by an alarm: the alarm's text, and the line of the

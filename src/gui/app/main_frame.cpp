@@ -387,7 +387,7 @@ bool CMainFrame::LoadProgram(const std::filesystem::path& file)
         return false;
     }
     if (!LoadIntoLineTable(*text, lathe().state.lineTable)) {
-        alerts_.Message(kProgramTooLong);
+        alerts_.Message(kTooManyLinesMessage);
         return false;
     }
     return true;

@@ -1,0 +1,21 @@
+# The trainer's manual page and the package's description lead to every
+# command the package installs, so that an instructor finds the grading tool.
+#   -DMAN=resources/man -DPACKAGE=cmake/package.cmake -DTOOLS=names
+file(READ ${MAN}/zan400lt.1 page)
+file(READ ${PACKAGE} package)
+foreach(tool IN LISTS TOOLS)
+  string(REPLACE "-" "\\-" escaped "${tool}")
+  if(NOT EXISTS ${MAN}/${tool}.1)
+    message(SEND_ERROR "${tool} has no manual page")
+  endif()
+  string(FIND "${page}" ".BR ${escaped} (1)" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "man zan400lt does not name ${tool}")
+  endif()
+endforeach()
+foreach(tool zan400lt-run zan400lt-grade)
+  string(FIND "${package}" "${tool}" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "the package's description does not name ${tool}")
+  endif()
+endforeach()
