@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <optional>
 #include <string>
 #include <system_error>
 
