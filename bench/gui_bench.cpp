@@ -23,7 +23,7 @@ using zan::gui::ViewOptions;
 
 struct ViewMachine {
     zan::bench::NullAlerts alerts;
-    zan::bench::NullClock clock;
+    zan::VirtualClock clock;
     zan::QuietPanel panel;
     COrbelView view{nullptr, ViewOptions{1024}};
     zan::Station station{zan::Ports{alerts, clock, view, panel}, zan::StationOptions{}};

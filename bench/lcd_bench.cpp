@@ -95,7 +95,7 @@ BENCHMARK(BM_LcdRedrawColdGlyphs)->Unit(benchmark::kMicrosecond);
 void BM_RefreshLcd(benchmark::State& state)
 {
     zan::bench::NullAlerts alerts;
-    zan::bench::NullClock clock;
+    zan::VirtualClock clock;
     zan::QuietDisplay display;
     QWidget owner;
     zan::gui::PanelWindows windows(&owner);

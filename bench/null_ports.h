@@ -3,6 +3,7 @@
 
 #include "core/lathe/quiet_ports.h"
 #include "core/station/station.h"
+#include "core/station/virtual_clock.h"
 
 namespace zan::bench {
 
@@ -10,12 +11,9 @@ struct NullAlerts : Alerts {
     void Message(std::string_view) override {}
     bool Question(std::string_view) override { return true; }
 };
-struct NullClock : Clock {
-    void Wait(int) override {}
-};
 struct NullMachine {
     NullAlerts alerts;
-    NullClock clock;
+    VirtualClock clock;  // time passes only when a turn must wait
     QuietDisplay display;
     QuietPanel panel;
     Station station{Ports{alerts, clock, display, panel}, StationOptions{}};

@@ -117,6 +117,7 @@ TEST_F(ActionsTest, TurningEndForEndMirrorsTheBlank)
     rig.s().chuckOpen = true;
     for (int k = 0; k < kProfileColumns; ++k) rig.s().profile[k] = k;
     lathe().TurnEndForEnd();
+    rig.Settle();
     const auto& p = rig.s().profile;
     EXPECT_DOUBLE_EQ(p[153], 500);
     EXPECT_DOUBLE_EQ(p[500], 153);
@@ -129,6 +130,7 @@ TEST_F(ActionsTest, TurningEndForEndMirrorsTheBlank)
     rig.s().blankEnd = 499;  // odd length: the middle column stays
     for (int k = 0; k < kProfileColumns; ++k) rig.s().profile[k] = k;
     lathe().TurnEndForEnd();
+    rig.Settle();
     EXPECT_DOUBLE_EQ(p[326], 326);
 }
 
@@ -137,16 +139,19 @@ TEST_F(ActionsTest, TurningEndForEndRetractsFirstAndRefusesAfterTheWait)
     rig.Cutting();
     lathe().MoveTool(600, 441, MoveMode::Cut);
     lathe().TurnEndForEnd();
+    rig.Settle();
     EXPECT_EQ(rig.s().drawnX, 540);
     EXPECT_THAT(rig.clock.waits, ElementsAre(1000));
     EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kStopAndRelease)));
 
     lathe().MoveTool(600, 450, MoveMode::Cut);
     lathe().TurnEndForEnd();
+    rig.Settle();
     EXPECT_EQ(rig.s().drawnX, 450);  // far enough down already
 
     rig.s().runFlag = true;
     lathe().TurnEndForEnd();
+    rig.Settle();
     EXPECT_EQ(rig.alerts.messages.back(), msg::kBeingCut);
     EXPECT_EQ(rig.clock.waits.size(), 2u);
 }

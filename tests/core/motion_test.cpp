@@ -26,7 +26,18 @@ struct MotionTest : ::testing::Test {
         for (int i = 0; i < b.writeIndex; ++i) points.emplace_back(b.points[i].z, b.points[i].x);
         return points;
     }
-    bool Play() { return motion().PathStep(-1, -1, PathMode::Play); }
+    // One point played, its pause passed at once on the virtual clock.
+    bool Play()
+    {
+        bool more = motion().PathStep(-1, -1, PathMode::Play);
+        while (more) {
+            const auto due = motion().PlayDue();
+            if (!due) break;
+            rig.clock.JumpTo(*due);
+            more = motion().PathStep(-1, -1, PathMode::Play);
+        }
+        return more;
+    }
 };
 
 TEST_F(MotionTest, LinearMoveStepsAlongTheMajorAxisAndEndsExactly)
@@ -73,22 +84,18 @@ TEST_F(MotionTest, PaceFollowsFeedAndOverrides)
                           // F below zero slows down, as far as the longest wait.
                           {-100, 1, 1, 300}, {std::numeric_limits<int>::min(), 1, 1, std::numeric_limits<int>::max()}};
     for (const Case& c : cases) {
-        rig.clock.waits.clear();
         rig.s().feedFactor = c.feedFactor;
         rig.s().rapidFactor = c.rapidFactor;
         motion().Pace(c.feed);
-        motion().Pace(kPaceOneStep);
-        EXPECT_THAT(rig.clock.waits, ElementsAre(c.ms)) << c.feed;
+        EXPECT_EQ(motion().StepDelayMs(), c.ms) << c.feed;
     }
     // Speed level 2 shortens the base to 100 ms for good; (100 - 150) ms waits nothing.
-    rig.clock.waits.clear();
     rig.s().speedLevel = 2;
     motion().Pace(150);
-    motion().Pace(kPaceOneStep);
+    EXPECT_EQ(motion().StepDelayMs(), 0);
     rig.s().speedLevel = 0;
-    motion().Pace(kPaceOneStep);
+    EXPECT_EQ(motion().StepDelayMs(), 0);
     EXPECT_EQ(motion().paceBase(), 100);
-    EXPECT_THAT(rig.clock.waits, ElementsAre(0, 0));
 }
 
 TEST_F(MotionTest, FastSpeedsMoveAtOnceWithoutPausing)
@@ -144,8 +151,10 @@ TEST_F(MotionTest, MinusOnePlaceholderWarnsAndNegativeDwellDoesNotBlock)
     motion().PathStep(-1.0f, 400, PathMode::Record);
     EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kMinusOneTranslate)));
     motion().Dwell(2);
+    EXPECT_EQ(motion().HoldDue(), 2000);  // nothing moves on for 2 s
+    rig.clock.JumpTo(2000);
     motion().Dwell(-3);
-    EXPECT_THAT(rig.clock.waits, ElementsAre(2000));
+    EXPECT_EQ(motion().HoldDue(), std::nullopt);
     EXPECT_THAT(Recorded(), ElementsAre(P{-1, 400}, P{500, 462}, P{500, 462}));  // dwells record where the tool is
 }
 
@@ -157,13 +166,13 @@ TEST_F(MotionTest, JogPacesByItsRateAndStopsAtRateZeroOrARefusal)
     EXPECT_TRUE(motion().JogStep(3));
     EXPECT_EQ(rig.s().drawnZ, 501);
     EXPECT_FALSE(rig.s().jogActive);
-    EXPECT_THAT(rig.clock.waits, IsEmpty());
+    EXPECT_EQ(motion().JogDue(), std::nullopt);
 
     rig.panel.overrides.feedPercent = 24;  // 24 % of 30 steps/s: 7 steps a second
     rig.s().jogActive = true;
     EXPECT_TRUE(motion().JogStep(-1));
     EXPECT_EQ(rig.s().jogRateZ, 7);
-    EXPECT_THAT(rig.clock.waits, ElementsAre(142));
+    EXPECT_EQ(motion().JogDue(), 142);  // the next step 1000 / 7 ms later
     EXPECT_FALSE(rig.s().directMove);
 
     rig.s().drawnX = 800;

@@ -49,12 +49,14 @@ struct TurretTest : ::testing::Test {
 TEST_F(TurretTest, TurnsForwardThroughEveryStation)
 {
     rig->lathe->SelectTool(3);
+    rig->Settle();
     EXPECT_THAT(Frames(), ElementsAre("12.gif", "2.gif", "23.gif", "3.gif"));
     EXPECT_EQ(rig->s().toolStation, 3);
     EXPECT_THAT(rig->clock.waits, ElementsAre(500, 500, 500, 500));
 
     rig->display.calls.clear();
     rig->lathe->SelectTool(1);
+    rig->Settle();
     EXPECT_THAT(Frames(), ElementsAre("34.gif", "4.gif", "41.gif", "1.gif"));
     EXPECT_FALSE(rig->s().turretBusy);
     EXPECT_EQ(rig->display.tools.back().turretPicture, 1);
@@ -63,6 +65,7 @@ TEST_F(TurretTest, TurnsForwardThroughEveryStation)
 TEST_F(TurretTest, FramesSitAtTheirPlacesAndAreBlackedOut)
 {
     rig->lathe->SelectTool(2);
+    rig->Settle();
     ASSERT_EQ(rig->display.frames.size(), 2u);
     EXPECT_EQ(rig->display.frames[0].topLeft, (Point{393, 355}));  // turning: (x - 107, y - 107)
     EXPECT_EQ(rig->display.frames[1].topLeft, (Point{416, 388}));  // station: (x - 84, y - 74)
@@ -75,6 +78,9 @@ TEST_F(TurretTest, NextToolWrapsFromFourToOne)
 {
     rig->s().toolStation = 4;
     rig->station->MachineCommand(MachineLetter::NextTool);
+    EXPECT_THAT(Frames(), ElementsAre("41.gif"));  // the first frame at once, the next when it is due
+    EXPECT_EQ(rig->s().toolStation, 1);
+    rig->Settle();
     EXPECT_THAT(Frames(), ElementsAre("41.gif", "1.gif"));
     EXPECT_EQ(rig->s().toolStation, 1);
 
@@ -89,12 +95,15 @@ TEST_F(TurretTest, NoAnimationFromTheCustomToolInTraceModeOrAtTopSpeed)
 {
     rig->lathe->SelectCustomTool();
     rig->lathe->SelectTool(3);
+    rig->Settle();
     EXPECT_EQ(rig->s().toolStation, 3);
     rig->s().traceMode = true;
     rig->lathe->SelectTool(4);
+    rig->Settle();
     rig->s().traceMode = false;
     rig->s().speedLevel = 4;
     rig->lathe->SelectTool(1);
+    rig->Settle();
     EXPECT_THAT(Frames(), IsEmpty());
     EXPECT_EQ(rig->s().toolStation, 1);
 }
@@ -103,9 +112,11 @@ TEST_F(TurretTest, OnlyStationTwoMayBeChosenWhileRunning)
 {
     rig->s().runFlag = true;
     rig->lathe->SelectTool(3);
+    rig->Settle();
     EXPECT_EQ(rig->s().toolStation, 1);
     EXPECT_THAT(rig->alerts.messages, ElementsAre(std::string(msg::kLatheRunning)));
     rig->lathe->SelectTool(2);
+    rig->Settle();
     EXPECT_EQ(rig->s().toolStation, 2);
 }
 
@@ -114,6 +125,7 @@ TEST_F(TurretTest, MissingFrameEndsTheAnimationButMountsTheTool)
     std::filesystem::remove(dir / "23.gif");
     rig->s().toolStation = 2;
     rig->lathe->SelectTool(4);
+    rig->Settle();
     EXPECT_THAT(rig->alerts.messages, ElementsAre(std::string(gifmsg::kFileMissing)));
     EXPECT_THAT(Frames(), IsEmpty());
     EXPECT_FALSE(rig->s().turretBusy);

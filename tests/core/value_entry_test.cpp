@@ -116,7 +116,7 @@ TEST(ValueEntryMachineTest, AnOffsetTypedOnTheScreenMovesTheToolWhenTheProgramAp
     auto run = [&rig] {
         rig.Click(KeyId::AutoMode);
         rig.Click(KeyId::CycleStart);
-        for (int turn = 0; turn < 100000 && rig.machine().runFlag; ++turn) rig.station.OnIdle(3);
+        for (int turn = 0; turn < 100000 && rig.machine().runFlag; ++turn) rig.Turn();
         ASSERT_FALSE(rig.machine().runFlag);
     };
     run();

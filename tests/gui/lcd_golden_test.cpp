@@ -11,7 +11,6 @@
 
 #include "core/lathe/quiet_ports.h"
 #include "core/station/station.h"
-#include "gui/app/core_gate.h"
 #include "gui/panel/first_panel_dlg.h"
 #include "gui/panel/key_button.h"
 #include "gui/panel/panel_windows.h"
@@ -34,7 +33,7 @@ struct ControllerRig {
                                                                                << "\r\n";
         station = std::make_unique<Station>(ControllerPorts{alerts, clock, display, windows, windows.fields()},
                                             StationOptions{false, ProgramFolder(dir.path().toStdString()), {}});
-        input = std::make_unique<StationPanelInput>(*station, gate);
+        input = std::make_unique<StationPanelInput>(*station);
         windows.Attach(input.get());
     }
     ~ControllerRig() { windows.Attach(nullptr); }
@@ -42,11 +41,10 @@ struct ControllerRig {
 
     QTemporaryDir dir;
     RecordingAlerts alerts;
-    NoClock clock;
+    TestClock clock;
     QuietDisplay display;
     QWidget owner;
     PanelWindows windows{&owner};
-    CoreGate gate;
     std::unique_ptr<Station> station;
     std::unique_ptr<StationPanelInput> input;
 };

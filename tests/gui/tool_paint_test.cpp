@@ -106,8 +106,12 @@ TEST(TurretFrame, AnimationShowsTheFilesBesideTheProgram)
 {
     ViewRig rig;
     std::vector<QImage> shown;  // the view while each frame is on show
-    rig.clock.onWait = [&] { shown.push_back(rig.Snapshot()); };
-    rig.view->lathe().SelectTool(2);  // frames "12.gif" and "2.gif", each blacked out after its wait
+    rig.view->lathe().SelectTool(2);  // frames "12.gif" and "2.gif", each blacked out when it has been shown 500 ms
+    while (const auto due = rig.view->lathe().BusyUntil()) {
+        shown.push_back(rig.Snapshot());
+        rig.clock.now = *due;
+        rig.view->lathe().Advance(rig.clock.now);
+    }
     ASSERT_TRUE(rig.alerts.messages.empty()) << rig.alerts.messages.front();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(rig.s().toolStation, 2);

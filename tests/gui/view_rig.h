@@ -18,12 +18,10 @@ struct RecordingAlerts : Alerts {
     bool Question(std::string_view) override { return true; }
 };
 
-struct NoClock : Clock {
-    std::function<void()> onWait;  // sees the view while a turret frame is on show
-    void Wait(int) override
-    {
-        if (onWait) onWait();
-    }
+// The machine's time, moved on by the test.
+struct TestClock : Clock {
+    std::int64_t now = 0;
+    std::int64_t NowMs() const override { return now; }
 };
 
 struct CountingPanel : QuietPanel {
@@ -41,7 +39,7 @@ struct ViewRig {
         view->Attach(*station);
     }
     RecordingAlerts alerts;
-    NoClock clock;
+    TestClock clock;
     CountingPanel panel;
     std::unique_ptr<COrbelView> view;
     std::unique_ptr<Station> station;

@@ -1,5 +1,7 @@
 #include "shell_rig.h"
 
+#include "gui/app/run_loop.h"
+
 namespace zan::test {
 
 ShellRig::ShellRig()
@@ -7,10 +9,7 @@ ShellRig::ShellRig()
     settings = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
     gui::ShellSetup setup;
     setup.alerts = &alerts;
-    setup.waiter = [this](int ms) {
-        waits.push_back(ms);
-        if (duringWait) duringWait(ms);
-    };
+    setup.clock = &clock;
     setup.chooseOpen = [this] { return openChoice; };
     setup.chooseSave = [this] { return saveChoice; };
     setup.openDocument = [](const std::filesystem::path&) { return true; };
@@ -18,6 +17,12 @@ ShellRig::ShellRig()
     setup.quit = [this] { ++quits; };
     setup.startRunLoop = false;  // tests turn the loop themselves
     frame = std::make_unique<gui::CMainFrame>(std::move(setup));
+}
+
+bool ShellRig::Turn()
+{
+    if (const auto due = frame->runLoop().nextDue()) clock.JumpTo(*due);
+    return frame->runLoop().Turn();
 }
 
 }  // namespace zan::test

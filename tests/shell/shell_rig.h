@@ -1,8 +1,8 @@
 #pragma once
 // A main window whose desktop is faked: message boxes are recorded and
-// answered, waits are counted instead of passing, file dialogs return what
-// the test chose, the viewer opens nothing, settings live in a temporary
-// folder, ending is counted.
+// answered, the machine's time is a clock the test moves, file dialogs
+// return what the test chose, the viewer opens nothing, settings live in a
+// temporary folder, ending is counted.
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -23,8 +23,7 @@ struct ShellRig {
     ShellRig& operator=(const ShellRig&) = delete;
 
     RecordingAlerts alerts;
-    std::vector<int> waits;                // milliseconds, in order
-    std::function<void(int)> duringWait;   // what the student does while the machine waits
+    RecordingClock clock;  // its waits: what the run loop waited for, ms, in order
     std::optional<std::filesystem::path> openChoice;
     std::optional<std::filesystem::path> saveChoice;
     int quits = 0;
@@ -35,6 +34,9 @@ struct ShellRig {
     Lathe& lathe() { return frame->lathe(); }
     LatheState& s() { return frame->lathe().state; }
     void Command(int commandId) { frame->commands().Issue(commandId); }
+    // The run loop's next turn, when its timer would fire: the clock first
+    // moves on to the time the machine asked to come back at.
+    bool Turn();
     std::filesystem::path Path(const char* name) const { return std::filesystem::path(dir.filePath(name).toStdString()); }
 };
 

@@ -3,6 +3,8 @@
 // the machine actions behind the view's commands. The motion and the
 // interpreter sit above it; the events it raises go to the controller's owner.
 
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "core/files/program_folder.h"
@@ -70,6 +72,12 @@ public:
     void RetractTool();
     bool ConfirmExit();        // true: end the program now
 
+    // What the machine does over time by itself: the turret's frames and
+    // the pause while the workpiece is turned round. Does what is due by
+    // `now`; the time more is due, or nullopt when nothing is under way.
+    std::optional<std::int64_t> Advance(std::int64_t now);
+    std::optional<std::int64_t> BusyUntil() const;
+
     // Tools.
     void SelectTool(int station);  // menu command for stations 1..4
     // The custom tool command mounts station 5 while its editor is open;
@@ -90,7 +98,11 @@ private:
     void DrawMove(int x, int y, float row);
     void CutProfile(int x, int y, float row);
 
+    void FinishTurnRound();
+
     EventSink& events_;
+    std::optional<std::int64_t> turnRoundDue_;  // ms: the turned workpiece goes back in
+    bool turnRoundRefused_ = false;             // the spindle turned or the chuck held it
 };
 
 }  // namespace zan

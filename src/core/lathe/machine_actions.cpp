@@ -90,16 +90,25 @@ void Lathe::ToggleTailstock()
     RefreshArea(Region::Tailstock);
 }
 
+// The tool draws back, and after a pause (the operator takes the workpiece
+// out) the part is put back the other way round. Whether it may be taken out
+// is decided at the start: what the student does during the pause (clamping
+// it again, say) comes after the turn, as it would at the machine.
 void Lathe::TurnEndForEnd()
 {
-    LatheState& s = state;
-    if (s.runFlag) {
+    if (state.runFlag) {
         ports.alerts.Message(msg::kBeingCut);
         return;
     }
     RetractTool();
-    ports.clock.Wait(kTurnRoundPauseMs);
-    if (s.spindleState != 0 || !s.chuckOpen) {
+    turnRoundRefused_ = state.spindleState != 0 || !state.chuckOpen;
+    turnRoundDue_ = ports.clock.NowMs() + kTurnRoundPauseMs;
+}
+
+void Lathe::FinishTurnRound()
+{
+    LatheState& s = state;
+    if (turnRoundRefused_) {
         ports.alerts.Message(msg::kStopAndRelease);
         return;
     }
@@ -108,6 +117,24 @@ void Lathe::TurnEndForEnd()
     int j = std::max(s.layout.chuckFace(), 0);
     for (; i > j; --i, ++j) std::swap(s.profile[i], s.profile[j]);
     RefreshArea(Region::Workpiece);
+}
+
+std::optional<std::int64_t> Lathe::Advance(std::int64_t now)
+{
+    turret.Advance(now);
+    if (turnRoundDue_ && now >= *turnRoundDue_) {
+        turnRoundDue_.reset();
+        FinishTurnRound();
+    }
+    return BusyUntil();
+}
+
+std::optional<std::int64_t> Lathe::BusyUntil() const
+{
+    const std::optional<std::int64_t> turning = turret.Busy() ? turret.due() : std::optional<std::int64_t>();
+    if (!turning) return turnRoundDue_;
+    if (!turnRoundDue_) return turning;
+    return std::min(*turning, *turnRoundDue_);
 }
 
 // Draws the tool straight down by 99 rows, clear of the workpiece, before it

@@ -2,6 +2,7 @@
 // The only ways the machine reaches the outside world. The desktop program
 // implements them with Qt; tests implement them with recording fakes.
 
+#include <cstdint>
 #include <string_view>
 
 #include "core/lathe/display_port.h"
@@ -17,12 +18,16 @@ public:
     virtual bool Question(std::string_view text) = 0;
 };
 
-// Every wait of the machine goes through here (step pacing, dwell, jog
-// pacing, turret frames, the pause while the workpiece is turned round).
+// The machine's time, in milliseconds from any fixed start. The front end
+// owns it (the window's clock; a virtual clock in runs without a window).
+// The machine never waits: what it must do later (the next paced step, the
+// end of a dwell, the next jog step, the next turret frame, the end of the
+// pause while the workpiece is turned round) it keeps with a due time on
+// this clock and does when it is advanced at or after that time.
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual void Wait(int milliseconds) = 0;
+    virtual std::int64_t NowMs() const = 0;
 };
 
 // What the machine reads from the operator panel.

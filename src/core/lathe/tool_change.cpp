@@ -1,5 +1,6 @@
 // Tool selection: the turret turns forward to the new station, then the new
-// tool is drawn in place.
+// tool is drawn in place. The station changes at once; the drawing waits for
+// the turret's animation to end.
 
 #include "core/lathe/lathe.h"
 #include "core/lathe/messages.h"
@@ -14,10 +15,12 @@ void Lathe::SelectTool(int station)
         ports.alerts.Message(msg::kLatheRunning);
         return;
     }
-    turret.TurnTurret(state.toolStation, station);
+    const int from = state.toolStation;
     state.toolStation = station;
-    MoveTool(0.0f, 0.0f, MoveMode::Redraw);
-    if (station == 2) RefreshArea(Region::ToolTwo);
+    turret.TurnTurret(from, station, [this, station] {
+        MoveTool(0.0f, 0.0f, MoveMode::Redraw);
+        if (station == 2) RefreshArea(Region::ToolTwo);
+    });
 }
 
 int Lathe::SelectCustomTool()
@@ -39,9 +42,9 @@ void Lathe::EndCustomTool(int previousStation, bool kept)
 
 void Lathe::NextTool()
 {
-    turret.TurnTurret(state.toolStation, state.toolStation + 1);
-    state.toolStation = state.toolStation < 4 ? state.toolStation + 1 : 1;
-    RefreshArea(Region::Default);
+    const int from = state.toolStation;
+    state.toolStation = from < 4 ? from + 1 : 1;
+    turret.TurnTurret(from, from + 1, [this] { RefreshArea(Region::Default); });
 }
 
 }  // namespace zan

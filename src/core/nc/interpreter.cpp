@@ -12,6 +12,16 @@ namespace zan {
 bool Interpreter::ExecuteNextBlock(bool run)
 {
     if (!run) return Reset();
+    return ExecuteBlock().value_or(true);
+}
+
+std::optional<bool> Interpreter::ExecuteBlock()
+{
+    if (pendingBlock_) {
+        const Block block = *pendingBlock_;
+        pendingBlock_.reset();
+        return FinishBlock(block);
+    }
     LatheState& s = lathe_.state;
     // A line shorter than two characters, or the last row, ends the program.
     if (s.lineIndex < 0 || s.lineIndex >= LineTable::kRows || s.lineTable.rows[s.lineIndex][1] == 0)
@@ -21,7 +31,18 @@ bool Interpreter::ExecuteNextBlock(bool run)
     const Block block = ReadWords(std::string_view(row.data(), LineTable::kTextBytes));
     if (block.endedEarly) return true;
 
-    if (block.t) ApplyTool(*block.t);
+    if (block.t) MountTool(*block.t);
+    // The block goes on when the turret has turned to its station.
+    if (lathe_.BusyUntil()) {
+        pendingBlock_ = block;
+        return std::nullopt;
+    }
+    return FinishBlock(block);
+}
+
+bool Interpreter::FinishBlock(const Block& block)
+{
+    if (block.t) ApplyToolOffset(*block.t);
     if (block.m && ApplyM(*block.m)) return true;
     if (nc.Collecting() && nc.gCode > 3) lathe_.ports.alerts.Message(msg::kContourParameters);
     const bool motionBlock = nc.AnyMotionWord();
@@ -139,6 +160,7 @@ bool Interpreter::Reset()
     nc.contourCount = -1;
     nc.seekBlock = -1;
     nc.faceCycle = false;
+    pendingBlock_.reset();
     motion_.PathStep(s.posZ, s.posX, PathMode::Rewind);
     s.runFlag = false;
     s.lineIndex = 0;
@@ -154,17 +176,49 @@ void Interpreter::RecordNullPoint()
 
 bool Interpreter::Locked() const { return lathe_.state.lockSwitch; }
 
-// One turn of the run loop: execute a block when no path is playing, then play
-// one point of the path. Feed hold clears runFlag and freezes both; the latch
-// survives it, so cycle start resumes where the path stopped.
-bool Interpreter::OnIdle(int idleCount)
+// One turn of the run loop: a jog step, the next block when no path is
+// playing, then one point of the path. Feed hold clears runFlag and freezes
+// both; the latch survives it, so cycle start resumes where the path
+// stopped. A jog step waits for the one before it to take its time.
+TurnResult Interpreter::Turn()
 {
     LatheState& s = lathe_.state;
-    if (idleCount > 2 && s.jogActive) motion_.JogStep(-1);
-    if (!s.runFlag || idleCount <= 2) return true;
-    if (!nc.motionLatch && !ExecuteNextBlock(true) && s.runFlag) nc.motionLatch = true;
-    if (nc.motionLatch && s.runFlag && !motion_.PathStep(-1.0f, -1.0f, PathMode::Play)) nc.motionLatch = false;
-    return true;
+    if (phase_ == TurnPhase::Jog) {
+        if (s.jogActive) {
+            if (const auto due = motion_.JogDue()) return TurnResult::Wait(*due);
+            motion_.JogStep(-1);
+        }
+        phase_ = TurnPhase::Block;
+    }
+    if (!s.runFlag) {
+        phase_ = TurnPhase::Jog;
+        return TurnResult{s.jogActive ? TurnResult::Kind::More : TurnResult::Kind::Idle};
+    }
+    return TurnFromBlock(lathe_.ports.clock.NowMs());
+}
+
+TurnResult Interpreter::TurnFromBlock(std::int64_t)
+{
+    LatheState& s = lathe_.state;
+    if (phase_ == TurnPhase::Block) {
+        if (!nc.motionLatch) {
+            // A dwell, a turret turning: the next block waits for them.
+            if (const auto due = motion_.HoldDue()) return TurnResult::Wait(*due);
+            if (const auto due = lathe_.BusyUntil()) return TurnResult::Wait(*due);
+            const std::optional<bool> executed = ExecuteBlock();
+            if (!executed) return TurnResult::Wait(*lathe_.BusyUntil());
+            if (!*executed && s.runFlag) nc.motionLatch = true;
+        }
+        phase_ = TurnPhase::Play;
+    }
+    if (nc.motionLatch && s.runFlag) {
+        if (!motion_.PathStep(-1.0f, -1.0f, PathMode::Play))
+            nc.motionLatch = false;
+        else if (const auto due = motion_.PlayDue())
+            return TurnResult::Wait(*due);
+    }
+    phase_ = TurnPhase::Jog;
+    return TurnResult{TurnResult::Kind::More};
 }
 
 }  // namespace zan

@@ -8,7 +8,7 @@ namespace zan {
 
 // T: the tens digit is the station, the units digit the offset pair.
 // T11 mounts station 1 with offset 1; T05 only applies offset 5.
-void Interpreter::ApplyTool(int t)
+void Interpreter::MountTool(int t)
 {
     LatheState& s = lathe_.state;
     const int station = t / 10;
@@ -17,8 +17,12 @@ void Interpreter::ApplyTool(int t)
         lathe_.SelectTool(station);
         s.runFlag = true;
     }
+}
+
+void Interpreter::ApplyToolOffset(int t)
+{
     if (t >= 0 && t < 50) {
-        s.offsetNumber = t % 10;
+        lathe_.state.offsetNumber = t % 10;
         lathe_.PanelEvent(OffsetEvent(t % 10));
     }
 }

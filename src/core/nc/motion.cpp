@@ -46,6 +46,9 @@ bool Motion::PathStep(float z, float x, PathMode mode)
     // tool, even when moves are going direct.
     if (mode == PathMode::Rewind) {
         buffer_.writeIndex = buffer_.readIndex = 0;
+        // Nor does a pause or a dwell of the forgotten path hold the next one.
+        paceDue_.reset();
+        holdUntil_ = 0;
         return false;
     }
     if (mode == PathMode::Clear) {
@@ -103,7 +106,13 @@ bool Motion::Play()
     }
     if (b.readIndex >= b.writeIndex) return false;  // nothing to play
 
-    Pace(kPaceOneStep);
+    // A dwell holds the path; then each point waits its pause, and the run
+    // loop comes back for it when the pause is over (PlayDue).
+    const std::int64_t now = Now();
+    if (now < holdUntil_) return true;
+    if (!paceDue_) paceDue_ = now + StepDelayMs();
+    if (now < *paceDue_) return true;
+    paceDue_.reset();
     const PathPoint p = b.points[b.readIndex];
     s.posZ = p.z;
     s.posX = p.x;
@@ -132,14 +141,42 @@ void Motion::Pace(int arg)
     const LatheState& s = lathe_.state;
     if (s.speedLevel > 2) return;
     if (s.speedLevel == 2) paceBase_ = kFastPaceBase;  // for the rest of the session
-    if (arg != kPaceOneStep) {
-        paceFeed_ = std::min(arg, kMaxPaceFeed);
-        return;
-    }
+    if (arg != kPaceOneStep) paceFeed_ = std::min(arg, kMaxPaceFeed);
+}
+
+// The pause before the next played point (ms): the base pace less the feed,
+// stretched by the feed override; rapid points by the rapid override.
+int Motion::StepDelayMs()
+{
+    const LatheState& s = lathe_.state;
+    if (s.speedLevel > 2) return 0;
+    if (s.speedLevel == 2) paceBase_ = kFastPaceBase;
     // A feed may be as low as int's minimum: the difference is taken in double.
     const double ms = paceFeed_ != 0 ? double(static_cast<float>(double(paceBase_) - paceFeed_) / s.feedFactor)
                                      : kRapidStepMs / s.rapidFactor;
-    lathe_.ports.clock.Wait(TruncMs(ms));
+    return TruncMs(ms);
+}
+
+std::int64_t Motion::Now() const { return lathe_.ports.clock.NowMs(); }
+
+std::optional<std::int64_t> Motion::PlayDue() const
+{
+    const std::int64_t now = Now();
+    if (now < holdUntil_) return holdUntil_;
+    if (paceDue_ && now < *paceDue_) return paceDue_;
+    return std::nullopt;
+}
+
+std::optional<std::int64_t> Motion::HoldDue() const
+{
+    if (Now() < holdUntil_) return holdUntil_;
+    return std::nullopt;
+}
+
+std::optional<std::int64_t> Motion::JogDue() const
+{
+    if (jogDue_ && Now() < *jogDue_) return jogDue_;
+    return std::nullopt;
 }
 
 // Positioning: 45-degree steps until the shorter axis arrives, then straight on.
@@ -185,7 +222,8 @@ bool Motion::LinearMove(float z, float x, int feed)
 bool Motion::Dwell(int seconds)
 {
     // A negative dwell waits nothing; a huge one waits as long as a wait can.
-    if (seconds > 0) lathe_.ports.clock.Wait(TruncMs(seconds * 1000.0));
+    // Nothing moves on before it is over: the next point, the next block.
+    if (seconds > 0) holdUntil_ = Now() + TruncMs(seconds * 1000.0);
     const LatheState& s = lathe_.state;
     PathStep(static_cast<float>(s.drawnZ), static_cast<float>(s.drawnX), PathMode::Record);
     return true;
@@ -200,6 +238,9 @@ void Motion::Reset()
     paceFeed_ = kStartPaceFeed;
     jogDirection_ = 0;
     work_ = 0;
+    paceDue_.reset();
+    jogDue_.reset();
+    holdUntil_ = 0;
 }
 
 bool Motion::JogStep(int direction)
@@ -230,7 +271,8 @@ bool Motion::JogStep(int direction)
         s.jogActive = false;
         return true;
     }
-    lathe_.ports.clock.Wait(rate > 0 ? 1000 / rate : 0);
+    // The next step is due one unit's time later (JogDue).
+    jogDue_ = Now() + (rate > 0 ? 1000 / rate : 0);
     return true;
 }
 

@@ -3,6 +3,9 @@
 // one view unit (one millimetre) and handed to MoveTool, either at once
 // (direct mode) or through the path buffer and paced playback.
 
+#include <cstdint>
+#include <optional>
+
 #include "core/nc/path_buffer.h"
 
 namespace zan {
@@ -30,6 +33,15 @@ public:
     bool LinearMove(float z, float x, int feed);
     bool Dwell(int seconds);
     bool JogStep(int direction);
+    // When the run loop must come back, if it must wait: for the next
+    // played point (a dwell or the step's pause), for the end of a dwell
+    // before the next block, for the next jog step. nullopt: nothing to wait for.
+    std::optional<std::int64_t> PlayDue() const;
+    std::optional<std::int64_t> HoldDue() const;
+    std::optional<std::int64_t> JogDue() const;
+    // The pause before the next played point, ms: the base pace less the
+    // feed, stretched by the feed override; a rapid point by the rapid override.
+    int StepDelayMs();
     // Back to start-up: no path, start-up pacing, no jog direction, no work done.
     void Reset();
 
@@ -49,6 +61,7 @@ private:
     bool Record(float z, float x);
     bool Play();
     void OverflowTest();
+    std::int64_t Now() const;
 
     static constexpr int kStartPaceBase = 200;
     static constexpr int kStartPaceFeed = 100;
@@ -59,6 +72,9 @@ private:
     int paceFeed_ = kStartPaceFeed;  // feed that paces playback; 0 = rapid
     int jogDirection_ = 0;
     long work_ = 0;
+    std::optional<std::int64_t> paceDue_;  // ms: the next point plays then
+    std::int64_t holdUntil_ = 0;           // ms: a dwell ends then
+    std::optional<std::int64_t> jogDue_;   // ms: the next jog step is due then
 };
 
 }  // namespace zan

@@ -7,7 +7,7 @@ namespace zan {
 
 HeadlessMachine::HeadlessMachine(HeadlessSetup setup) : setup_(std::move(setup))
 {
-    station_ = std::make_unique<Station>(Ports{*this, *this, *this, *this}, StationOptions{false, setup_.folder, {}});
+    station_ = std::make_unique<Station>(Ports{*this, clock_, *this, *this}, StationOptions{false, setup_.folder, {}});
     station_->lathe.moveObserver = this;
     ApplySetup();
 }
@@ -19,6 +19,12 @@ void HeadlessMachine::Reset()
     station_->lathe.state.Reset();
     station_->motion.Reset();
     station_->interpreter.nc = NcState{};
+    station_->interpreter.ResetTurn();
+    // A turret left turning by the last program ends its turn first.
+    while (const auto due = station_->lathe.BusyUntil()) {
+        clock_.JumpTo(*due);
+        station_->lathe.Advance(clock_.NowMs());
+    }
     finished_ = alarm_ = false;
     alarmText_.clear();
     alarmLine_ = blockLine_ = -1;
@@ -50,7 +56,7 @@ RunEnd HeadlessMachine::Run(const RunLimits& limits)
         s.runFlag = true;  // cycle start again at once after a stop (M00)
         // Between paths the next turn executes the block at the line index.
         if (!station_->interpreter.nc.motionLatch) blockLine_ = s.lineIndex;
-        station_->OnIdle(3);
+        TurnAtOnce(*station_, clock_);
     }
     if (finished_) return RunEnd::Finished;
     return alarm_ ? RunEnd::Alarm : RunEnd::TurnLimit;

@@ -13,6 +13,7 @@
 
 #include "core/lathe/quiet_ports.h"
 #include "core/station/station.h"
+#include "core/station/virtual_clock.h"
 
 namespace zan {
 
@@ -45,7 +46,7 @@ struct RunLimits {
     long work = kDefaultWork;
 };
 
-class HeadlessMachine : Alerts, Clock, QuietDisplay, QuietPanel, MoveObserver {
+class HeadlessMachine : Alerts, QuietDisplay, QuietPanel, MoveObserver {
 public:
     explicit HeadlessMachine(HeadlessSetup setup);
     ~HeadlessMachine() override;
@@ -77,8 +78,6 @@ private:
     // Alerts
     void Message(std::string_view text) override;
     bool Question(std::string_view text) override;
-    // Clock: nothing ever waits here.
-    void Wait(int) override {}
     // Nothing is drawn, but a severe error is noted; the panel has its
     // start-up values but for the set-up's offsets and overrides.
     void DrawErrorText(std::string_view text) override;
@@ -93,6 +92,7 @@ private:
     void NoteAlarm(std::string_view text);
 
     HeadlessSetup setup_;
+    VirtualClock clock_;  // time passes only when a turn must wait
     std::unique_ptr<Station> station_;
     bool finished_ = false;
     bool alarm_ = false;

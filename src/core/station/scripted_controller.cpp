@@ -10,10 +10,6 @@ namespace zan {
 
 namespace {
 
-// The idle count the window's run loop passes: above 2, so that jogs and
-// program runs go on.
-constexpr int kIdleTurn = 3;
-
 // The editor and the entry field turn letters into capitals as they are typed.
 bool TypesCapitals(FieldId id) { return id == FieldId::Editor || id == FieldId::Entry; }
 
@@ -22,7 +18,7 @@ bool TypesCapitals(FieldId id) { return id == FieldId::Editor || id == FieldId::
 ScriptedController::ScriptedController(ScriptSetup setup, std::ostream& out)
     : setup_(std::move(setup)),
       out_(out),
-      station_(ControllerPorts{*this, *this, *this, window_, fields_}, StationOptions{false, setup_.folder, setup_.programs})
+      station_(ControllerPorts{*this, clock_, *this, window_, fields_}, StationOptions{false, setup_.folder, setup_.programs})
 {
     SetUp();
 }
@@ -69,13 +65,13 @@ void ScriptedController::Return()
 
 void ScriptedController::Idle(long turns)
 {
-    for (long turn = 0; turn < turns; ++turn) station_.OnIdle(kIdleTurn);
+    for (long turn = 0; turn < turns; ++turn) TurnAtOnce(station_, clock_);
 }
 
 bool ScriptedController::RunProgram()
 {
     const LatheState& s = station_.lathe.state;
-    for (long turn = 0; turn < setup_.maxTurns && s.runFlag; ++turn) station_.OnIdle(kIdleTurn);
+    for (long turn = 0; turn < setup_.maxTurns && s.runFlag; ++turn) TurnAtOnce(station_, clock_);
     return !s.runFlag;
 }
 

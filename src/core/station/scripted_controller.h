@@ -14,6 +14,7 @@
 #include "core/lathe/quiet_ports.h"
 #include "core/panel/plain_fields.h"
 #include "core/station/station.h"
+#include "core/station/virtual_clock.h"
 
 namespace zan {
 
@@ -32,7 +33,7 @@ struct ScriptSetup {
     long maxTurns = 10000000;    // turns of the run loop one RunProgram may take
 };
 
-class ScriptedController : Alerts, Clock, QuietDisplay, MoveObserver {
+class ScriptedController : Alerts, QuietDisplay, MoveObserver {
 public:
     ScriptedController(ScriptSetup setup, std::ostream& out);
     ScriptedController(const ScriptedController&) = delete;
@@ -74,8 +75,6 @@ private:
     // Alerts
     void Message(std::string_view text) override;
     bool Question(std::string_view text) override;
-    // Clock: nothing ever waits here.
-    void Wait(int) override {}
     // MoveObserver
     void OnMoveTool(float col, float row, MoveMode mode) override;
 
@@ -85,6 +84,7 @@ private:
     std::ostream& out_;
     QuietPanelWindow window_;
     PlainFields fields_;
+    VirtualClock clock_;  // time passes only when a turn must wait
     Station station_;
     bool answerOk_ = true;
 };

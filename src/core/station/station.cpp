@@ -1,5 +1,7 @@
 #include "core/station/station.h"
 
+#include <chrono>
+
 #include "core/lathe/blank_input.h"
 
 namespace zan {
@@ -15,6 +17,24 @@ Station::Station(ControllerPorts ports, StationOptions options)
 Station::Station(Ports ports, StationOptions options)
     : lathe(ports, *this, LatheOptions{options.smallLayout, std::move(options.folder)})
 {
+}
+
+TurnResult Station::Turn()
+{
+    if (const auto due = lathe.Advance(lathe.ports.clock.NowMs())) return TurnResult::Wait(*due);
+    return interpreter.Turn();
+}
+
+std::optional<std::int64_t> Station::Advance(int budgetMs)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const auto budget = std::chrono::milliseconds(budgetMs);
+    for (;;) {
+        const TurnResult turn = Turn();
+        if (turn.kind == TurnResult::Kind::Idle) return std::nullopt;
+        if (turn.kind == TurnResult::Kind::Waiting) return turn.due;
+        if (std::chrono::steady_clock::now() - start >= budget) return lathe.ports.clock.NowMs();
+    }
 }
 
 bool Station::SetBlank(std::string_view diameterText, std::string_view lengthText)

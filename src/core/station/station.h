@@ -6,6 +6,7 @@
 // machine (panel events and machine commands) are dispatched here, since
 // some of their codes need the machine and the interpreter together.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,8 +71,15 @@ public:
     // The operator panel; null when the Station was built without one.
     Panel* panel() { return panel_.get(); }
 
-    // One turn of the run loop (see Interpreter::OnIdle).
-    bool OnIdle(int idleCount) { return interpreter.OnIdle(idleCount); }
+    // One turn of the run loop at the clock's time: what the machine does by
+    // itself first (turret frames, the workpiece turned round), then a jog
+    // step, a block and a point of its path (see Interpreter::Turn).
+    TurnResult Turn();
+    // The front end's entry point: does the work due by the clock's time,
+    // turn after turn, for at most `budgetMs` of processor time, and tells
+    // when to come back: nullopt when nothing runs (until the next input),
+    // else the clock time at which more is due (now, when the budget ran out).
+    std::optional<std::int64_t> Advance(int budgetMs);
 
     // The blank dialog's fields as typed: a refusal is shown and changes
     // nothing; an empty field keeps its value. The length counts from the

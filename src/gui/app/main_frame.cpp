@@ -14,7 +14,6 @@
 #include "gui/app/about_dlg.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/display_zoom.h"
-#include "gui/app/gated_clicks.h"
 #include "gui/app/help_window.h"
 #include "gui/app/run_loop.h"
 #include "gui/app/toolbar_icons.h"
@@ -64,7 +63,7 @@ CMainFrame::CMainFrame(ShellSetup setup)
       programs_(setup.programs ? ProgramFolder(*setup.programs) : ProgramFolder::OfExecutable()),
       data_(setup.data ? ProgramFolder(*setup.data) : ProgramFolder::OfExecutable()),
       alerts_(setup.alerts != nullptr ? *setup.alerts : qtAlerts_),
-      clock_(std::move(setup.waiter))
+      clock_(setup.clock != nullptr ? *setup.clock : windowClock_)
 {
     setWindowTitle(QStringLiteral("ZAN 400LT"));
     setWindowIcon(ProgramIcon());
@@ -87,7 +86,6 @@ CMainFrame::CMainFrame(ShellSetup setup)
 CMainFrame::~CMainFrame()
 {
     runLoop_->Stop();
-    clock_.Stop();
     commands_.reset();
     panelWindows_.Attach(nullptr);
     delete takeCentralWidget();
@@ -116,15 +114,13 @@ void CMainFrame::createView()
 
     view_ = new COrbelView(host);
     view_->setGeometry(0, 0, kViewWidth, kViewHeight);
-    new GatedClicks(gate_, view_);
-    view_->SetCommandDoor([this](std::function<void()> repaint) { gate_.Run(std::move(repaint)); });
     station_ = std::make_unique<Station>(
         ControllerPorts{alerts_, clock_, *view_, panelWindows_, panelWindows_.fields()},
         StationOptions{view_->smallLayout(), data_, programs_});
-    panelInput_ = std::make_unique<StationPanelInput>(*station_, gate_);
+    panelInput_ = std::make_unique<StationPanelInput>(*station_);
     panelWindows_.Attach(panelInput_.get());
     view_->Attach(*station_);
-    runLoop_ = new RunLoop(*station_, gate_, this);
+    runLoop_ = new RunLoop(*station_, clock_, this);
 }
 
 // The commands, with the desktop's file dialogs and viewer unless the setup
@@ -151,7 +147,7 @@ void CMainFrame::createCommands(ShellSetup& setup)
     }
     services.recent = recent_.get();
     services.endProgram = [this] { endProgram(); };
-    commands_ = std::make_unique<ViewCommands>(*this, *view_, *station_, gate_, std::move(services));
+    commands_ = std::make_unique<ViewCommands>(*this, *view_, *station_, std::move(services));
 }
 
 QAction* CMainFrame::addCommand(int commandId, const QString& text, const QString& statusTip)
@@ -198,7 +194,7 @@ void CMainFrame::createActions()
     addCommand(cmd::kCustomTool, Text("定制刀具(&d)"), Text("设定刀具的形状。"));
     addCommand(cmd::kRefreshWorkpiece, Text("刷新工件(&S)"))->setEnabled(false);
     QAction* about = addCommand(cmd::kAbout, Text("关于程序(&A)..."), Text("工件掉头"));
-    connect(about, &QAction::triggered, this, [this] { gate_.Run([this] { this->about(); }); });
+    connect(about, &QAction::triggered, this, &CMainFrame::about);
     addCommand(cmd::kHelpText, Text("程序说明(&T)"), Text("有关本程序的功能、注意事项等的说明。"));
     createToolBarActions();
 }
@@ -401,10 +397,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// A call of the machine still waiting returns at once, then the event loops end.
 void CMainFrame::endProgram()
 {
-    clock_.Stop();
     runLoop_->Stop();
     quit_();
 }

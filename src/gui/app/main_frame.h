@@ -12,10 +12,9 @@
 #include <memory>
 #include <optional>
 
-#include "gui/app/core_gate.h"
 #include "gui/app/qt_alerts.h"
 #include "gui/app/recent_files.h"
-#include "gui/app/run_loop_clock.h"
+#include "gui/app/window_clock.h"
 #include "gui/app/view_commands.h"
 #include "gui/panel/panel_windows.h"
 #include "gui/panel/station_panel_input.h"
@@ -33,11 +32,11 @@ class RunLoop;
 class ViewCommands;
 
 // What the window uses of the desktop. Left empty, the real thing: message
-// boxes, waits that keep serving the window, file dialogs, the program's
-// help window. Tests put recording fakes in.
+// boxes, the window's clock, file dialogs, the program's help window. Tests
+// put recording fakes in.
 struct ShellSetup {
     Alerts* alerts = nullptr;
-    RunLoopClock::Waiter waiter;
+    Clock* clock = nullptr;  // the machine's time; the window's own unless given
     ChooseFile chooseOpen;
     ChooseFile chooseSave;
     OpenDocument openDocument;
@@ -67,7 +66,6 @@ public:
     COrbelView& view() { return *view_; }
     Station& station() { return *station_; }
     Lathe& lathe() { return station_->lathe; }
-    CoreGate& gate() { return gate_; }
     RunLoop& runLoop() { return *runLoop_; }
     PanelWindows& panelWindows() { return panelWindows_; }
     ViewCommands& commands() { return *commands_; }
@@ -112,11 +110,11 @@ private:
     bool framed_ = false;  // the desktop's frame was seen and the window fitted into its place
     QtAlerts qtAlerts_{this};
     Alerts& alerts_;
-    RunLoopClock clock_;
+    WindowClock windowClock_;
+    Clock& clock_;
     PanelWindows panelWindows_{this};
     std::unique_ptr<Station> station_;  // after its ports, so it goes before them
     std::unique_ptr<StationPanelInput> panelInput_;
-    CoreGate gate_;
     std::unique_ptr<QSettings> ownSettings_;
     std::unique_ptr<RecentFiles> recent_;
     COrbelView* view_ = nullptr;

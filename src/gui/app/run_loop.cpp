@@ -1,30 +1,36 @@
 #include "gui/app/run_loop.h"
 
 #include <QApplication>
+#include <algorithm>
 
-#include "gui/app/core_gate.h"
 #include "core/station/station.h"
 
 namespace zan::gui {
 
 namespace {
-// The hook's idle count: above 2, so that jogging and program runs proceed.
-constexpr int kIdleTurn = 3;
-// While nothing moves the loop only looks now and then whether something
-// started; a run or a jog is served as fast as its own pacing allows.
+
+// The machine's share of the window's time per turn of the event loop, ms:
+// the window answers the student within about this much.
+constexpr int kBudgetMs = 4;
+// While nothing moves the loop only looks now and then whether an input
+// started something.
 constexpr int kIdlePollMs = 15;
+
 }  // namespace
 
-RunLoop::RunLoop(Station& station, CoreGate& gate, QObject* parent)
-    : QObject(parent), station_(station), gate_(gate)
+RunLoop::RunLoop(Station& station, Clock& clock, QObject* parent) : QObject(parent), station_(station), clock_(clock)
 {
+    // A paced step is counted in milliseconds: a coarse timer would stretch
+    // a 10 ms rapid step by up to 5 %.
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &RunLoop::OnTimer);
 }
 
 void RunLoop::Start()
 {
     active_ = true;
-    timer_.start(kIdlePollMs);
+    timer_.start(0);
 }
 
 void RunLoop::Stop()
@@ -35,19 +41,18 @@ void RunLoop::Stop()
 
 bool RunLoop::Turn()
 {
-    if (gate_.Busy() || QApplication::activeModalWidget() != nullptr) return false;
-    gate_.Run([this] { station_.OnIdle(kIdleTurn); });
+    if (QApplication::activeModalWidget() != nullptr) return false;
+    next_ = station_.Advance(kBudgetMs);
     return true;
 }
 
 void RunLoop::OnTimer()
 {
-    // The timer rests while the turn runs: the turn's own pacing waits serve
-    // the window's events, and a running timer would spin through them.
-    timer_.stop();
-    const bool ran = Turn();
-    const bool moving = ran && (station_.lathe.state.runFlag || station_.lathe.state.jogActive);
-    if (active_) timer_.start(moving ? 0 : kIdlePollMs);
+    const bool turned = Turn();
+    if (!active_) return;
+    if (!turned || !next_) return timer_.start(kIdlePollMs);
+    const std::int64_t wait = *next_ - clock_.NowMs();
+    timer_.start(static_cast<int>(std::clamp<std::int64_t>(wait, 0, kIdlePollMs)));
 }
 
 }  // namespace zan::gui

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "gui/app/command_ids.h"
-#include "gui/app/core_gate.h"
 #include "gui/app/workpiece_files.h"
 #include "gui/dialogs/blank_dlg.h"
 #include "gui/dialogs/speed_dlg.h"
@@ -12,9 +11,8 @@
 
 namespace zan::gui {
 
-ViewCommands::ViewCommands(QWidget& frame, COrbelView& view, Station& station, CoreGate& gate,
-                           CommandServices services)
-    : frame_(frame), view_(view), station_(station), gate_(gate), services_(std::move(services))
+ViewCommands::ViewCommands(QWidget& frame, COrbelView& view, Station& station, CommandServices services)
+    : frame_(frame), view_(view), station_(station), services_(std::move(services))
 {
     RegisterMachineActions();
     RegisterDialogs();
@@ -34,7 +32,7 @@ void ViewCommands::Issue(int commandId)
 {
     const auto found = handlers_.find(commandId);
     if (found == handlers_.end()) return;
-    gate_.Run(found->second);
+    found->second();
 }
 
 void ViewCommands::RegisterMachineActions()
@@ -78,7 +76,7 @@ void ViewCommands::RegisterDialogs()
 void ViewCommands::OpenBlankDialog()
 {
     if (!lathe().MayEditBlank()) return;
-    auto* dialog = new CBlankDlg(station_, gate_, &frame_);
+    auto* dialog = new CBlankDlg(station_, view_, &frame_);
     dialog->show();
 }
 
@@ -86,7 +84,7 @@ void ViewCommands::OpenBlankDialog()
 void ViewCommands::OpenSpeedDialog()
 {
     if (!lathe().MaySetSpeed()) return;
-    if (speed_.isNull()) speed_ = new CSpeedDlg(station_, gate_, &frame_);
+    if (speed_.isNull()) speed_ = new CSpeedDlg(station_, &frame_);
     speed_->Present();
 }
 

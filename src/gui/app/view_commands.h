@@ -1,7 +1,6 @@
 #pragma once
 // The lathe view's commands, whatever issued them (menu, toolbar or
-// accelerator): each reaches the machine's action through the CoreGate, so a
-// command given while the machine waits runs right after that wait's call.
+// accelerator): each calls the machine's action at once.
 
 #include <QPointer>
 #include <functional>
@@ -16,7 +15,6 @@ class QWidget;
 namespace zan::gui {
 
 class COrbelView;
-class CoreGate;
 class CSpeedDlg;
 class RecentFiles;
 
@@ -31,7 +29,7 @@ struct CommandServices {
 
 class ViewCommands {
 public:
-    ViewCommands(QWidget& frame, COrbelView& view, Station& station, CoreGate& gate, CommandServices services);
+    ViewCommands(QWidget& frame, COrbelView& view, Station& station, CommandServices services);
     ~ViewCommands();
 
     bool Handles(int commandId) const { return handlers_.count(commandId) != 0; }
@@ -55,7 +53,6 @@ private:
     QWidget& frame_;
     COrbelView& view_;
     Station& station_;
-    CoreGate& gate_;
     CommandServices services_;
     QPointer<CSpeedDlg> speed_;
     std::unordered_map<int, std::function<void()>> handlers_;

@@ -4,19 +4,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "gui/app/core_gate.h"
+#include "gui/lathe/orbel_view.h"
 #include "core/station/station.h"
 
 namespace zan::gui {
 
 namespace {
 
-constexpr int kSettleMs = 300;        // the new blank shows before the dialog goes
 constexpr int kMaxTypedChars = 4;     // enough to tell a size that is too large
 
 QLineEdit* DigitsEdit(QWidget* parent, const char* name)
@@ -31,8 +29,8 @@ QLineEdit* DigitsEdit(QWidget* parent, const char* name)
 
 }  // namespace
 
-CBlankDlg::CBlankDlg(Station& station, CoreGate& gate, QWidget* parent)
-    : QDialog(parent), station_(station), gate_(gate)
+CBlankDlg::CBlankDlg(Station& station, COrbelView& view, QWidget* parent)
+    : QDialog(parent), station_(station), view_(view)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("毛坯参数设置"));
@@ -72,19 +70,15 @@ CBlankDlg::CBlankDlg(Station& station, CoreGate& gate, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-// The fields are read now; the machine takes them as soon as it is free.
+// A refused size leaves the dialog open for a correction; a size taken is
+// drawn on the view at once, and the dialog goes over the new blank.
 void CBlankDlg::OnOk()
 {
-    const QByteArray diameterText = diameter_->text().toLatin1();
-    const QByteArray lengthText = length_->text().toLatin1();
-    QPointer<CBlankDlg> self(this);
-    Station& station = station_;
-    gate_.Run([self, &station, diameterText, lengthText] {
-        // A refused size leaves the dialog open for a correction.
-        if (!station.SetBlank(diameterText.toStdString(), lengthText.toStdString())) return;
-        station.lathe.ports.clock.Wait(kSettleMs);
-        if (self) self->accept();
-    });
+    const std::string diameterText = diameter_->text().toLatin1().toStdString();
+    const std::string lengthText = length_->text().toLatin1().toStdString();
+    if (!station_.SetBlank(diameterText, lengthText)) return;
+    view_.repaint();
+    accept();
 }
 
 }  // namespace zan::gui

@@ -13,18 +13,19 @@ class Station;
 
 namespace zan::gui {
 
-class CoreGate;
+class COrbelView;
 
 class CBlankDlg : public QDialog {
     Q_OBJECT
 public:
-    CBlankDlg(Station& station, CoreGate& gate, QWidget* parent);
+    // `view` shows the new blank before the dialog goes.
+    CBlankDlg(Station& station, COrbelView& view, QWidget* parent);
 
 private:
     void OnOk();
 
     Station& station_;
-    CoreGate& gate_;
+    COrbelView& view_;
     QLineEdit* diameter_ = nullptr;
     QLineEdit* length_ = nullptr;
 };

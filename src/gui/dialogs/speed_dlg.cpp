@@ -9,7 +9,6 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "gui/app/core_gate.h"
 #include "core/station/station.h"
 
 namespace zan::gui {
@@ -36,8 +35,8 @@ QPushButton* Button(QWidget* parent, const QString& text, const char* name)
 
 }  // namespace
 
-CSpeedDlg::CSpeedDlg(Station& station, CoreGate& gate, QWidget* parent)
-    : QDialog(parent), station_(station), gate_(gate)
+CSpeedDlg::CSpeedDlg(Station& station, QWidget* parent)
+    : QDialog(parent), station_(station)
 {
     setWindowTitle(QStringLiteral("速度性能控制"));
     description_ = new QLabel(kIntroText, this);
@@ -128,9 +127,7 @@ void CSpeedDlg::Present()
 
 void CSpeedDlg::OnOk()
 {
-    const int level = slider_->value();
-    Station& station = station_;
-    gate_.Run([&station, level] { station.SetSpeedLevel(level); });
+    station_.SetSpeedLevel(slider_->value());
     accept();
 }
 

@@ -14,12 +14,11 @@ class Station;
 
 namespace zan::gui {
 
-class CoreGate;
 
 class CSpeedDlg : public QDialog {
     Q_OBJECT
 public:
-    CSpeedDlg(Station& station, CoreGate& gate, QWidget* parent);
+    CSpeedDlg(Station& station, QWidget* parent);
 
     // Brings the dialog up on the level in force, or back to the front (as
     // the student left it) when it is up already.
@@ -31,7 +30,6 @@ private:
     void OnOk();
 
     Station& station_;
-    CoreGate& gate_;
     QSlider* slider_ = nullptr;
     QLabel* description_ = nullptr;
 };

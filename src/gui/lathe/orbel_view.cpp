@@ -206,15 +206,7 @@ void COrbelView::showEvent(QShowEvent* event)
     shown_ = true;
     // The first repaint on screen brings up the operator panel, once the
     // window itself is up.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (door_)
-                door_([this] { RepaintAll(); });
-            else
-                RepaintAll();
-        },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] { RepaintAll(); }, Qt::QueuedConnection);
 }
 
 }  // namespace zan::gui

@@ -48,12 +48,6 @@ public:
     // The full repaint: machine, tool in place, then the operator panel is shown.
     void RepaintAll();
 
-    // The door the first repaint on screen goes through: it enters the
-    // machine like a command, so it must wait while the machine is inside a
-    // call. Without a door it runs as soon as the window is up.
-    using CommandDoor = std::function<void(std::function<void()>)>;
-    void SetCommandDoor(CommandDoor door) { door_ = std::move(door); }
-
     // Measurement commands: a prompt, then the mouse does the rest.
     void Measure(MeasureMode mode);
 
@@ -94,7 +88,6 @@ private:
     qreal zoom_ = 1;
     bool shown_ = false;
     Station* station_ = nullptr;  // not owned
-    CommandDoor door_;
 };
 
 }  // namespace zan::gui

@@ -1,7 +1,7 @@
 #pragma once
 // The panel windows' input delivered to the controller's operator panel,
-// each through the CoreGate: a key clicked while the machine waits inside a
-// call acts as soon as that call has returned.
+// each a direct call: the machine is never inside a call of its own when an
+// event arrives.
 
 #include "gui/panel/panel_input.h"
 
@@ -11,12 +11,11 @@ class Station;
 
 namespace zan::gui {
 
-class CoreGate;
 
 class StationPanelInput : public PanelInput {
 public:
     // The station must have its operator panel.
-    StationPanelInput(Station& station, CoreGate& gate) : station_(station), gate_(gate) {}
+    explicit StationPanelInput(Station& station) : station_(station) {}
 
     void KeyDown(KeyId key) override;
     void KeyUp(KeyId key) override;
@@ -27,7 +26,6 @@ public:
 
 private:
     Station& station_;
-    CoreGate& gate_;
 };
 
 }  // namespace zan::gui

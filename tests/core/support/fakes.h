@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/station/station.h"
+#include "core/station/virtual_clock.h"
 
 namespace zan::test {
 
@@ -22,10 +23,28 @@ struct RecordingAlerts : Alerts {
     }
 };
 
+// A virtual clock that notes every wait it is moved over, in milliseconds.
 struct RecordingClock : Clock {
-    std::vector<int> waits;  // milliseconds asked for, in order
-    void Wait(int milliseconds) override { waits.push_back(milliseconds); }
+    std::int64_t now = 0;
+    std::vector<int> waits;  // in order
+    std::int64_t NowMs() const override { return now; }
+    void JumpTo(std::int64_t due)
+    {
+        if (due <= now) return;
+        waits.push_back(static_cast<int>(due - now));
+        now = due;
+    }
 };
+
+// What the machine does by itself after an input (turret frames, the
+// workpiece turned round), every wait passed at once.
+inline void Settle(Station& station, RecordingClock& clock)
+{
+    while (const auto due = station.lathe.BusyUntil()) {
+        clock.JumpTo(*due);
+        station.lathe.Advance(clock.NowMs());
+    }
+}
 
 // Records every call as a short line, e.g. "refresh 0 0 1024 768".
 struct RecordingDisplay : LatheDisplay {
@@ -94,6 +113,8 @@ struct Rig {
     Lathe* lathe = nullptr;  // the station's
     LatheState& s() { return lathe->state; }
     void Cutting();  // spindle running, chuck clamped
+    void Settle() { test::Settle(*station, clock); }
+    TurnResult Turn() { return TurnAtOnce(*station, clock); }
 };
 
 }  // namespace zan::test

@@ -53,6 +53,8 @@ struct PanelRig {
 
     // The lathe view's first repaint: the panel opens in Edit and paints.
     void Show() { station.PanelEvent(PanelEventCode::ShowPanel); }
+    TurnResult Turn() { return TurnAtOnce(station, clock); }
+    void Settle() { test::Settle(station, clock); }
     void Click(KeyId key, int times = 1);
     void Light(KeyId key) { PanelProbe::SetLamp(panel, key, true); }
     PanelState& state() { return panel.state(); }

@@ -25,7 +25,7 @@ int ProgramRig::Run(int maxTurns)
     s().runFlag = true;
     int turns = 0;
     while (s().runFlag && turns < maxTurns) {
-        station->interpreter.OnIdle(3);
+        Turn();
         ++turns;
     }
     return turns;
