@@ -1,7 +1,7 @@
 // How long the window goes unserved while the machine works, offscreen:
 //   cmake -S . -B build/bench -DZAN_BENCH=ON -DZAN_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
 //   cmake --build build/bench -j2 --target event_gap_bench
-//   QT_QPA_PLATFORM=offscreen build/bench/bin/event_gap_bench [PROGRAM.zan ...]
+//   QT_QPA_PLATFORM=offscreen build/bench/bin/event_gap_bench [--speed N] [PROGRAM.zan ...]
 // The real main window, panel and run loop, driven by mouse clicks posted to
 // the panel's keys as a student gives them, at the speed level a student
 // starts with: AUTO and cycle start play each program (by default the first
@@ -30,6 +30,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -282,6 +283,7 @@ void PostMouse(zan::gui::CKeyButton* key, QEvent::Type type)
 class Trainer {
 public:
     explicit Trainer(const std::string& programText);
+    void SetSpeedLevel(int level) { frame_->station().SetSpeedLevel(level); }
     bool Ready() const { return frame_->panelWindows().panel().isVisible(); }
 
     void Click(KeyId id)
@@ -373,8 +375,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     StallWatch::ShareProcessor(StayOnThisProcessor());
     std::vector<std::pair<std::string, std::string>> programs;  // name, text
-    for (int i = 1; i < argc; ++i)
+    int speedLevel = 0;  // --speed N: the speed dialog's level, 0 (slowest) to 4
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--speed" && i + 1 < argc) {
+            speedLevel = std::atoi(argv[++i]);
+            continue;
+        }
         programs.emplace_back(std::filesystem::path(argv[i]).filename().string(), FileText(argv[i]));
+    }
     if (programs.empty()) {
         programs.emplace_back("01.zan", FileText(std::filesystem::path(ZAN_SAMPLES) / "01.zan"));
         programs.emplace_back("turret+dwell", kTurretAndDwell);
@@ -388,6 +396,7 @@ int main(int argc, char** argv)
             return 2;
         }
         Trainer trainer(programs[i].second);
+        trainer.SetSpeedLevel(speedLevel);
         if (!trainer.Ready()) {
             std::fprintf(stderr, "event_gap_bench: the operator panel did not open\n");
             return 2;

@@ -103,6 +103,31 @@ TEST(DataFoldersTest, FirstStartSeedsTheSamplesAndLaterStartsLeaveTheFolderAlone
     EXPECT_THAT(Names(install.share), ElementsAre("anouncement.txt", "samples"));
 }
 
+// An instructor's set-up in the system configuration folders seeds every new
+// student's folder: the most important folder wins, then the samples fill
+// the numbers still free; files of other kinds stay out.
+TEST(DataFoldersTest, ClassSetUpSeedsANewFolderBeforeTheSamples)
+{
+    EXPECT_THAT(ClassSetupFolders({"", "", ""}), ElementsAre(fs::path("/etc/xdg/zan400lt")));
+    EXPECT_THAT(ClassSetupFolders({"", "", "/a:rel:/b/"}), ElementsAre(fs::path("/a/zan400lt"), fs::path("/b/zan400lt")));
+
+    TempFolder temp;
+    const Installed install(temp.dir / "usr");
+    Put(temp.dir / "site/zan400lt/Pset.dat", "site parameters");
+    Put(temp.dir / "site/zan400lt/01.zan", "N0000 exercise one");
+    Put(temp.dir / "site/zan400lt/readme.txt", "not for students");
+    Put(temp.dir / "vendor/zan400lt/01.zan", "N0000 vendor's one");
+    Put(temp.dir / "vendor/zan400lt/Dset.dat", "vendor offsets");
+    const std::string dirs = (temp.dir / "site").string() + ":" + (temp.dir / "vendor").string();
+    const DataFolders folders = ResolveDataFolders(install.bin, {(temp.dir / "xdg").string(), "", dirs}, std::nullopt);
+    ASSERT_EQ(PrepareProgramFolder(folders), "");
+    const fs::path& mine = folders.programs.dir();
+    EXPECT_THAT(Names(mine), ElementsAre("01.zan", "02.zan", "Dset.dat", "Pset.dat"));
+    EXPECT_EQ(ReadFileBytes(mine / "01.zan"), "N0000 exercise one");
+    EXPECT_EQ(ReadFileBytes(mine / "02.zan"), "N0000 sample two");
+    EXPECT_EQ(ReadFileBytes(mine / "Dset.dat"), "vendor offsets");
+}
+
 TEST(DataFoldersTest, AFolderThatCannotBeMadeIsReported)
 {
     TempFolder temp;

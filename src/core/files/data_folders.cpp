@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "core/files/file_replace.h"
+#include "core/files/parameter_files.h"
 #include "core/files/program_file.h"
 
 namespace zan {
@@ -52,11 +54,47 @@ std::vector<std::filesystem::path> SamplePrograms(const std::filesystem::path& s
     return found;
 }
 
+// The class set-up's files of one folder: the parameter files and programs.
+std::vector<std::filesystem::path> SetupFiles(const std::filesystem::path& setup)
+{
+    std::vector<std::filesystem::path> found = SamplePrograms(setup);
+    for (const std::string_view name : {kParameterFileName, kOffsetFileName})
+        if (IsFile(setup / name)) found.push_back(setup / name);
+    return found;
+}
+
+// Copies each file into `dir` unless a file there has its name already (an
+// earlier, more important source gave it, or the student made it).
+std::string SeedFolder(const std::vector<std::filesystem::path>& files, const std::filesystem::path& dir)
+{
+    for (const std::filesystem::path& file : files) {
+        const std::optional<std::string> bytes = ReadFileBytes(file);
+        if (!bytes || CreateNewFile(dir / file.filename(), *bytes) == PlaceResult::Failed)
+            return "cannot copy " + file.string() + " into " + dir.string();
+    }
+    return {};
+}
+
 }  // namespace
+
+std::vector<std::filesystem::path> ClassSetupFolders(const UserEnvironment& env)
+{
+    const std::string_view dirs = env.xdgConfigDirs.empty() ? std::string_view("/etc/xdg") : env.xdgConfigDirs;
+    std::vector<std::filesystem::path> folders;
+    std::size_t start = 0;
+    while (start <= dirs.size()) {
+        const std::size_t end = std::min(dirs.find(':', start), dirs.size());
+        const std::filesystem::path dir(dirs.substr(start, end - start));
+        // Relative entries are to be ignored.
+        if (dir.is_absolute()) folders.push_back(dir / kUserFolderName);
+        start = end + 1;
+    }
+    return folders;
+}
 
 UserEnvironment EnvironmentOfProcess()
 {
-    UserEnvironment env{Variable("XDG_DATA_HOME"), Variable("HOME")};
+    UserEnvironment env{Variable("XDG_DATA_HOME"), Variable("HOME"), Variable("XDG_CONFIG_DIRS")};
     if (env.home.empty()) env.home = HomeOfUser();
     return env;
 }
@@ -79,6 +117,7 @@ DataFolders ResolveDataFolders(const std::filesystem::path& executableDir, const
     folders.data = ProgramFolder(folders.installed ? installed : executableDir);
     const std::filesystem::path user = UserProgramFolder(env);
     folders.perUser = !programs && folders.installed && !user.empty();
+    if (folders.perUser) folders.classSetup = ClassSetupFolders(env);
     if (programs)
         folders.programs = ProgramFolder(*programs);
     else if (folders.perUser)
@@ -96,12 +135,11 @@ std::string PrepareProgramFolder(const DataFolders& folders)
     if (std::filesystem::is_directory(dir, error)) return {};
     if (!std::filesystem::create_directories(dir, error) && error)
         return "cannot make the program folder " + dir.string() + ": " + error.message();
-    for (const std::filesystem::path& sample : SamplePrograms(folders.data.File(kSamplesFolder))) {
-        const std::optional<std::string> bytes = ReadFileBytes(sample);
-        if (!bytes || CreateNewFile(dir / sample.filename(), *bytes) == PlaceResult::Failed)
-            return "cannot copy the sample program " + sample.filename().string() + " into " + dir.string();
-    }
-    return {};
+    // The instructor's set-up first: its exercises take their numbers before
+    // a sample program of the same number.
+    for (const std::filesystem::path& setup : folders.classSetup)
+        if (std::string problem = SeedFolder(SetupFiles(setup), dir); !problem.empty()) return problem;
+    return SeedFolder(SamplePrograms(folders.data.File(kSamplesFolder)), dir);
 }
 
 DataFolders LocateDataFolders(const std::optional<std::filesystem::path>& programs)

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/files/program_folder.h"
 
@@ -32,7 +33,14 @@ inline constexpr std::string_view kHelpFileName = "anouncement.txt";
 struct UserEnvironment {
     std::string xdgDataHome;  // $XDG_DATA_HOME, empty when unset
     std::string home;         // $HOME, or the password database's home folder
+    std::string xdgConfigDirs;  // $XDG_CONFIG_DIRS, empty when unset
 };
+
+// The class set-up of an installation: "zan400lt" in each absolute folder of
+// $XDG_CONFIG_DIRS (/etc/xdg when it is unset or empty), the most important
+// first. An instructor puts Pset.dat, Dset.dat and exercise programs there;
+// they seed every new user's program folder, before the sample programs.
+std::vector<std::filesystem::path> ClassSetupFolders(const UserEnvironment& env);
 
 // The environment of this process.
 UserEnvironment EnvironmentOfProcess();
@@ -42,6 +50,7 @@ struct DataFolders {
     ProgramFolder programs = ProgramFolder(".");
     bool installed = false;    // the data folder is ../share/zan400lt
     bool perUser = false;      // programs live in the per-user folder (made and seeded at start)
+    std::vector<std::filesystem::path> classSetup;  // seeds a new per-user folder (ClassSetupFolders)
 };
 
 // The per-user program folder: $XDG_DATA_HOME/zan400lt when $XDG_DATA_HOME is
