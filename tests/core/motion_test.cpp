@@ -163,21 +163,21 @@ TEST_F(MotionTest, JogPacesByItsRateAndStopsAtRateZeroOrARefusal)
     rig.panel.overrides.rapidSelected = false;
     rig.panel.overrides.feedPercent = 0;  // 0 % feed: jog rate 0, one step
     rig.s().jogActive = true;
-    EXPECT_TRUE(motion().JogStep(3));
+    EXPECT_TRUE(motion().JogStep(JogDirection::ZPlus));
     EXPECT_EQ(rig.s().drawnZ, 501);
     EXPECT_FALSE(rig.s().jogActive);
     EXPECT_EQ(motion().JogDue(), std::nullopt);
 
     rig.panel.overrides.feedPercent = 24;  // 24 % of 30 steps/s: 7 steps a second
     rig.s().jogActive = true;
-    EXPECT_TRUE(motion().JogStep(-1));
+    EXPECT_TRUE(motion().JogStep(JogDirection::Continue));
     EXPECT_EQ(rig.s().jogRateZ, 7);
     EXPECT_EQ(motion().JogDue(), 142);  // the next step 1000 / 7 ms later
     EXPECT_FALSE(rig.s().directMove);
 
     rig.s().drawnX = 800;
     rig.s().posX = 800;
-    EXPECT_FALSE(motion().JogStep(2));
+    EXPECT_FALSE(motion().JogStep(JogDirection::XPlus));
     EXPECT_FALSE(rig.s().jogActive);
     EXPECT_FALSE(rig.s().directMove);
 }

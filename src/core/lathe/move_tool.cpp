@@ -18,6 +18,9 @@ constexpr int kMinRow = 292;      // rows above this would put the holder into t
 constexpr int kMaxColumn = 1000;
 constexpr int kMaxRow = 800;
 constexpr int kPictureSize = 237;  // turret picture, square
+// A fixed tool's edge reaches this many rows above its reference point: a
+// reference point within it of the blank's surface has the edge in the blank.
+constexpr int kEdgeReach = 67;
 
 // Truncation toward zero that stays defined for any float: values beyond the
 // view (and NaN) become a position the origin or travel checks refuse.
@@ -32,9 +35,12 @@ int TruncToView(float v)
 void SweptBands(Point from, Point to, Rect bands[2])
 {
     bands[0] = bands[1] = Rect{};
-    if (to.x > from.x) bands[0] = Rect{from.x, from.y, to.x, to.y + 238}.normalized();
-    if (to.x < from.x) bands[0] = Rect{to.x + kPictureSize, to.y, from.x + kPictureSize, from.y + 238}.normalized();
-    if (to.y < from.y) bands[1] = Rect{to.x - 1, to.y + kPictureSize, from.x + kPictureSize, from.y + 239}.normalized();
+    // The picture's rows and one more below it (its bottom edge line); an
+    // upward move also leaves the row under that.
+    const int below = kPictureSize + 1;
+    if (to.x > from.x) bands[0] = Rect{from.x, from.y, to.x, to.y + below}.normalized();
+    if (to.x < from.x) bands[0] = Rect{to.x + kPictureSize, to.y, from.x + kPictureSize, from.y + below}.normalized();
+    if (to.y < from.y) bands[1] = Rect{to.x - 1, to.y + kPictureSize, from.x + kPictureSize, from.y + below + 1}.normalized();
     if (to.y > from.y) bands[1] = Rect{from.x, from.y, to.x + kPictureSize, to.y + 1}.normalized();
 }
 
@@ -78,7 +84,7 @@ bool Lathe::MayCut(int x, int y, MoveMode mode) const
     const LatheState& s = state;
     if (s.toolStation == kCustomStation || mode == MoveMode::Redraw || mode == MoveMode::Retract) return true;
     const bool still = s.spindleState == 0 || s.chuckOpen;
-    return !(still && y < s.blankDiameter / 2 + 309 && x < s.blankEnd);
+    return !(still && y < s.blankDiameter / 2 + kAxisRow + kEdgeReach && x < s.blankEnd);
 }
 
 // In trace mode the path is drawn instead of cut; nothing is checked.

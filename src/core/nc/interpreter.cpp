@@ -186,7 +186,7 @@ TurnResult Interpreter::Turn()
     if (phase_ == TurnPhase::Jog) {
         if (s.jogActive) {
             if (const auto due = motion_.JogDue()) return TurnResult::Wait(*due);
-            motion_.JogStep(-1);
+            motion_.JogStep(JogDirection::Continue);
         }
         phase_ = TurnPhase::Block;
     }
@@ -212,7 +212,7 @@ TurnResult Interpreter::TurnFromBlock(std::int64_t)
         phase_ = TurnPhase::Play;
     }
     if (nc.motionLatch && s.runFlag) {
-        if (!motion_.PathStep(-1.0f, -1.0f, PathMode::Play))
+        if (!motion_.PlayNext())
             nc.motionLatch = false;
         else if (const auto due = motion_.PlayDue())
             return TurnResult::Wait(*due);

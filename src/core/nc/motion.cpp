@@ -236,26 +236,26 @@ void Motion::Reset()
     buffer_ = PathBuffer{std::move(buffer_.points)};
     paceBase_ = kStartPaceBase;
     paceFeed_ = kStartPaceFeed;
-    jogDirection_ = 0;
+    jogDirection_ = JogDirection::None;
     work_ = 0;
     paceDue_.reset();
     jogDue_.reset();
     holdUntil_ = 0;
 }
 
-bool Motion::JogStep(int direction)
+bool Motion::JogStep(JogDirection direction)
 {
     LatheState& s = lathe_.state;
-    if (direction != -1) jogDirection_ = direction;
+    if (direction != JogDirection::Continue) jogDirection_ = direction;
     const float z0 = static_cast<float>(s.drawnZ);
     const float x0 = static_cast<float>(s.drawnX);
     float z = z0;
     float x = x0;
     switch (jogDirection_) {
-    case 1: x = x0 - 1; break;
-    case 2: x = x0 + 1; break;
-    case 3: z = z0 + 1; break;
-    case 4: z = z0 - 1; break;
+    case JogDirection::XMinus: x = x0 - 1; break;
+    case JogDirection::XPlus: x = x0 + 1; break;
+    case JogDirection::ZPlus: z = z0 + 1; break;
+    case JogDirection::ZMinus: z = z0 - 1; break;
     default: return true;  // no jog direction yet
     }
     s.directMove = true;
@@ -266,7 +266,7 @@ bool Motion::JogStep(int direction)
     }
     lathe_.PanelEvent(PanelEventCode::JogRatesAndPosition);
     s.directMove = false;
-    const int rate = (jogDirection_ == 3 || jogDirection_ == 4) ? s.jogRateZ : s.jogRateX;
+    const int rate = (jogDirection_ == JogDirection::ZPlus || jogDirection_ == JogDirection::ZMinus) ? s.jogRateZ : s.jogRateX;
     if (rate == 0) {
         s.jogActive = false;
         return true;

@@ -20,8 +20,13 @@ enum class PathMode : int {
     Clear = -8,   // wipe the buffer
 };
 
-// Pace's argument that means "wait one step" rather than "set the feed".
+// Pace's argument that once meant "wait one step" rather than "set the
+// feed": a feed of exactly 33 (an arc's F132 taken as a quarter, say) still
+// leaves the pacing feed as it was, as on the controller.
 inline constexpr int kPaceOneStep = 33;
+
+// The ways a jog goes; Continue keeps the direction of the jog under way.
+enum class JogDirection : int { Continue = -1, None = 0, XMinus = 1, XPlus = 2, ZPlus = 3, ZMinus = 4 };
 
 class Motion {
 public:
@@ -32,7 +37,10 @@ public:
     bool RapidMove(float z, float x);
     bool LinearMove(float z, float x, int feed);
     bool Dwell(int seconds);
-    bool JogStep(int direction);
+    bool JogStep(JogDirection direction);
+    // Plays the next recorded point (PathStep in Play mode): false when the
+    // path has ended or a point was refused.
+    bool PlayNext() { return PathStep(-1.0f, -1.0f, PathMode::Play); }
     // When the run loop must come back, if it must wait: for the next
     // played point (a dwell or the step's pause), for the end of a dwell
     // before the next block, for the next jog step. nullopt: nothing to wait for.
@@ -70,7 +78,7 @@ private:
     PathBuffer buffer_;
     int paceBase_ = kStartPaceBase;  // ms per step before the feed is taken off
     int paceFeed_ = kStartPaceFeed;  // feed that paces playback; 0 = rapid
-    int jogDirection_ = 0;
+    JogDirection jogDirection_ = JogDirection::None;
     long work_ = 0;
     std::optional<std::int64_t> paceDue_;  // ms: the next point plays then
     std::int64_t holdUntil_ = 0;           // ms: a dwell ends then

@@ -56,10 +56,10 @@ int Station::MachineCommand(MachineLetter letter)
     case MachineLetter::ClearZ:
         if (!s.runFlag) ManualMoveTo(800.0f, static_cast<float>(s.drawnX));
         return 1;
-    case MachineLetter::JogXMinus: return Jog(1);
-    case MachineLetter::JogXPlus: return Jog(2);
-    case MachineLetter::JogZPlus: return Jog(3);
-    case MachineLetter::JogZMinus: return Jog(4);
+    case MachineLetter::JogXMinus: return Jog(JogDirection::XMinus);
+    case MachineLetter::JogXPlus: return Jog(JogDirection::XPlus);
+    case MachineLetter::JogZPlus: return Jog(JogDirection::ZPlus);
+    case MachineLetter::JogZMinus: return Jog(JogDirection::ZMinus);
     case MachineLetter::Step:
         Step();
         return 1;
@@ -87,7 +87,7 @@ bool Station::RapidMoveDirect(float z, float x)
 }
 
 // Starts continuous jogging with one step; 0 when that step was refused.
-int Station::Jog(int direction)
+int Station::Jog(JogDirection direction)
 {
     lathe.state.jogActive = true;
     return motion.JogStep(direction) ? 1 : 0;

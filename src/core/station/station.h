@@ -98,7 +98,7 @@ public:
 private:
     void Reset();
     void ManualMoveTo(float z, float x);
-    int Jog(int direction);
+    int Jog(JogDirection direction);
     void Step();
 
     Point firstPoint_{0, 0};  // first click of a manual length measurement
