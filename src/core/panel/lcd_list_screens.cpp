@@ -105,7 +105,7 @@ void DrawOffsetFooter(LcdScreen& screen, const PanelState& panel, int cursorY)
 
 }  // namespace
 
-void DrawParameterScreen(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code)
+void DrawParameterScreen(LcdScreen& screen, const ScreenContext& ctx)
 {
     HideBlockLines(ctx);
     screen.ClearBody();
@@ -124,7 +124,7 @@ void DrawParameterScreen(LcdScreen& screen, const ScreenContext& ctx, ScreenCode
     DrawParameterFooter(screen, panel, pages.paramCursorY);
 }
 
-void DrawOffsetScreen(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code)
+void DrawOffsetScreen(LcdScreen& screen, const ScreenContext& ctx)
 {
     HideBlockLines(ctx);
     screen.ClearBody();

@@ -22,9 +22,9 @@ std::string EditTitle(const PanelState& panel);
 void DrawManualScreen(LcdScreen& screen, const ScreenContext& ctx);
 void DrawAutoScreen(LcdScreen& screen, const ScreenContext& ctx);
 void DrawDiagnosisScreen(LcdScreen& screen);
-// The list screens also move their page for the paging codes.
-void DrawParameterScreen(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code);
-void DrawOffsetScreen(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code);
+// The list screens, their page as PrepareScreen moved it.
+void DrawParameterScreen(LcdScreen& screen, const ScreenContext& ctx);
+void DrawOffsetScreen(LcdScreen& screen, const ScreenContext& ctx);
 
 // Manual and Auto: overrides, coolant, spindle, tool and offset numbers, in
 // Auto the two program lines, then the X and Z read-out.

@@ -64,14 +64,14 @@ void DrawModeWord(LcdScreen& screen, PanelMode mode)
     if (mode == PanelMode::Diagnosis) screen.Text(80, 172, "0000", LcdVideo::Inverse);
 }
 
-void DrawModeScreen(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code)
+void DrawModeScreen(LcdScreen& screen, const ScreenContext& ctx)
 {
     switch (ctx.panel.mode) {
     case PanelMode::Edit: DrawEditScreen(screen, ctx); break;
     case PanelMode::Manual: DrawManualScreen(screen, ctx); break;
     case PanelMode::Auto: DrawAutoScreen(screen, ctx); break;
-    case PanelMode::Parameter: DrawParameterScreen(screen, ctx, code); break;
-    case PanelMode::Offset: DrawOffsetScreen(screen, ctx, code); break;
+    case PanelMode::Parameter: DrawParameterScreen(screen, ctx); break;
+    case PanelMode::Offset: DrawOffsetScreen(screen, ctx); break;
     case PanelMode::Diagnosis: DrawDiagnosisScreen(screen); break;
     default: break;  // before the first mode key: the name and the mode bar alone
     }
@@ -212,7 +212,7 @@ void DrawLcd(LcdScreen& screen, const ScreenContext& ctx, ScreenCode code)
     screen.Text(40, 45, "Zandro", LcdVideo::Inverse);
     if (!panel.programOpen) DrawModeBar(screen);
     if (!InMode(panel.mode, {PanelMode::Manual, PanelMode::Parameter, PanelMode::Offset})) HideField(ctx, FieldId::Entry);
-    DrawModeScreen(screen, ctx, code);
+    DrawModeScreen(screen, ctx);
     if (InMode(panel.mode, {PanelMode::Manual, PanelMode::Auto})) DrawMachineStatus(screen, ctx, code);
     if (!panel.programOpen) DrawModeWord(screen, panel.mode);
 }
