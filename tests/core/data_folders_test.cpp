@@ -37,6 +37,10 @@ struct Installed {
     fs::path share;
 };
 
+// A configuration folder without a class set-up: whatever the machine has
+// in /etc/xdg plays no part in the test.
+std::string NoSetup(const TempFolder& temp) { return (temp.dir / "no-setup").string(); }
+
 std::vector<std::string> Names(const fs::path& dir)
 {
     std::vector<std::string> names;
@@ -47,16 +51,16 @@ std::vector<std::string> Names(const fs::path& dir)
 
 TEST(DataFoldersTest, PerUserFolderFollowsXdgDataHomeOnlyWhenItIsAbsolute)
 {
-    EXPECT_EQ(UserProgramFolder({"/x/data", "/home/li"}), fs::path("/x/data/zan400lt"));
-    EXPECT_EQ(UserProgramFolder({"", "/home/li"}), fs::path("/home/li/.local/share/zan400lt"));
-    EXPECT_EQ(UserProgramFolder({"relative/data", "/home/li"}), fs::path("/home/li/.local/share/zan400lt"));
-    EXPECT_EQ(UserProgramFolder({"", ""}), fs::path());
+    EXPECT_EQ(UserProgramFolder({"/x/data", "/home/li", ""}), fs::path("/x/data/zan400lt"));
+    EXPECT_EQ(UserProgramFolder({"", "/home/li", ""}), fs::path("/home/li/.local/share/zan400lt"));
+    EXPECT_EQ(UserProgramFolder({"relative/data", "/home/li", ""}), fs::path("/home/li/.local/share/zan400lt"));
+    EXPECT_EQ(UserProgramFolder({"", "", ""}), fs::path());
 }
 
 TEST(DataFoldersTest, BuildTreeKeepsEverythingBesideTheExecutable)
 {
     TempFolder temp;
-    const DataFolders folders = ResolveDataFolders(temp.dir, {"", "/home/li"}, std::nullopt);
+    const DataFolders folders = ResolveDataFolders(temp.dir, {"", "/home/li", ""}, std::nullopt);
     EXPECT_FALSE(folders.installed);
     EXPECT_FALSE(folders.perUser);
     EXPECT_EQ(folders.data.dir(), temp.dir);
@@ -68,14 +72,14 @@ TEST(DataFoldersTest, InstalledCopyReadsShareAndWritesTheUsersFolder)
 {
     TempFolder temp;
     const Installed install(temp.dir / "usr");
-    const DataFolders folders = ResolveDataFolders(install.bin, {"", (temp.dir / "home").string()}, std::nullopt);
+    const DataFolders folders = ResolveDataFolders(install.bin, {"", (temp.dir / "home").string(), NoSetup(temp)}, std::nullopt);
     EXPECT_TRUE(folders.installed);
     EXPECT_TRUE(folders.perUser);
     EXPECT_EQ(folders.data.dir(), install.share);
     EXPECT_EQ(folders.programs.dir(), temp.dir / "home/.local/share/zan400lt");
 
     // --programs wins over both, and such a folder is left as it is.
-    const DataFolders chosen = ResolveDataFolders(install.bin, {"", (temp.dir / "home").string()}, temp.dir / "class");
+    const DataFolders chosen = ResolveDataFolders(install.bin, {"", (temp.dir / "home").string(), NoSetup(temp)}, temp.dir / "class");
     EXPECT_EQ(chosen.data.dir(), install.share);
     EXPECT_EQ(chosen.programs.dir(), temp.dir / "class");
     EXPECT_FALSE(chosen.perUser);
@@ -87,7 +91,7 @@ TEST(DataFoldersTest, FirstStartSeedsTheSamplesAndLaterStartsLeaveTheFolderAlone
 {
     TempFolder temp;
     const Installed install(temp.dir / "usr");
-    const DataFolders folders = ResolveDataFolders(install.bin, {(temp.dir / "xdg").string(), ""}, std::nullopt);
+    const DataFolders folders = ResolveDataFolders(install.bin, {(temp.dir / "xdg").string(), "", NoSetup(temp)}, std::nullopt);
     ASSERT_EQ(PrepareProgramFolder(folders), "");
     const fs::path& mine = folders.programs.dir();
     EXPECT_THAT(Names(mine), ElementsAre("01.zan", "02.zan"));
@@ -133,7 +137,7 @@ TEST(DataFoldersTest, AFolderThatCannotBeMadeIsReported)
     TempFolder temp;
     const Installed install(temp.dir / "usr");
     Put(temp.dir / "xdg", "a file where the folder should be");
-    const DataFolders folders = ResolveDataFolders(install.bin, {(temp.dir / "xdg").string(), ""}, std::nullopt);
+    const DataFolders folders = ResolveDataFolders(install.bin, {(temp.dir / "xdg").string(), "", NoSetup(temp)}, std::nullopt);
     EXPECT_THAT(PrepareProgramFolder(folders), ::testing::StartsWith("cannot make the program folder"));
 }
 
