@@ -194,10 +194,10 @@ TurnResult Interpreter::Turn()
         phase_ = TurnPhase::Jog;
         return TurnResult{s.jogActive ? TurnResult::Kind::More : TurnResult::Kind::Idle};
     }
-    return TurnFromBlock(lathe_.ports.clock.NowMs());
+    return TurnFromBlock();
 }
 
-TurnResult Interpreter::TurnFromBlock(std::int64_t)
+TurnResult Interpreter::TurnFromBlock()
 {
     LatheState& s = lathe_.state;
     if (phase_ == TurnPhase::Block) {

@@ -59,7 +59,7 @@ private:
 
     // Where a turn that waited is taken up again.
     enum class TurnPhase { Jog, Block, Play };
-    TurnResult TurnFromBlock(std::int64_t now);
+    TurnResult TurnFromBlock();
     // The block at lineIndex: false for a motion block, nullopt while it
     // waits for the turret (the rest of it runs when the turn is over).
     std::optional<bool> ExecuteBlock();
