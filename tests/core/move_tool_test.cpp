@@ -28,16 +28,26 @@ TEST_F(MoveToolTest, TravelLimitsRefuseAndLeaveTheToolWhereItWas)
     EXPECT_TRUE(Move(1000, 800));
     EXPECT_THAT(rig.alerts.messages, IsEmpty());
 
-    struct Case { float z, x; std::string_view message; };
-    const Case refused[] = {{231, 462, msg::kProgramAlarm}, {500, 291, msg::kProgramAlarm},
-                            {1001, 462, msg::kBeyondTravel}, {500, 801, msg::kBeyondTravel},
+    // Each alarm comes with its code too, for runs that must not go by texts.
+    struct Alarms : AlarmObserver {
+        std::vector<MachineAlarm> seen;
+        void OnAlarm(MachineAlarm alarm) override { seen.push_back(alarm); }
+    } alarms;
+    rig.lathe->alarmObserver = &alarms;
+    struct Case { float z, x; std::string_view message; MachineAlarm alarm; };
+    const Case refused[] = {{231, 462, msg::kProgramAlarm, MachineAlarm::BelowTravel},
+                            {500, 291, msg::kProgramAlarm, MachineAlarm::BelowTravel},
+                            {1001, 462, msg::kBeyondTravel, MachineAlarm::BeyondTravel},
+                            {500, 801, msg::kBeyondTravel, MachineAlarm::BeyondTravel},
                             // the lower bound is tested first
-                            {231, 801, msg::kProgramAlarm}};
+                            {231, 801, msg::kProgramAlarm, MachineAlarm::BelowTravel}};
     for (const Case& c : refused) {
         rig.alerts.messages.clear();
+        alarms.seen.clear();
         rig.s().runFlag = rig.s().jogActive = true;
         EXPECT_FALSE(Move(c.z, c.x)) << c.z << " " << c.x;
         EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(c.message)));
+        EXPECT_THAT(alarms.seen, ElementsAre(c.alarm));
         EXPECT_EQ(Drawn(), (Point{1000, 800}));
         EXPECT_FALSE(rig.s().runFlag);
         EXPECT_FALSE(rig.s().jogActive);
@@ -55,6 +65,7 @@ TEST_F(MoveToolTest, TravelLimitsRefuseAndLeaveTheToolWhereItWas)
     EXPECT_FALSE(Move(0, 0, MoveMode::Redraw));
     EXPECT_THAT(rig.alerts.messages, ElementsAre(std::string(msg::kBeyondTravel)));
 
+    rig.lathe->alarmObserver = nullptr;
     Rig small(StationOptions{true, ProgramFolder("."), {}});  // the small layout allows columns down to 180
     small.Cutting();
     EXPECT_TRUE(small.lathe->MoveTool(180, 462, MoveMode::Cut));

@@ -6,6 +6,12 @@
 
 namespace zan {
 
+// The alarms that stop a move, and with it a run: below the travel window
+// (or the origin), beyond it, and a cut refused (spindle stopped or chuck
+// released). Each shows its own message; runs without a window tell them by
+// these codes, not by their texts.
+enum class MachineAlarm { BelowTravel, BeyondTravel, CannotCut };
+
 // How MoveTool treats a move.
 enum class MoveMode : int {
     Cut = 1,      // move, check, cut and draw

@@ -22,6 +22,16 @@ public:
     virtual void OnMoveTool(float col, float row, MoveMode mode) = 0;
 };
 
+// Sees every alarm that stops a move, by its code (headless runs).
+class AlarmObserver {
+public:
+    virtual ~AlarmObserver() = default;
+    virtual void OnAlarm(MachineAlarm alarm) = 0;
+};
+
+// The message box text of an alarm.
+std::string_view AlarmText(MachineAlarm alarm);
+
 struct LatheOptions {
     bool smallLayout = false;  // displays narrower than 1024 pixels
     ProgramFolder folder = ProgramFolder(".");
@@ -38,7 +48,8 @@ public:
     Ports ports;
     Turret turret{*this};
     const ProgramFolder folder;
-    MoveObserver* moveObserver = nullptr;  // not owned; may be null
+    MoveObserver* moveObserver = nullptr;    // not owned; may be null
+    AlarmObserver* alarmObserver = nullptr;  // not owned; may be null
 
     // Moving and cutting.
     bool MoveTool(float col, float row, MoveMode mode);
@@ -90,7 +101,8 @@ public:
     void NextTool();               // the panel's "d"
 
 private:
-    bool StopMove(std::string_view message);
+    bool StopMove(MachineAlarm alarm);
+    void RaiseAlarm(MachineAlarm alarm);
     bool StopSevereError();
     bool RefuseCut();
     bool MayCut(int x, int y, MoveMode mode) const;

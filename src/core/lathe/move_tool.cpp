@@ -46,9 +46,25 @@ void SweptBands(Point from, Point to, Rect bands[2])
 
 }  // namespace
 
-bool Lathe::StopMove(std::string_view message)
+std::string_view AlarmText(MachineAlarm alarm)
 {
-    ports.alerts.Message(message);
+    switch (alarm) {
+    case MachineAlarm::BelowTravel: return msg::kProgramAlarm;
+    case MachineAlarm::BeyondTravel: return msg::kBeyondTravel;
+    case MachineAlarm::CannotCut: return msg::kCannotCut;
+    }
+    return msg::kProgramAlarm;
+}
+
+void Lathe::RaiseAlarm(MachineAlarm alarm)
+{
+    ports.alerts.Message(AlarmText(alarm));
+    if (alarmObserver != nullptr) alarmObserver->OnAlarm(alarm);
+}
+
+bool Lathe::StopMove(MachineAlarm alarm)
+{
+    RaiseAlarm(alarm);
     state.jogActive = false;
     state.runFlag = false;
     RefreshArea(Region::MoveStopped);
@@ -69,7 +85,7 @@ bool Lathe::StopSevereError()
 // The move is not made, but the run is only stopped, not failed.
 bool Lathe::RefuseCut()
 {
-    ports.alerts.Message(msg::kCannotCut);
+    RaiseAlarm(MachineAlarm::CannotCut);
     state.runFlag = false;
     state.jogActive = false;
     state.directMove = false;
@@ -116,8 +132,8 @@ bool Lathe::MoveTool(float col, float row, MoveMode mode)
     s.repaintColumn = x;
 
     if (mode != MoveMode::Redraw && (x <= 0 || y <= 0)) return StopSevereError();
-    if (x < s.layout.minTravelColumn() || y < kMinRow) return StopMove(msg::kProgramAlarm);
-    if (x > kMaxColumn || y > kMaxRow) return StopMove(msg::kBeyondTravel);
+    if (x < s.layout.minTravelColumn() || y < kMinRow) return StopMove(MachineAlarm::BelowTravel);
+    if (x > kMaxColumn || y > kMaxRow) return StopMove(MachineAlarm::BeyondTravel);
     if (!MayCut(x, y, mode)) return RefuseCut();
 
     DrawMove(x, y, unroundedRow);

@@ -1,6 +1,5 @@
 #include "core/station/headless.h"
 
-#include "core/lathe/messages.h"
 #include "core/files/program_file.h"
 
 namespace zan {
@@ -9,6 +8,7 @@ HeadlessMachine::HeadlessMachine(HeadlessSetup setup) : setup_(std::move(setup))
 {
     station_ = std::make_unique<Station>(Ports{*this, clock_, *this, *this}, StationOptions{false, setup_.folder, {}});
     station_->lathe.moveObserver = this;
+    station_->lathe.alarmObserver = this;
     ApplySetup();
 }
 
@@ -64,9 +64,10 @@ RunEnd HeadlessMachine::Run(const RunLimits& limits)
 
 void HeadlessMachine::Message(std::string_view text)
 {
-    if (text == msg::kProgramAlarm || text == msg::kBeyondTravel || text == msg::kCannotCut) NoteAlarm(text);
     if (onMessage) onMessage(text);
 }
+
+void HeadlessMachine::OnAlarm(MachineAlarm alarm) { NoteAlarm(AlarmText(alarm)); }
 
 void HeadlessMachine::NoteAlarm(std::string_view text)
 {

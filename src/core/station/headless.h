@@ -46,7 +46,7 @@ struct RunLimits {
     long work = kDefaultWork;
 };
 
-class HeadlessMachine : Alerts, QuietDisplay, QuietPanel, MoveObserver {
+class HeadlessMachine : Alerts, QuietDisplay, QuietPanel, MoveObserver, AlarmObserver {
 public:
     explicit HeadlessMachine(HeadlessSetup setup);
     ~HeadlessMachine() override;
@@ -89,6 +89,9 @@ private:
     void OnMoveTool(float col, float row, MoveMode mode) override;
     // What the set-up adds to the parts' own start-up values.
     void ApplySetup();
+    // AlarmObserver: the first alarm stops the run and is kept (a severe
+    // error, drawn on the view, counts as one too).
+    void OnAlarm(MachineAlarm alarm) override;
     void NoteAlarm(std::string_view text);
 
     HeadlessSetup setup_;
