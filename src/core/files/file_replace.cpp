@@ -13,27 +13,11 @@
 #include <string>
 #include <system_error>
 
+#include "core/files/regular_file.h"
+
 namespace zan {
 
 namespace {
-
-// Every byte of a regular file; nullopt when it cannot be read.
-std::optional<std::string> ReadAll(const std::filesystem::path& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    ssize_t n = 0;
-    while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    if (n < 0) return std::nullopt;
-    return bytes;
-}
 
 // Writes every byte, going on after short writes and interrupted calls.
 bool WriteAll(int fd, std::string_view bytes)
@@ -183,7 +167,7 @@ PlaceResult RenameNoReplace(const std::filesystem::path& from, const std::filesy
     if (NoHardLinks(linked)) {
         if (const std::optional<PlaceResult> renamed = RenameRefusingTarget(from, to)) return *renamed;
         // The last way: a copy under the new name, then the old name goes.
-        const std::optional<std::string> bytes = ReadAll(from);
+        const std::optional<std::string> bytes = ReadRegularFile(from, kMaxDataFileBytes).bytes;
         if (!bytes) return PlaceResult::Failed;
         const PlaceResult copied = WriteExclusive(to, *bytes, ModeFor(from));
         if (copied != PlaceResult::Done) return copied;

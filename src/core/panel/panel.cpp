@@ -104,9 +104,8 @@ void Panel::RefreshLcd(ScreenCode code)
     ctx.blockAdvanced = state_.blockAdvanced;
     DrawLcd(screen_, ctx, code);
     if (listed && !state_.programOpen) ShowCurrentProgramLength();
-    // Rapid traverse is a Manual setting: any other screen turns it off.
-    if (state_.mode != PanelMode::Manual) state_.rapidOn = false;
-    // Its lamp shows it at every moment.
+    // Rapid's lamp shows it at every moment (PrepareScreen turns it off
+    // outside Manual).
     if (!state_.rapidOn) SetLamp(KeyId::Rapid, false);
     ports_.window.ScreenChanged(screen_, code == ScreenCode::RepaintArea);
 }

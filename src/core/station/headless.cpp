@@ -21,10 +21,7 @@ void HeadlessMachine::Reset()
     station_->interpreter.nc = NcState{};
     station_->interpreter.ResetTurn();
     // A turret left turning by the last program ends its turn first.
-    while (const auto due = station_->lathe.BusyUntil()) {
-        clock_.JumpTo(*due);
-        station_->lathe.Advance(clock_.NowMs());
-    }
+    SettleAtOnce(station_->lathe, clock_);
     finished_ = alarm_ = false;
     alarmText_.clear();
     alarmLine_ = blockLine_ = -1;

@@ -34,4 +34,15 @@ TurnResult TurnAtOnce(Station& station, VirtualTime& clock)
     return turn;
 }
 
+// What the machine does by itself after an input (turret frames, the
+// workpiece turned round), every wait passed at once.
+template <class VirtualTime>
+void SettleAtOnce(Lathe& lathe, VirtualTime& clock)
+{
+    while (const auto due = lathe.BusyUntil()) {
+        clock.JumpTo(*due);
+        lathe.Advance(clock.NowMs());
+    }
+}
+
 }  // namespace zan

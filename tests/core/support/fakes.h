@@ -36,15 +36,8 @@ struct RecordingClock : Clock {
     }
 };
 
-// What the machine does by itself after an input (turret frames, the
-// workpiece turned round), every wait passed at once.
-inline void Settle(Station& station, RecordingClock& clock)
-{
-    while (const auto due = station.lathe.BusyUntil()) {
-        clock.JumpTo(*due);
-        station.lathe.Advance(clock.NowMs());
-    }
-}
+// The turret frames and pauses an input left under way, passed at once.
+inline void Settle(Station& station, RecordingClock& clock) { SettleAtOnce(station.lathe, clock); }
 
 // Records every call as a short line, e.g. "refresh 0 0 1024 768".
 struct RecordingDisplay : LatheDisplay {
