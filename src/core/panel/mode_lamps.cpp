@@ -39,7 +39,7 @@ void Panel::SetModeLamp(ModeLampType type)
         state_.rapidOn = false;
         state_.overrideHighlight = false;
         SetLamp(KeyId::Dry, false);
-        lathe_.state.lockSwitch = false;
+        bridge_.MachineCommand(MachineLetter::LockOff);
         SetLamp(ModeKey(static_cast<PanelMode>(type)), true);
     }
     switch (type) {
