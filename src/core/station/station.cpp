@@ -1,7 +1,5 @@
 #include "core/station/station.h"
 
-#include <chrono>
-
 #include "core/lathe/blank_input.h"
 
 namespace zan {
@@ -27,13 +25,17 @@ TurnResult Station::Turn()
 
 std::optional<std::int64_t> Station::Advance(int budgetMs)
 {
-    const auto start = std::chrono::steady_clock::now();
-    const auto budget = std::chrono::milliseconds(budgetMs);
-    for (;;) {
+    // The budget is read on the front end's own clock, so that a virtual
+    // clock (tests) gives the same turns however busy the processor is; the
+    // cap on turns keeps a clock that stands still from holding the caller.
+    Clock& clock = lathe.ports.clock;
+    const std::int64_t start = clock.NowMs();
+    for (int turns = 1;; ++turns) {
         const TurnResult turn = Turn();
         if (turn.kind == TurnResult::Kind::Idle) return std::nullopt;
         if (turn.kind == TurnResult::Kind::Waiting) return turn.due;
-        if (std::chrono::steady_clock::now() - start >= budget) return lathe.ports.clock.NowMs();
+        const std::int64_t now = clock.NowMs();
+        if (now - start >= budgetMs || turns >= kMostTurnsPerAdvance) return now;
     }
 }
 

@@ -94,10 +94,12 @@ public:
     // step, a block and a point of its path (see Interpreter::Turn).
     TurnResult Turn();
     // The front end's entry point: does the work due by the clock's time,
-    // turn after turn, for at most `budgetMs` of processor time, and tells
+    // turn after turn, for at most `budgetMs` by the clock, and tells
     // when to come back: nullopt when nothing runs (until the next input),
     // else the clock time at which more is due (now, when the budget ran out).
     std::optional<std::int64_t> Advance(int budgetMs);
+    // Turns of one Advance at the most, whatever the clock says.
+    static constexpr int kMostTurnsPerAdvance = 100000;
 
     // The blank dialog's fields as typed: a refusal is shown and changes
     // nothing; an empty field keeps its value. The length counts from the
