@@ -57,6 +57,9 @@ set(ZAN_CORE_PROGRAMS_SOURCES
   programs/program_store.cpp)
 
 set(ZAN_CORE_LCD_SOURCES
+  lcd/lcd_boxes.cpp
+  lcd/lcd_font.cpp
+  lcd/lcd_renderer.cpp
   lcd/lcd_screen.cpp)
 
 set(ZAN_CORE_PANEL_SOURCES
