@@ -93,6 +93,7 @@ set(ZAN_CORE_PANEL_SOURCES
 set(ZAN_CORE_STATION_SOURCES
   station/headless.cpp
   station/key_script.cpp
+  station/lcd_frame_window.cpp
   station/machine_commands.cpp
   station/move_trace.cpp
   station/panel_events.cpp
