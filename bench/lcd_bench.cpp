@@ -13,7 +13,7 @@
 
 #include "core/lathe/quiet_ports.h"
 #include "core/station/station.h"
-#include "gui/panel/lcd_renderer.h"
+#include "core/lcd/lcd_renderer.h"
 #include "gui/panel/panel_windows.h"
 #include "null_ports.h"
 
@@ -79,17 +79,30 @@ void BM_LcdRedrawOnScreen(benchmark::State& state)
 }
 BENCHMARK(BM_LcdRedrawOnScreen)->Unit(benchmark::kMicrosecond);
 
-// The first redraw, every glyph drawn from its face.
-void BM_LcdRedrawColdGlyphs(benchmark::State& state)
+// The core alone drawing the screen into a frame of the panel's size, at
+// ratio 1, 2 (a 200 % desktop) and 3, from the bitmap font compiled in:
+// with its cells drawn already, and the first time (every cell from the font).
+void BM_LcdRender(benchmark::State& state)
 {
     const zan::LcdScreen screen = ManualScreen();
-    QImage backing(633, 370, QImage::Format_RGB32);
+    const int ratio = static_cast<int>(state.range(0));
+    zan::RgbaFrame frame(633 * ratio, 370 * ratio);
+    zan::LcdRenderer lcd;
+    for (auto _ : state) benchmark::DoNotOptimize(lcd.Render(screen, frame, {0, 0, ratio}));
+}
+BENCHMARK(BM_LcdRender)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+void BM_LcdRenderColdCells(benchmark::State& state)
+{
+    const zan::LcdScreen screen = ManualScreen();
+    const int ratio = static_cast<int>(state.range(0));
+    zan::RgbaFrame frame(633 * ratio, 370 * ratio);
     for (auto _ : state) {
-        zan::gui::LcdRenderer lcd;
-        benchmark::DoNotOptimize(lcd.Render(screen, backing));
+        zan::LcdRenderer lcd;
+        benchmark::DoNotOptimize(lcd.Render(screen, frame, {0, 0, ratio}));
     }
 }
-BENCHMARK(BM_LcdRedrawColdGlyphs)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LcdRenderColdCells)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // RefreshLcd of the whole controller in Manual: the core's screen and its rendering.
 void BM_RefreshLcd(benchmark::State& state)

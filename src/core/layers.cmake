@@ -58,6 +58,9 @@ set(ZAN_CORE_PROGRAMS_SOURCES
   programs/program_store.cpp)
 
 set(ZAN_CORE_LCD_SOURCES
+  lcd/lcd_boxes.cpp
+  lcd/lcd_font.cpp
+  lcd/lcd_renderer.cpp
   lcd/lcd_screen.cpp)
 
 set(ZAN_CORE_PANEL_SOURCES
@@ -91,6 +94,7 @@ set(ZAN_CORE_PANEL_SOURCES
 set(ZAN_CORE_STATION_SOURCES
   station/headless.cpp
   station/key_script.cpp
+  station/lcd_frame_window.cpp
   station/machine_commands.cpp
   station/move_trace.cpp
   station/panel_events.cpp

@@ -1,6 +1,7 @@
 // A desktop scaled to 200 %: the LCD's text is drawn at the screen's
 // resolution, the pixel art and the lathe view enlarged pixel for pixel,
-// never blurred and never shown at 1:1. The window tests need the scale set
+// never blurred and never shown at 1:1. (The glyphs at ratio 2 themselves:
+// tests/core/lcd_pixels_test.cpp.) The window tests need the scale set
 // before the application starts: ctest runs them as `gui_hidpi` with
 // QT_SCALE_FACTOR=2; at scale 1 they are skipped.
 
@@ -9,7 +10,6 @@
 
 #include "core/lcd/lcd_screen.h"
 #include "gui/panel/first_panel_dlg.h"
-#include "gui/panel/lcd_renderer.h"
 #include "panel_rig.h"
 #include "view_rig.h"
 
@@ -18,7 +18,6 @@ namespace {
 
 constexpr QRgb kBlue = 0xFF000000u | kLcdBlue;
 constexpr QRgb kWhite = 0xFFFFFFFFu;
-constexpr QRgb kRed = 0xFFFF0000u;
 constexpr int kRatio = 2;
 
 QRect Scaled(const QRect& r) { return QRect(r.topLeft() * kRatio, r.size() * kRatio); }
@@ -45,53 +44,7 @@ int Blurred(const QImage& image, const QRect& area)
     return mixed;
 }
 
-// The bounding box of a glyph's white, in LCD pixels (rounded outwards).
-QRect InkBox(const QImage& glyph, int ratio)
-{
-    QRect box;
-    for (int y = 0; y < glyph.height(); ++y)
-        for (int x = 0; x < glyph.width(); ++x)
-            if (glyph.pixel(x, y) == kWhite) box |= QRect(x / ratio, y / ratio, 1, 1);
-    return box;
-}
-
 bool ScaledDesktop() { return qApp->devicePixelRatio() == kRatio; }
-
-// Each character at ratio 2 fills the same part of its cells as at 1 (a
-// face without outlines would stay at its small bitmap size).
-TEST(LcdAtRatio2, CharactersKeepTheirSizeInTheirCells)
-{
-    LcdGlyphs glyphs;
-    for (LcdFont font : {LcdFont::Normal, LcdFont::Wide, LcdFont::Large})
-        for (char32_t c : {U'R', U'%', U'g', U'编', U'断', U'数'}) {
-            const QRect at1 = InkBox(glyphs.Glyph(c, font, LcdVideo::Normal, 1), 1);
-            const QRect at2 = InkBox(glyphs.Glyph(c, font, LcdVideo::Normal, kRatio), kRatio);
-            const auto where = testing::Message() << "font " << static_cast<int>(font) << ", code point "
-                                                  << static_cast<unsigned>(c);
-            EXPECT_NEAR(at2.height(), at1.height(), 2) << where;
-            EXPECT_NEAR(at2.width(), at1.width(), 2) << where;
-            EXPECT_NEAR(at2.top(), at1.top(), 2) << where;
-            EXPECT_NEAR(at2.left(), at1.left(), 2) << where;
-        }
-}
-
-// The mode bar's frame closes at ratio 2 as well: its lines are whole LCD
-// pixels thick, so the corners meet the sides.
-TEST(LcdAtRatio2, ModeBarFrameCloses)
-{
-    LcdRenderer lcd;
-    QImage image(600, 460, QImage::Format_RGB32);
-    image.setDevicePixelRatio(kRatio);
-    image.fill(kRed);
-    lcd.DrawText(LcdText{23, 203, LcdFont::Normal, LcdVideo::Normal, "   ┃编辑┃"}, image);
-    lcd.DrawText(LcdText{23, 191, LcdFont::Normal, LcdVideo::Normal, "   ┏━━┓"}, image);
-    const int left = (23 + 3 * 6 + 5) * kRatio, right = (23 + 9 * 6 + 5) * kRatio, top = (191 + 5) * kRatio;
-    for (int y = top; y < 215 * kRatio; ++y) {
-        EXPECT_EQ(image.pixel(left, y), kWhite) << "left side, row " << y;
-        EXPECT_EQ(image.pixel(right, y), kWhite) << "right side, row " << y;
-    }
-    for (int x = left; x <= right; ++x) EXPECT_EQ(image.pixel(x, top), kWhite) << "top, column " << x;
-}
 
 // The panel's window on a 200 % desktop: twice the pixels of its size, the
 // LCD's text sharp at that resolution, the picture around it enlarged.

@@ -7,8 +7,10 @@ cmake_minimum_required(VERSION 3.25)
 #                 for the runner's environment; @NO_HARD_LINKS@ stands for -DNO_HARD_LINKS,
 #                 a library to preload) and `programs/` (more
 #                 files for the program folder). Standard output must
-#                 be `expected` exactly, with exit status 0 and nothing on standard error.
-#                 [-DUPDATE=ON: rewrite `expected` instead of comparing]
+#                 be `expected` exactly, with exit status 0 and nothing on standard error,
+#                 and the LCD at the script's end (--lcd-png) the case's `lcd.png`
+#                 pixel for pixel (-DPNG_COMPARE=the png_compare tool).
+#                 [-DUPDATE=ON: rewrite `expected` and `lcd.png` instead of comparing]
 #   a bad script: -DBAD=file.keys. Its last line is the bad one: the runner must stop
 #                 there with exit status 2, naming the script, the line number and the line.
 file(REMOVE_RECURSE ${WORK})
@@ -54,14 +56,24 @@ if(EXISTS ${CASE}/args)
   string(REPLACE "@CASE@" "${CASE}" line "${line}")
   separate_arguments(args UNIX_COMMAND "${line}")
 endif()
-execute_process(COMMAND ${runner} ${args} --keys ${CASE}/keys --programs ${WORK}/programs WORKING_DIRECTORY ${WORK}
+execute_process(COMMAND ${runner} ${args} --keys ${CASE}/keys --programs ${WORK}/programs
+                        --lcd-png ${WORK}/lcd.png WORKING_DIRECTORY ${WORK}
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors TIMEOUT 60)
 if(NOT status STREQUAL "0" OR NOT errors STREQUAL "")
   message(FATAL_ERROR "${CASE}: exit ${status}, expected 0 and nothing on standard error:\n${errors}")
 endif()
 if(UPDATE)
   file(WRITE ${CASE}/expected "${output}")
+  file(COPY_FILE ${WORK}/lcd.png ${CASE}/lcd.png)
   return()
+endif()
+if(NOT EXISTS ${CASE}/lcd.png)
+  message(FATAL_ERROR "${CASE}: no lcd.png; draw it on purpose with tests/panel/update-expected.sh")
+endif()
+execute_process(COMMAND ${PNG_COMPARE} ${CASE}/lcd.png ${WORK}/lcd.png RESULT_VARIABLE same ERROR_VARIABLE difference)
+set(lcd_differs "")
+if(NOT same STREQUAL "0")
+  set(lcd_differs "${CASE}: the LCD at the end differs from `lcd.png` (drawn now: ${WORK}/lcd.png): ${difference}")
 endif()
 file(READ ${CASE}/expected expected)
 if(NOT output STREQUAL expected)
@@ -72,5 +84,8 @@ if(NOT output STREQUAL expected)
     execute_process(COMMAND ${DIFF} -u ${CASE}/expected ${WORK}/actual)
   endif()
   message(FATAL_ERROR "${CASE}: the output differs from `expected` (-) as printed now (+), kept in "
-                      "${WORK}/actual; regenerate on purpose with tests/panel/update-expected.sh")
+                      "${WORK}/actual; regenerate on purpose with tests/panel/update-expected.sh\n${lcd_differs}")
+endif()
+if(lcd_differs)
+  message(FATAL_ERROR "${lcd_differs}; regenerate on purpose with tests/panel/update-expected.sh")
 endif()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Rewrites the expected output of every key script case from the current
-# runner. Run on purpose only, after a change that is meant to alter what the
-# controller shows, and read the diff before committing it.
+# Rewrites the expected output of every key script case, and the picture of
+# its LCD at the end (lcd.png), from the current runner. Run on purpose only,
+# after a change that is meant to alter what the controller shows, and read
+# the diff (and look at the pictures) before committing it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)

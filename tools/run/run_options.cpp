@@ -51,7 +51,19 @@ std::string CheckCombination(const RunOptions& options)
     if (options.keysFile.empty() && options.program.empty()) return "no program given";
     if (!options.keysFile.empty() && (!options.reference.empty() || !options.pngFile.empty()))
         return "--compare and --png work on a program, not on a key script";
+    if (options.keysFile.empty() && !options.lcdPngFile.empty()) return "--lcd-png works on a key script";
     return {};
+}
+
+// The options naming a file, and where each goes; null for any other.
+std::filesystem::path* FileOption(std::string_view arg, RunOptions& options)
+{
+    if (arg == "--map") return &options.mapFile;
+    if (arg == "--params") return &options.paramsFile;
+    if (arg == "--offsets") return &options.offsetsFile;
+    if (arg == "--png") return &options.pngFile;
+    if (arg == "--lcd-png") return &options.lcdPngFile;
+    return nullptr;
 }
 
 }  // namespace
@@ -73,21 +85,15 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
             options.version = true;
         } else if (arg == "--trace") {
             options.trace = true;
-        } else if (arg == "--map") {
-            if (!value(v)) return "--map wants a file";
-            options.mapFile = v;
+        } else if (std::filesystem::path* file = FileOption(arg, options)) {
+            if (!value(v)) return std::string(arg) + " wants a file";
+            *file = v;
         } else if (arg == "--blank") {
             if (!value(v)) return "--blank wants DIAMETER,LENGTH";
             if (auto error = ParseBlank(v, options.blankDiameter, options.blankLength); !error.empty()) return error;
         } else if (arg == "--speed") {
             if (!value(v) || !ParseInt(v, number) || number < 0 || number > 4) return "--speed wants 0..4";
             options.speedLevel = static_cast<int>(number);
-        } else if (arg == "--params") {
-            if (!value(v)) return "--params wants a file";
-            options.paramsFile = v;
-        } else if (arg == "--offsets") {
-            if (!value(v)) return "--offsets wants a file";
-            options.offsetsFile = v;
         } else if (arg == "--max-turns" || arg == "--max-work") {
             if (!value(v) || !ParseLimit(arg, v, options.limits)) return std::string(arg) + " wants a positive number";
         } else if (arg == "--keys") {
@@ -98,9 +104,6 @@ std::string ParseRunOptions(int argc, char** argv, RunOptions& options)
             options.reference = v;
         } else if (arg == "--tolerance") {
             if (!value(v) || !ParseMillimetres(v, options.tolerance)) return "--tolerance wants millimetres, 0 or more";
-        } else if (arg == "--png") {
-            if (!value(v)) return "--png wants a file";
-            options.pngFile = v;
         } else if (arg == "--programs") {
             if (!value(v)) return "--programs wants a folder";
             options.programsDir = v;

@@ -74,6 +74,9 @@ inline constexpr const char* kRunUsage =
     "                        a Z scale in mm and, with --compare, the reference's outline\n"
     "                        in green and the columns outside the tolerance in red\n"
     "  --keys SCRIPT         run the key script SCRIPT\n"
+    "  --lcd-png FILE        with --keys: write the LCD as it stands at the script's end\n"
+    "                        as a PNG file, one pixel a pixel of the panel's window\n"
+    "                        (242 x 170: the screen area and the mode bar)\n"
     "  --programs DIR        the program folder (part programs, Pset.dat, Dset.dat);\n"
     "                        default the user's program folder when installed\n"
     "                        ($XDG_DATA_HOME/zan400lt, ~/.local/share/zan400lt, made\n"
@@ -111,6 +114,7 @@ struct RunOptions {
     std::filesystem::path reference;    // the part to compare with: a .map image or a program
     double tolerance = kDefaultTolerance;  // mm of diameter
     std::filesystem::path pngFile;      // the picture of the turned part
+    std::filesystem::path lcdPngFile;   // the LCD at a key script's end
 };
 
 // Values of options, shared with the grading tool.

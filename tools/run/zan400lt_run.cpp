@@ -11,7 +11,9 @@
 
 #include "core/files/data_folders.h"
 #include "core/files/parameter_files.h"
+#include "core/files/png_file.h"
 #include "core/files/program_file.h"
+#include "core/files/rgba_frame.h"
 #include "core/lathe/workpiece_image.h"
 #include "core/grading/part_picture.h"
 #include "core/grading/program_runs.h"
@@ -177,6 +179,15 @@ int RunProgram(const tool::RunOptions& options, const DataFolders& folders)
     return end == RunEnd::Finished ? kExitFinished : kExitStopped;
 }
 
+// A frame's pixels without their alpha, for a PNG file.
+RgbPicture PictureOf(const RgbaFrame& frame)
+{
+    RgbPicture picture(frame.width(), frame.height(), 0);
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x) picture.Set(x, y, frame.At(x, y) & ~kOpaqueAlpha);
+    return picture;
+}
+
 int RunKeys(const tool::RunOptions& options, const DataFolders& folders)
 {
     std::ifstream script(options.keysFile, std::ios::binary);
@@ -189,6 +200,7 @@ int RunKeys(const tool::RunOptions& options, const DataFolders& folders)
     setup.blankDiameter = options.blankDiameter;
     setup.blankLength = options.blankLength;
     setup.trace = options.trace;
+    setup.drawLcd = !options.lcdPngFile.empty();
     setup.maxTurns = options.limits.turns;
     if (const std::string error = ReadSetupFiles(options, setup.parameters, setup.offsets); !error.empty())
         return Unreadable(error);
@@ -202,6 +214,10 @@ int RunKeys(const tool::RunOptions& options, const DataFolders& folders)
         return kExitUsage;
     }
     if (!WriteMap(options, controller.station().lathe.state)) return kExitStopped;
+    if (!options.lcdPngFile.empty() && !WritePngFile(options.lcdPngFile, PictureOf(controller.lcd()))) {
+        std::fprintf(stderr, "zan400lt-run: cannot write %s\n", options.lcdPngFile.string().c_str());
+        return kExitStopped;
+    }
     if (stop.end == ScriptEnd::TurnLimit) {
         std::fprintf(stderr, "zan400lt-run: %s: %s\n", where.c_str(), stop.reason.c_str());
         return kExitStopped;

@@ -18,6 +18,7 @@ bool TypesCapitals(FieldId id) { return id == FieldId::Editor || id == FieldId::
 ScriptedController::ScriptedController(ScriptSetup setup, std::ostream& out)
     : setup_(std::move(setup)),
       out_(out),
+      window_(setup_.drawLcd),
       station_(ControllerPorts{*this, clock_, *this, window_, fields_}, StationOptions{false, setup_.folder, setup_.programs})
 {
     SetUp();

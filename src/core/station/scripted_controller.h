@@ -13,6 +13,7 @@
 #include "core/files/parameter_files.h"
 #include "core/lathe/quiet_ports.h"
 #include "core/panel/plain_fields.h"
+#include "core/station/lcd_frame_window.h"
 #include "core/station/station.h"
 #include "core/station/virtual_clock.h"
 
@@ -30,6 +31,7 @@ struct ScriptSetup {
     std::optional<Parameters> parameters;
     std::optional<ToolOffsets> offsets;
     bool trace = false;          // write every tool move as a line "Z X"
+    bool drawLcd = false;        // keep the LCD's pixels (lcd())
     long maxTurns = 10000000;    // turns of the run loop one RunProgram may take
 };
 
@@ -42,6 +44,9 @@ public:
     Station& station() { return station_; }
     Panel& panel() { return *station_.panel(); }
     PlainFields& fields() { return fields_; }
+    // The LCD's pixels as they stand, from the panel pixel kLcdPixels' top
+    // left corner on; empty unless the set-up asked for them.
+    const RgbaFrame& lcd() const { return window_.frame(); }
 
     // A click on a key (pressed and released); a jog key held down and let go.
     void Key(KeyId key) { panel().Click(key); }
@@ -82,7 +87,7 @@ private:
 
     ScriptSetup setup_;
     std::ostream& out_;
-    QuietPanelWindow window_;
+    LcdFrameWindow window_;
     PlainFields fields_;
     VirtualClock clock_;  // time passes only when a turn must wait
     Station station_;

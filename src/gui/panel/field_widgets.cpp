@@ -12,8 +12,10 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "core/files/rgba_frame.h"
+#include "core/lcd/lcd_renderer.h"
 #include "core/lcd/lcd_screen.h"
-#include "gui/panel/lcd_glyphs.h"
+#include "gui/panel/frame_image.h"
 
 namespace zan::gui {
 
@@ -70,7 +72,30 @@ namespace {
 // fall on whole pixels (at 1.5 the glyphs are drawn at 2 and shown reduced).
 int GlyphRatio(const QWidget& widget, qreal zoom)
 {
-    return std::clamp(qCeil(widget.devicePixelRatioF() * zoom - 0.01), 1, LcdGlyphs::kMaxRatio);
+    return std::clamp(qCeil(widget.devicePixelRatioF() * zoom - 0.01), 1, kLcdMaxRatio);
+}
+
+// Cell edges in panel pixels from the line's left: 6 for ASCII, 12 beyond.
+std::vector<int> CellEdges(const QList<uint>& codes)
+{
+    std::vector<int> edges{0};
+    for (uint c : codes) edges.push_back(edges.back() + (c >= 0x80 ? 12 : 6));
+    return edges;
+}
+
+// A line of characters drawn by the core in the LCD's normal font at `ratio`,
+// with its top left corner at `at` (panel pixels); those for which `selected`
+// holds in inverse video.
+template <typename Selected>
+void DrawLcdCells(QPainter& p, LcdRenderer& lcd, QPoint at, const QList<uint>& codes, int ratio, Selected selected)
+{
+    const std::vector<int> edges = CellEdges(codes);
+    if (edges.back() == 0) return;
+    RgbaFrame line(edges.back() * ratio, CellOf(LcdFont::Normal).height * ratio);
+    for (int i = 0; i < codes.size(); ++i)
+        lcd.DrawCharacter(codes[i], LcdFont::Normal, selected(i) ? LcdVideo::Inverse : LcdVideo::Normal, ratio, line,
+                          edges[i] * ratio, 0);
+    p.drawImage(at, FrameImage(line, ratio));
 }
 
 }  // namespace
@@ -85,16 +110,11 @@ void PaintLcdLine(QWidget& widget, LcdDrawn& drawn, const QString& text, int car
     const int width = qRound(widget.width() / drawn.zoom);  // panel pixels
     // Cell edges in pixels, and the scroll that keeps the caret in the field.
     const QList<uint> codes = text.toUcs4();
-    std::vector<int> edges{0};
-    for (uint c : codes) edges.push_back(edges.back() + (c >= 0x80 ? 12 : 6));
+    const std::vector<int> edges = CellEdges(codes);
     const int caretX = caret >= 0 ? edges[std::min<std::size_t>(caret, edges.size() - 1)] : 0;
     // A field its text fills shows no caret after it.
     const int shift = std::max(0, caretX - width);
-    for (int i = 0; i < codes.size(); ++i) {
-        const bool selected = i >= selStart && i < selEnd;
-        const QImage& cell = drawn.glyphs.Glyph(codes[i], LcdFont::Normal, selected ? LcdVideo::Inverse : LcdVideo::Normal, ratio);
-        p.drawImage(QPoint(edges[i] - shift, 0), cell);
-    }
+    DrawLcdCells(p, drawn.lcd, QPoint(-shift, 0), codes, ratio, [&](int i) { return i >= selStart && i < selEnd; });
     if (caret >= 0 && caretX - shift < width) p.fillRect(QRect(caretX - shift, 0, 1, 12), QColor::fromRgb(kLcdWhite));
 }
 
@@ -149,15 +169,14 @@ void CEditorField::paintEvent(QPaintEvent*)
     for (QTextBlock block = document()->findBlockByNumber(first); block.isValid(); block = block.next()) {
         const int y = (block.blockNumber() - first) * 12;
         if (y >= height) break;
-        int x = -shift;
+        // One cell a UTF-16 unit, as the caret counts them.
         const QString line = block.text();
-        for (int i = 0; i < line.size(); ++i) {
+        QList<uint> codes;
+        for (QChar c : line) codes.push_back(c.unicode());
+        DrawLcdCells(p, lcd, QPoint(-shift, y), codes, ratio, [&](int i) {
             const int at = block.position() + i;
-            const bool selected = at >= cursor.selectionStart() && at < cursor.selectionEnd();
-            const QImage& cell = glyphs.Glyph(line[i].unicode(), LcdFont::Normal, selected ? LcdVideo::Inverse : LcdVideo::Normal, ratio);
-            p.drawImage(QPoint(x, y), cell);
-            x += line[i].unicode() >= 0x80 ? 12 : 6;
-        }
+            return at >= cursor.selectionStart() && at < cursor.selectionEnd();
+        });
     }
     if (hasFocus() && !cursor.hasSelection() && caretLine >= first && caretX - shift < width)
         p.fillRect(QRect(caretX - shift, (caretLine - first) * 12, 1, 12), QColor::fromRgb(kLcdWhite));

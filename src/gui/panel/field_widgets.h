@@ -12,17 +12,20 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "gui/panel/lcd_glyphs.h"
+#include <QList>
+
+#include "core/lcd/lcd_renderer.h"
 
 class QLabel;
 
 namespace zan::gui {
 
-// What the fields drawn as the LCD keep: the glyphs, and the panel's zoom
-// (window pixels a panel pixel), by which they are drawn enlarged.
+// What the fields drawn as the LCD keep: the core's renderer (with the cells
+// it drew), and the panel's zoom (window pixels a panel pixel), by which they
+// are drawn enlarged.
 struct LcdDrawn {
     virtual ~LcdDrawn() = default;
-    LcdGlyphs glyphs;
+    LcdRenderer lcd;
     qreal zoom = 1;
 };
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/panel/key_table.h"
+#include "gui/panel/frame_image.h"
 #include "gui/panel/key_button.h"
 #include "gui/panel/key_faces.h"
 #include "gui/panel/panel_field_widgets.h"
@@ -34,13 +35,7 @@ QImage Picture()
 // A ratio within this of a whole number is that number (desktops round).
 constexpr qreal kRatioSlack = 0.01;
 
-QImage Backing(qreal desktopRatio)
-{
-    const int ratio = std::clamp(qCeil(desktopRatio - kRatioSlack), 1, LcdGlyphs::kMaxRatio);
-    QImage backing(CFirstPanelDlg::kLargest * ratio, QImage::Format_RGB32);
-    backing.setDevicePixelRatio(ratio);
-    return backing;
-}
+int BackingRatio(qreal desktopRatio) { return std::clamp(qCeil(desktopRatio - kRatioSlack), 1, kLcdMaxRatio); }
 
 // Where a rectangle of window pixels lies in the backing image, at a zoom.
 QRectF InImage(const QRect& r, const QImage& image, qreal zoom)
@@ -66,7 +61,7 @@ bool Inside(const LcdScreen::Op& op, const Rect& area)
 CFirstPanelDlg::CFirstPanelDlg(QWidget* owner)
     : QWidget(owner, Qt::Window), picture_(Picture())
 {
-    backing_ = Backing(devicePixelRatioF());
+    makeBacking(devicePixelRatioF());
     setWindowTitle(QStringLiteral("第一控制面板"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A resize beyond this is set back to it.
@@ -95,10 +90,18 @@ CKeyButton* CFirstPanelDlg::Key(KeyId id) const
     return nullptr;
 }
 
+void CFirstPanelDlg::makeBacking(qreal desktopRatio)
+{
+    ratio_ = BackingRatio(desktopRatio);
+    frame_ = RgbaFrame(kLargest.width() * ratio_, kLargest.height() * ratio_);
+    backing_ = FrameImage(frame_, ratio_);
+}
+
 // The window's own colour beyond the picture.
 void CFirstPanelDlg::paintBackground(const QRect& area)
 {
-    QPainter p(&backing_);
+    QImage image = PaintableFrameImage(frame_, ratio_);
+    QPainter p(&image);
     p.setClipRect(area);
     p.fillRect(area, palette().color(QPalette::Window));
     // Pixel art: enlarged on a scaled desktop without smoothing.
@@ -109,16 +112,28 @@ void CFirstPanelDlg::paintBackground(const QRect& area)
 void CFirstPanelDlg::ShowScreen(const LcdScreen& screen, bool repaintArea)
 {
     remember(screen, repaintArea);
-    QRect dirty;
+    const LcdPlacement whole{0, 0, ratio_};
     if (repaintArea) {
         paintBackground(ToQRect(kLcdArea));
-        dirty = ToQRect(kLcdArea);
+        frame_.MarkDirty(whole.InFrame(kLcdArea));
     }
-    dirty |= lcd_.Render(screen, backing_);
+    lcd_.Render(screen, frame_, whole);
+    const QRect dirty = takeDirty();
     if (!dirty.isEmpty()) update(Zoomed(dirty, zoom_));
 }
 
-// Drawing is opaque: what a later clearing covers whole is gone.
+QRect CFirstPanelDlg::takeDirty()
+{
+    const FrameRect r = frame_.TakeDirty();
+    if (r.empty()) return {};
+    // Whole window pixels covering the frame's rectangle.
+    const int left = r.left / ratio_, top = r.top / ratio_;
+    return QRect(left, top, (r.right + ratio_ - 1) / ratio_ - left, (r.bottom + ratio_ - 1) / ratio_ - top);
+}
+
+// Drawing is opaque: what a later clearing or text covers whole is gone.
+// (The title and the mode bar, outside the body, are drawn again on every
+// redraw: without forgetting what they cover the list would grow by them.)
 void CFirstPanelDlg::remember(const LcdScreen& screen, bool repaintArea)
 {
     const auto forget = [this](const Rect& area) {
@@ -126,7 +141,7 @@ void CFirstPanelDlg::remember(const LcdScreen& screen, bool repaintArea)
     };
     if (repaintArea) forget(kLcdArea);
     for (const LcdScreen::Op& op : screen.ops()) {
-        if (op.kind == LcdScreen::Op::Kind::ClearBody) forget(kLcdBody);
+        forget(op.kind == LcdScreen::Op::Kind::ClearBody ? kLcdBody : TextRect(op.text));
         shownOps_.push_back(op);
     }
 }
@@ -136,14 +151,15 @@ void CFirstPanelDlg::SetZoom(qreal zoom)
     if (zoom == zoom_) return;
     const QSizeF inside = QSizeF(size()) / zoom_;
     zoom_ = zoom;
-    backing_ = Backing(devicePixelRatioF() * zoom_);
+    makeBacking(devicePixelRatioF() * zoom_);
     paintBackground(QRect(QPoint(), kLargest));
     LcdScreen again;
     for (const LcdScreen::Op& op : shownOps_) {
         if (op.kind == LcdScreen::Op::Kind::ClearBody) again.ClearBody();
         else again.Text(op.text.x, op.text.y, op.text.text, op.text.video, op.text.font);
     }
-    lcd_.Render(again, backing_);
+    lcd_.Render(again, frame_, LcdPlacement{0, 0, ratio_});
+    frame_.TakeDirty();  // the whole window is repainted below
     for (CKeyButton* key : keys_) key->SetZoom(zoom_);
     fields_->SetZoom(zoom_);
     setMaximumSize((QSizeF(kLargest) * zoom_).toSize());

@@ -4,11 +4,12 @@
 // paints and passes clicks on: all it knows of the controller is the LCD
 // screen it is given to show and the lamps it is told to light.
 //
-// Everything is drawn into a backing image of the window's largest size;
-// a repaint copies the asked-for rectangles of it. On a scaled desktop the
-// image has the desktop's device pixel ratio (rounded to whole pixels): the
-// LCD's text is drawn at that resolution, the pixel-art picture enlarged
-// without smoothing. Enlarged (a projector, a large screen) the panel is
+// Everything is drawn into a backing frame of the window's largest size (the
+// core draws the LCD into it, Qt the picture, through a QImage over the same
+// memory); a repaint copies the asked-for rectangles of it. On a scaled
+// desktop the frame has the desktop's device pixel ratio (rounded to whole
+// pixels): the LCD's text is drawn at that resolution, the pixel-art picture
+// enlarged without smoothing. Enlarged (a projector, a large screen) the panel is
 // drawn the same way at its zoom: 1.5, 2 or 3 window pixels a panel pixel,
 // the LCD's text drawn anew at the resolution that needs. Positions are
 // panel pixels (the window's at zoom 1) throughout.
@@ -17,9 +18,10 @@
 #include <QWidget>
 #include <vector>
 
+#include "core/files/rgba_frame.h"
+#include "core/lcd/lcd_renderer.h"
 #include "core/lcd/lcd_screen.h"
 #include "core/panel/panel_codes.h"
-#include "gui/panel/lcd_renderer.h"
 
 namespace zan::gui {
 
@@ -39,7 +41,6 @@ public:
     CKeyButton* Key(KeyId id) const;
     // Its pixels are window pixels times `backing().devicePixelRatio()`.
     const QImage& backing() const { return backing_; }
-    LcdRenderer& lcd() { return lcd_; }
 
     // Draws the screen onto the backing image now (after the background of
     // the screen area with `repaintArea`) and has what changed repainted.
@@ -61,11 +62,16 @@ protected:
 
 private:
     void createKeys();
+    void makeBacking(qreal desktopRatio);
     void paintBackground(const QRect& area);
     void remember(const LcdScreen& screen, bool repaintArea);
+    // The frame's rectangle changed since it was last shown, in window pixels.
+    QRect takeDirty();
 
     QImage picture_;
-    QImage backing_;
+    RgbaFrame frame_;
+    int ratio_ = 1;  // frame pixels a panel pixel
+    QImage backing_;  // the frame, read only
     LcdRenderer lcd_;
     PanelFieldWidgets* fields_;
     std::vector<CKeyButton*> keys_;

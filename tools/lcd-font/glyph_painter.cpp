@@ -1,10 +1,10 @@
-#include "gui/panel/lcd_glyphs.h"
+#include "glyph_painter.h"
 
+#include <QFontInfo>
 #include <QPainter>
 #include <algorithm>
-#include <QString>
 
-namespace zan::gui {
+namespace zan::lcdfont {
 
 namespace {
 
@@ -15,33 +15,6 @@ constexpr int kChineseBaseline[3] = {11, 21, 11};
 // Zen Hei at 12 pixels sits as it does at 24 in the large font (21 of 24).
 constexpr qreal kScaledChineseBaseline = 10.5;
 
-// Which arms a box-drawing character has, and how thick they are (1 light, 2 heavy).
-struct BoxArms {
-    char32_t c;
-    bool up, down, left, right;
-    int weight;
-};
-
-constexpr BoxArms kBoxes[] = {
-    {U'─', false, false, true, true, 1}, {U'━', false, false, true, true, 2},
-    {U'│', true, true, false, false, 1}, {U'┃', true, true, false, false, 2},
-    {U'┌', false, true, false, true, 1}, {U'┏', false, true, false, true, 2},
-    {U'┐', false, true, true, false, 1}, {U'┓', false, true, true, false, 2},
-    {U'└', true, false, false, true, 1}, {U'┗', true, false, false, true, 2},
-    {U'┘', true, false, true, false, 1}, {U'┛', true, false, true, false, 2},
-    {U'├', true, true, false, true, 1}, {U'┣', true, true, false, true, 2},
-    {U'┤', true, true, true, false, 1}, {U'┫', true, true, true, false, 2},
-    {U'┬', false, true, true, true, 1}, {U'┳', false, true, true, true, 2},
-    {U'┴', true, false, true, true, 1}, {U'┻', true, false, true, true, 2},
-    {U'┼', true, true, true, true, 1}, {U'╋', true, true, true, true, 2},
-};
-
-const BoxArms* BoxOf(char32_t c)
-{
-    for (const BoxArms& box : kBoxes)
-        if (box.c == c) return &box;
-    return nullptr;
-}
 
 QFont Face(const char* family, int pixels, int stretch)
 {
@@ -55,27 +28,9 @@ QFont Face(const char* family, int pixels, int stretch)
     return font;
 }
 
-// Lines through the middle of the picture, thick 1 or 2 pixels, out to the
-// sides the character has arms on.
-void DrawBox(QImage& image, const BoxArms& box, QRgb ink)
-{
-    // In LCD pixels: the painter scales them to the picture's ratio.
-    const QSize size = image.deviceIndependentSize().toSize();
-    const int w = size.width(), h = size.height();
-    const int x0 = w / 2 - 1, y0 = h / 2 - 1, t = box.weight;
-    QPainter p(&image);
-    const QColor colour = QColor::fromRgb(ink);
-    if (box.left) p.fillRect(QRect(0, y0, x0 + t, t), colour);
-    if (box.right) p.fillRect(QRect(x0, y0, w - x0, t), colour);
-    if (box.up) p.fillRect(QRect(x0, 0, t, y0 + t), colour);
-    if (box.down) p.fillRect(QRect(x0, y0, t, h - y0), colour);
-}
-
 }  // namespace
 
-bool IsBoxCharacter(char32_t c) { return BoxOf(c) != nullptr; }
-
-LcdGlyphs::LcdGlyphs()
+GlyphPainter::GlyphPainter()
 {
     ascii_[Index(LcdFont::Normal)] = Face("DejaVu Sans Mono", 10, 100);
     ascii_[Index(LcdFont::Wide)] = Face("DejaVu Sans Mono", 10, 167);
@@ -86,33 +41,33 @@ LcdGlyphs::LcdGlyphs()
     chineseScaled_ = Face("WenQuanYi Zen Hei", 12, 100);
 }
 
-const QImage& LcdGlyphs::Glyph(char32_t c, LcdFont font, LcdVideo video, int ratio)
+QString GlyphPainter::MissingFaces() const
 {
-    ratio = std::clamp(ratio, 1, kMaxRatio);
-    // Bits: video 0, font 1..2, ratio 3..6, the code point above.
-    const std::uint64_t key = (std::uint64_t(c) << 8) | (std::uint64_t(ratio) << 3) |
-                              (std::uint64_t(Index(font)) << 1) | (video == LcdVideo::Inverse ? 1u : 0u);
-    auto found = cache_.find(key);
-    if (found == cache_.end()) found = cache_.emplace(key, Draw(c, font, video, ratio)).first;
-    return found->second;
+    QString missing;
+    const auto check = [&missing](const QFont& face, int pixels) {
+        const QFontInfo info(face);
+        if (info.family() != face.family() || info.pixelSize() != pixels)
+            missing += face.family() + QStringLiteral(" %1 px (got %2 %3 px)\n").arg(pixels).arg(info.family()).arg(info.pixelSize());
+    };
+    for (LcdFont font : {LcdFont::Normal, LcdFont::Wide, LcdFont::Large}) {
+        check(ascii_[Index(font)], ascii_[Index(font)].pixelSize());
+        check(chinese_[Index(font)], chinese_[Index(font)].pixelSize());
+    }
+    check(chineseScaled_, 12);
+    return missing;
 }
 
-QImage LcdGlyphs::Draw(char32_t c, LcdFont font, LcdVideo video, int ratio) const
+QImage GlyphPainter::Draw(char32_t c, LcdFont font, LcdVideo video, int ratio) const
 {
-    const CellSize cell = CellOf(font);
-    const bool wide = c >= 0x80;
     const QRgb paper = 0xFF000000u | (video == LcdVideo::Inverse ? kLcdWhite : kLcdBlue);
     const QRgb ink = 0xFF000000u | (video == LcdVideo::Inverse ? kLcdBlue : kLcdWhite);
+    const CellSize cell = CellOf(font);
+    const bool wide = c >= 0x80;
     // One column to spare on the right: see below. Sizes in LCD pixels.
     const int width = cell.width * (wide ? 2 : 1) + 1;
     QImage image(width * ratio, cell.height * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(paper);
-    if (const BoxArms* box = BoxOf(c)) {
-        image = image.copy(0, 0, image.width() - ratio, image.height());
-        DrawBox(image, *box, ink);
-        return image;
-    }
     if (c >= 0x20 && c != 0x7F) {  // control characters leave an empty cell
         const QFont& face = wide ? ChineseFace(font, ratio) : ascii_[Index(font)];
         const QString text = QString::fromUcs4(&c, 1);
@@ -137,4 +92,4 @@ QImage LcdGlyphs::Draw(char32_t c, LcdFont font, LcdVideo video, int ratio) cons
     return image.copy(firstColumnBlank ? ratio : 0, 0, image.width() - ratio, image.height());
 }
 
-}  // namespace zan::gui
+}  // namespace zan::lcdfont
