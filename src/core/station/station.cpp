@@ -32,7 +32,8 @@ std::optional<std::int64_t> Station::Advance(int budgetMs)
     for (;;) {
         const TurnResult turn = Turn();
         if (turn.kind == TurnResult::Kind::Idle) return std::nullopt;
-        if (turn.kind == TurnResult::Kind::Waiting) return turn.due;
+        // A turn to be taken up again at once goes on within the budget.
+        if (turn.kind == TurnResult::Kind::Waiting && turn.due > lathe.ports.clock.NowMs()) return turn.due;
         if (std::chrono::steady_clock::now() - start >= budget) return lathe.ports.clock.NowMs();
     }
 }
