@@ -53,6 +53,11 @@ public:
 
     // Moving and cutting.
     bool MoveTool(float col, float row, MoveMode mode);
+    // Whether MoveTool would make the cutting move to (col, row) as asked,
+    // with no alarm and no refusal (always, while the machine is locked or
+    // traces the path). Only the move's own end and the machine's set-up
+    // decide it, so it holds until an input changes the machine.
+    bool CutsFreely(float col, float row) const;
     void RefreshArea(Region region);
     void RepaintUnderTool();
 
@@ -101,6 +106,10 @@ public:
     void NextTool();               // the panel's "d"
 
 private:
+    enum class MoveRefusal { SevereError, BelowTravel, BeyondTravel, CannotCut };
+    // Why the move to view position (x, y) is not made as asked; nullopt when it is.
+    std::optional<MoveRefusal> RefusalOf(int x, int y, MoveMode mode) const;
+    bool Refuse(MoveRefusal refusal);
     bool StopMove(MachineAlarm alarm);
     void RaiseAlarm(MachineAlarm alarm);
     bool StopSevereError();

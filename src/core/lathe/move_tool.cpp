@@ -113,6 +113,34 @@ bool Lathe::TraceMove(int x, int y, MoveMode mode)
     return true;
 }
 
+std::optional<Lathe::MoveRefusal> Lathe::RefusalOf(int x, int y, MoveMode mode) const
+{
+    const LatheState& s = state;
+    if (mode != MoveMode::Redraw && (x <= 0 || y <= 0)) return MoveRefusal::SevereError;
+    if (x < s.layout.minTravelColumn() || y < kMinRow) return MoveRefusal::BelowTravel;
+    if (x > kMaxColumn || y > kMaxRow) return MoveRefusal::BeyondTravel;
+    if (!MayCut(x, y, mode)) return MoveRefusal::CannotCut;
+    return std::nullopt;
+}
+
+bool Lathe::Refuse(MoveRefusal refusal)
+{
+    switch (refusal) {
+    case MoveRefusal::SevereError: return StopSevereError();
+    case MoveRefusal::BelowTravel: return StopMove(MachineAlarm::BelowTravel);
+    case MoveRefusal::BeyondTravel: return StopMove(MachineAlarm::BeyondTravel);
+    case MoveRefusal::CannotCut: return RefuseCut();
+    }
+    return RefuseCut();
+}
+
+bool Lathe::CutsFreely(float col, float row) const
+{
+    const LatheState& s = state;
+    if (s.lockSwitch || s.traceMode) return true;
+    return !RefusalOf(TruncToView(col), TruncToView(row), MoveMode::Cut);
+}
+
 bool Lathe::MoveTool(float col, float row, MoveMode mode)
 {
     LatheState& s = state;
@@ -131,10 +159,7 @@ bool Lathe::MoveTool(float col, float row, MoveMode mode)
     }
     s.repaintColumn = x;
 
-    if (mode != MoveMode::Redraw && (x <= 0 || y <= 0)) return StopSevereError();
-    if (x < s.layout.minTravelColumn() || y < kMinRow) return StopMove(MachineAlarm::BelowTravel);
-    if (x > kMaxColumn || y > kMaxRow) return StopMove(MachineAlarm::BeyondTravel);
-    if (!MayCut(x, y, mode)) return RefuseCut();
+    if (const auto refusal = RefusalOf(x, y, mode)) return Refuse(*refusal);
 
     DrawMove(x, y, unroundedRow);
     if (mode != MoveMode::Redraw) {

@@ -143,17 +143,24 @@ void Interpreter::AppendContourElement(int type)
     ++nc.contourCount;
 }
 
-// A complete contour runs its roughing cycle and goes back to the contour's
-// first block for the finishing pass; any other block steps to the next line.
-void Interpreter::FinishLine()
+// A complete contour runs its roughing cycle: true then.
+bool Interpreter::RunRoughing()
+{
+    if (!nc.Collecting() || nc.contourCount != nc.wordL) return false;
+    PathContext ctx{lathe_, motion_};
+    if (nc.faceCycle)
+        RoughFaceCycle(ctx, nc.cycleStart, nc.cycleI, nc.cycleK, nc.wordL, nc.feedF);
+    else
+        RoughTurnCycle(ctx, nc.cycleStart, nc.cycleI, nc.cycleK, nc.wordL, nc.feedF);
+    return true;
+}
+
+// After its roughing cycle a contour goes back to its first block for the
+// finishing pass; any other block steps to the next line.
+void Interpreter::FinishLine(bool roughed)
 {
     LatheState& s = lathe_.state;
-    if (nc.Collecting() && nc.contourCount == nc.wordL) {
-        PathContext ctx{lathe_, motion_};
-        if (nc.faceCycle)
-            RoughFaceCycle(ctx, nc.cycleStart, nc.cycleI, nc.cycleK, nc.wordL, nc.feedF);
-        else
-            RoughTurnCycle(ctx, nc.cycleStart, nc.cycleI, nc.cycleK, nc.wordL, nc.feedF);
+    if (roughed) {
         nc.cycleStart = nc.cycleI = 0;
         nc.wordL = 0;
         nc.feedF = 0;

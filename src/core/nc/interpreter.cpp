@@ -9,48 +9,84 @@
 
 namespace zan {
 
+namespace {
+
+// Direct steps made per turn while a block's steps are held back (speed
+// levels 2 to 4): a step with the window's read-out costs up to about half a
+// millisecond, and the window's budget bounds the turns it takes in a row.
+constexpr long kDirectStepsPerTurn = 2;
+
+}  // namespace
+
 bool Interpreter::ExecuteNextBlock(bool run)
 {
     if (!run) return Reset();
-    return ExecuteBlock().value_or(true);
+    return ExecuteBlock(Motion::kMaxHeldSteps) != BlockStage::Path;
 }
 
-std::optional<bool> Interpreter::ExecuteBlock()
+void Interpreter::ResetTurn()
 {
+    phase_ = TurnPhase::Jog;
+    pendingBlock_.reset();
+    tail_.reset();
+    motion_.DropHeldSteps();
+}
+
+Interpreter::BlockStage Interpreter::ExecuteBlock(long steps)
+{
+    if (tail_) return EndBlock(steps);
     if (pendingBlock_) {
         const Block block = *pendingBlock_;
         pendingBlock_.reset();
-        return FinishBlock(block);
+        return FinishBlock(block, steps);
     }
     LatheState& s = lathe_.state;
     // A line shorter than two characters, or the last row, ends the program.
-    if (s.lineIndex < 0 || s.lineIndex >= LineTable::kRows || s.lineTable.rows[s.lineIndex][1] == 0)
-        return Reset();
+    if (s.lineIndex < 0 || s.lineIndex >= LineTable::kRows || s.lineTable.rows[s.lineIndex][1] == 0) {
+        Reset();
+        return BlockStage::Done;
+    }
 
     const auto& row = s.lineTable.rows[s.lineIndex];
     const Block block = ReadWords(std::string_view(row.data(), LineTable::kTextBytes));
-    if (block.endedEarly) return true;
+    if (block.endedEarly) return BlockStage::Done;
 
     if (block.t) MountTool(*block.t);
     // The block goes on when the turret has turned to its station.
     if (lathe_.BusyUntil()) {
         pendingBlock_ = block;
-        return std::nullopt;
+        return BlockStage::Turret;
     }
-    return FinishBlock(block);
+    return FinishBlock(block, steps);
 }
 
-bool Interpreter::FinishBlock(const Block& block)
+// The block's motion is computed at once; its direct steps may be held back
+// and made over the next turns, and the step to the next line follows them.
+Interpreter::BlockStage Interpreter::FinishBlock(const Block& block, long steps)
 {
     if (block.t) ApplyToolOffset(*block.t);
-    if (block.m && ApplyM(*block.m)) return true;
+    if (block.m && ApplyM(*block.m)) return BlockStage::Done;
     if (nc.Collecting() && nc.gCode > 3) lathe_.ports.alerts.Message(msg::kContourParameters);
     const bool motionBlock = nc.AnyMotionWord();
+    motion_.HoldDirectSteps(steps < Motion::kMaxHeldSteps);
     if (motionBlock) RunMotion();
-    FinishLine();
-    if (!motionBlock) return true;
+    const bool roughed = RunRoughing();
+    motion_.HoldDirectSteps(false);
+    tail_ = BlockTail{motionBlock, roughed};
+    return EndBlock(steps);
+}
+
+Interpreter::BlockStage Interpreter::EndBlock(long steps)
+{
+    if (!motion_.MakeHeldSteps(steps)) return BlockStage::Steps;
+    // A reset in between (the student's, or a severe error) ended the block.
+    if (!tail_) return BlockStage::Done;
+    const BlockTail tail = *tail_;
+    tail_.reset();
+    FinishLine(tail.roughed);
+    if (!tail.motion) return BlockStage::Done;
     nc.ClearMotionWords();
-    return false;
+    return BlockStage::Path;
 }
 
 // Words are read left to right wherever they stand; a later word of the same
@@ -161,6 +197,7 @@ bool Interpreter::Reset()
     nc.seekBlock = -1;
     nc.faceCycle = false;
     pendingBlock_.reset();
+    tail_.reset();
     motion_.PathStep(s.posZ, s.posX, PathMode::Rewind);
     s.runFlag = false;
     s.lineIndex = 0;
@@ -183,6 +220,9 @@ bool Interpreter::Locked() const { return lathe_.state.lockSwitch; }
 TurnResult Interpreter::Turn()
 {
     LatheState& s = lathe_.state;
+    // A block whose direct steps are being made ends before anything else
+    // (a jog step, a feed hold): at once it would have ended in one turn.
+    if (tail_) return TurnFromBlock();
     if (phase_ == TurnPhase::Jog) {
         if (s.jogActive) {
             if (const auto due = motion_.JogDue()) return TurnResult::Wait(*due);
@@ -202,12 +242,8 @@ TurnResult Interpreter::TurnFromBlock()
     LatheState& s = lathe_.state;
     if (phase_ == TurnPhase::Block) {
         if (!nc.motionLatch) {
-            // A dwell, a turret turning: the next block waits for them.
-            if (const auto due = motion_.HoldDue()) return TurnResult::Wait(*due);
-            if (const auto due = lathe_.BusyUntil()) return TurnResult::Wait(*due);
-            const std::optional<bool> executed = ExecuteBlock();
-            if (!executed) return TurnResult::Wait(*lathe_.BusyUntil());
-            if (!*executed && s.runFlag) nc.motionLatch = true;
+            const TurnResult waits = ExecuteInTurn();
+            if (waits.kind == TurnResult::Kind::Waiting) return waits;
         }
         phase_ = TurnPhase::Play;
     }
@@ -218,6 +254,27 @@ TurnResult Interpreter::TurnFromBlock()
             return TurnResult::Wait(*due);
     }
     phase_ = TurnPhase::Jog;
+    return TurnResult{TurnResult::Kind::More};
+}
+
+// The block part of a turn: Waiting when the turn must be taken up again.
+TurnResult Interpreter::ExecuteInTurn()
+{
+    if (!tail_) {
+        // A dwell, a turret turning: the next block waits for them.
+        if (const auto due = motion_.HoldDue()) return TurnResult::Wait(*due);
+        if (const auto due = lathe_.BusyUntil()) return TurnResult::Wait(*due);
+    }
+    switch (ExecuteBlock(kDirectStepsPerTurn)) {
+    case BlockStage::Turret: return TurnResult::Wait(*lathe_.BusyUntil());
+    // Nothing to wait for: the rest of the block's steps are due at once,
+    // but a window answers its inputs first.
+    case BlockStage::Steps: return TurnResult::Wait(lathe_.ports.clock.NowMs());
+    case BlockStage::Path:
+        if (lathe_.state.runFlag) nc.motionLatch = true;
+        break;
+    case BlockStage::Done: break;
+    }
     return TurnResult{TurnResult::Kind::More};
 }
 

@@ -42,11 +42,7 @@ public:
     // when it is to be taken up again, where it stopped.
     TurnResult Turn();
     // A turn that waited is not taken up again (a new program, a new run).
-    void ResetTurn()
-    {
-        phase_ = TurnPhase::Jog;
-        pendingBlock_.reset();
-    }
+    void ResetTurn();
 
     NcState nc;
 
@@ -60,11 +56,25 @@ private:
 
     // Where a turn that waited is taken up again.
     enum class TurnPhase { Jog, Block, Play };
+    // How far the block at lineIndex got in a turn.
+    enum class BlockStage {
+        Done,    // executed; nothing to play
+        Path,    // executed, a motion block: its path plays next
+        Turret,  // waits for the turret's turn; the rest of it runs then
+        Steps,   // its direct steps are still being made; it ends after them
+    };
+    // What is left of a block after its motion, once its steps are made.
+    struct BlockTail {
+        bool motion;   // a motion block
+        bool roughed;  // it ran a roughing cycle
+    };
     TurnResult TurnFromBlock();
-    // The block at lineIndex: false for a motion block, nullopt while it
-    // waits for the turret (the rest of it runs when the turn is over).
-    std::optional<bool> ExecuteBlock();
-    bool FinishBlock(const Block& block);
+    TurnResult ExecuteInTurn();
+    // `steps`: at most this many held-back direct steps are made now; less
+    // than Motion::kMaxHeldSteps holds a block's direct steps back.
+    BlockStage ExecuteBlock(long steps);
+    BlockStage FinishBlock(const Block& block, long steps);
+    BlockStage EndBlock(long steps);
     bool Reset();
     Block ReadWords(std::string_view row);
     void ReadWord(std::string_view row, int column, Block& block);
@@ -86,7 +96,8 @@ private:
     void RunCycle(GAction action);
     void StartContour(bool face);
     void AppendContourElement(int type);
-    void FinishLine();
+    bool RunRoughing();
+    void FinishLine(bool roughed);
     void RecordNullPoint();
     bool Locked() const;
 
@@ -94,6 +105,7 @@ private:
     Motion& motion_;
     TurnPhase phase_ = TurnPhase::Jog;
     std::optional<Block> pendingBlock_;  // waits for the turret to finish its turn
+    std::optional<BlockTail> tail_;      // the block's direct steps are being made
 };
 
 }  // namespace zan

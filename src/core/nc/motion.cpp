@@ -23,6 +23,9 @@ constexpr int kFastPaceBase = 100;     // ms per step once speed level 2 was cho
 constexpr double kRapidStepMs = 10.0;  // ms per rapid step at 100 % rapid override
 constexpr int kJogFeed = 100;
 constexpr long kMaxSteps = kMaxRunSteps;
+// Room for the held-back steps of a long cycle at the first one, so that the
+// list seldom grows while a block is computed.
+constexpr std::size_t kFirstHeldCapacity = 4096;
 
 int TruncMs(double ms)
 {
@@ -46,6 +49,7 @@ bool Motion::PathStep(float z, float x, PathMode mode)
     // tool, even when moves are going direct.
     if (mode == PathMode::Rewind) {
         buffer_.writeIndex = buffer_.readIndex = 0;
+        DropHeldSteps();
         // Nor does a pause or a dwell of the forgotten path hold the next one.
         paceDue_.reset();
         holdUntil_ = 0;
@@ -63,14 +67,55 @@ bool Motion::PathStep(float z, float x, PathMode mode)
 
 bool Motion::DirectStep(float z, float x)
 {
+    LatheState& s = lathe_.state;
+    if (holding_ && held_.size() < static_cast<std::size_t>(kMaxHeldSteps) && lathe_.CutsFreely(z, x)) {
+        // The generator goes on from the commanded position, as after the step.
+        if (held_.empty()) held_.reserve(kFirstHeldCapacity);
+        held_.push_back(PathPoint{z, x});
+        s.posZ = z;
+        s.posX = x;
+        return true;
+    }
+    MakeAllHeldSteps();
+    return StepNow(z, x);
+}
+
+bool Motion::StepNow(float z, float x)
+{
     lathe_.state.posZ = z;
     lathe_.state.posX = x;
     lathe_.PanelEvent(PanelEventCode::JogRatesAndPosition);
     return lathe_.MoveTool(z, x, MoveMode::Cut);
 }
 
+bool Motion::MakeHeldSteps(long count)
+{
+    // A step may reset the run (a severe error), which drops the rest: the
+    // index is checked against the steps left before each one.
+    for (; count > 0 && heldNext_ < held_.size(); --count) {
+        const PathPoint p = held_[heldNext_++];
+        const bool foreseen = lathe_.CutsFreely(p.z, p.x);
+        if (!StepNow(p.z, p.x) || !foreseen) DropHeldSteps();
+    }
+    if (heldNext_ >= held_.size()) DropHeldSteps();
+    return held_.empty();
+}
+
+void Motion::MakeAllHeldSteps()
+{
+    if (!held_.empty()) MakeHeldSteps(kMaxHeldSteps);
+}
+
+void Motion::DropHeldSteps()
+{
+    held_.clear();
+    heldNext_ = 0;
+}
+
 bool Motion::Record(float z, float x)
 {
+    // A point recorded for playback comes after the steps held back before it.
+    MakeAllHeldSteps();
     PathBuffer& b = buffer_;
     LatheState& s = lathe_.state;
     // A full buffer keeps moving the tool directly rather than write past it.
@@ -182,6 +227,7 @@ std::optional<std::int64_t> Motion::JogDue() const
 // Positioning: 45-degree steps until the shorter axis arrives, then straight on.
 bool Motion::RapidMove(float z, float x)
 {
+    MakeAllHeldSteps();  // it starts where the tool is drawn
     const LatheState& s = lathe_.state;
     float zc = static_cast<float>(s.drawnZ);
     float xc = static_cast<float>(s.drawnX);
@@ -221,6 +267,7 @@ bool Motion::LinearMove(float z, float x, int feed)
 
 bool Motion::Dwell(int seconds)
 {
+    MakeAllHeldSteps();  // its point is where the tool is drawn
     // A negative dwell waits nothing; a huge one waits as long as a wait can.
     // Nothing moves on before it is over: the next point, the next block.
     if (seconds > 0) holdUntil_ = Now() + TruncMs(seconds * 1000.0);
@@ -241,12 +288,14 @@ void Motion::Reset()
     paceDue_.reset();
     jogDue_.reset();
     holdUntil_ = 0;
+    DropHeldSteps();
 }
 
 bool Motion::JogStep(JogDirection direction)
 {
     LatheState& s = lathe_.state;
     if (direction != JogDirection::Continue) jogDirection_ = direction;
+    MakeAllHeldSteps();  // a jog goes on from where the tool is drawn
     const float z0 = static_cast<float>(s.drawnZ);
     const float x0 = static_cast<float>(s.drawnX);
     float z = z0;

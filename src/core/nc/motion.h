@@ -4,7 +4,9 @@
 // (direct mode) or through the path buffer and paced playback.
 
 #include <cstdint>
+#include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "core/nc/path_buffer.h"
 
@@ -53,6 +55,24 @@ public:
     // Back to start-up: no path, start-up pacing, no jog direction, no work done.
     void Reset();
 
+    // Direct steps held back: while holding is on (a block of a run, at the
+    // fast speed levels), a direct step that the machine will make as asked
+    // is only noted, with the commanded position, and made later by
+    // MakeHeldSteps, a few per turn, so that a long path does not keep the
+    // window waiting. Any other step (an alarm, a refusal) is made at once,
+    // after those held back: every effect keeps its order, and a generator
+    // stops on a refused step exactly where it would have.
+    void HoldDirectSteps(bool on) { holding_ = on; }
+    // Makes up to `count` held-back steps, in order; true when none is left.
+    // A step the machine no longer makes as asked (an input changed the
+    // machine since it was held back) is made and ends the rest.
+    bool MakeHeldSteps(long count);
+    // At most this many steps are held back (a path buffer's worth): the
+    // next one makes them all first. MakeHeldSteps(kMaxHeldSteps) makes all.
+    static constexpr long kMaxHeldSteps = PathBuffer::kCapacity;
+    // Forgets the held-back steps (a new run).
+    void DropHeldSteps();
+
     // The work done since the last reset: every path point recorded (or moved
     // to at once) and every point a cycle counted before recording. A run
     // bounded by it ends in bounded time, whatever the program loops over.
@@ -66,6 +86,8 @@ public:
 private:
     bool DirectMode() const;
     bool DirectStep(float z, float x);
+    bool StepNow(float z, float x);
+    void MakeAllHeldSteps();
     bool Record(float z, float x);
     bool Play();
     void OverflowTest();
@@ -83,6 +105,9 @@ private:
     std::optional<std::int64_t> paceDue_;  // ms: the next point plays then
     std::int64_t holdUntil_ = 0;           // ms: a dwell ends then
     std::optional<std::int64_t> jogDue_;   // ms: the next jog step is due then
+    bool holding_ = false;
+    std::vector<PathPoint> held_;  // direct steps not made yet, in order
+    std::size_t heldNext_ = 0;     // the next of them to make
 };
 
 }  // namespace zan

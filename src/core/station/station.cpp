@@ -33,8 +33,9 @@ std::optional<std::int64_t> Station::Advance(int budgetMs)
     for (int turns = 1;; ++turns) {
         const TurnResult turn = Turn();
         if (turn.kind == TurnResult::Kind::Idle) return std::nullopt;
-        if (turn.kind == TurnResult::Kind::Waiting) return turn.due;
         const std::int64_t now = clock.NowMs();
+        // A turn to be taken up again at once goes on within the budget.
+        if (turn.kind == TurnResult::Kind::Waiting && turn.due > now) return turn.due;
         if (now - start >= budgetMs || turns >= kMostTurnsPerAdvance) return now;
     }
 }
