@@ -79,6 +79,7 @@ set(ZAN_CORE_PANEL_SOURCES
   panel/manual_keys.cpp
   panel/mode_keys.cpp
   panel/mode_lamps.cpp
+  panel/overlay_fields.cpp
   panel/panel.cpp
   panel/panel_link.cpp
   panel/plain_fields.cpp

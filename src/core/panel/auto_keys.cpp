@@ -33,7 +33,7 @@ void Panel::LockSwitchKey(KeyId, KeyPress)
     if (state_.mode != PanelMode::Auto || s.runFlag) return;
     s.lockSwitch = !s.lockSwitch;
     if (s.lockSwitch) s.chuckOpen = false;
-    SetLamp(KeyId::Dry, s.lockSwitch);
+    lamps_.Set(KeyId::Dry, s.lockSwitch);
 }
 
 // Only in Auto, also while the program runs: the run then stops at the end
@@ -48,9 +48,8 @@ void Panel::SingleBlockKey(KeyId, KeyPress)
 // INPUT in Auto, unless a started program is running or held.
 void Panel::AskStartBlock()
 {
-    if (LampOn(KeyId::CycleStart) || LampOn(KeyId::FeedHold)) return;
-    screen_.Text(kStartBlockPromptX, kStartBlockPromptY, msg::kStartBlockPrompt, LcdVideo::Inverse);
-    ports_.window.ScreenChanged(screen_, false);
+    if (lamps_.On(KeyId::CycleStart) || lamps_.On(KeyId::FeedHold)) return;
+    lcd_.Show(kStartBlockPromptX, kStartBlockPromptY, msg::kStartBlockPrompt, LcdVideo::Inverse);
     state_.entryState = EntryState::BlockSelection;
 }
 

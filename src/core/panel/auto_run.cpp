@@ -26,7 +26,7 @@ void Panel::LoadCurrentProgram()
 {
     EndBlockSelection();
     state_.blockAdvanced = false;
-    PlaceField(FieldId::Editor, kHiddenField);
+    fields_.Place(FieldId::Editor, kHiddenField);
     const std::string name = ProgramFileName(state_.currentProgram);
     const std::optional<std::string> text =
         name.empty() ? std::nullopt : ReadProgramText(programs_.File(name));
@@ -35,7 +35,7 @@ void Panel::LoadCurrentProgram()
         lathe_.state.lineTable.Clear();
         return;
     }
-    SetEditorText(EditorTextOf(*text));
+    fields_.SetEditorText(EditorTextOf(*text));
     // The lines past the table's last row never run: the student is told,
     // so that a run ending before its M30 does not pass for a whole one.
     if (!LoadIntoLineTable(*text, lathe_.state.lineTable)) ports_.alerts.Message(kTooManyLinesMessage);
@@ -49,8 +49,8 @@ void Panel::CycleStartKey(KeyId, KeyPress)
     if (RunTypedMove()) return;
     if (state_.mode != PanelMode::Auto || lathe_.state.runFlag) return;
     EndBlockSelection();
-    SetLamp(KeyId::CycleStart, true);
-    SetLamp(KeyId::FeedHold, false);
+    lamps_.Set(KeyId::CycleStart, true);
+    lamps_.Set(KeyId::FeedHold, false);
     lathe_.state.runFlag = true;
     RefreshLcd(ScreenCode::Auto);
 }
@@ -58,7 +58,7 @@ void Panel::CycleStartKey(KeyId, KeyPress)
 // Feed hold stops the run in any mode; its lamp lights only for a started program.
 void Panel::FeedHoldKey(KeyId, KeyPress)
 {
-    if (LampOn(KeyId::CycleStart)) SetLamp(KeyId::FeedHold, true);
+    if (lamps_.On(KeyId::CycleStart)) lamps_.Set(KeyId::FeedHold, true);
     lathe_.state.runFlag = false;
     RefreshLcd(ScreenOf(state_.mode));
 }
@@ -76,13 +76,12 @@ void Panel::ShowRunComplete()
 {
     DrawOver(DrawPositionOnly);
     LoadProgramForRun();
-    if (!LampOn(KeyId::FeedHold)) {
+    if (!lamps_.On(KeyId::FeedHold)) {
         RefreshLcd(ScreenCode::RepaintArea);
-        screen_.Text(kCompleteX, kTitleY, "运行完毕", LcdVideo::Inverse);
-        ports_.window.ScreenChanged(screen_, false);
+        lcd_.Show(kCompleteX, kTitleY, "运行完毕", LcdVideo::Inverse);
     }
-    SetLamp(KeyId::CycleStart, false);
-    SetLamp(KeyId::Dry, false);
+    lamps_.Set(KeyId::CycleStart, false);
+    lamps_.Set(KeyId::Dry, false);
 }
 
 }  // namespace zan

@@ -12,7 +12,7 @@ namespace zan {
 void Panel::ResetKey(KeyId, KeyPress)
 {
     bridge_.MachineCommand(MachineLetter::Initialise);
-    if (lathe_.state.spindleState == static_cast<int>(SpindleState::Stopped)) SpindleLamps(SpindleState::Stopped);
+    if (lathe_.state.spindleState == static_cast<int>(SpindleState::Stopped)) lamps_.Spindle(SpindleState::Stopped);
     RefreshLcd(ScreenOf(state_.mode));
 }
 

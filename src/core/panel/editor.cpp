@@ -26,41 +26,41 @@ constexpr int kNewBlockChars = 2;          // a new block's line break and its "
 // it; pressed again, the caret goes back before that character.
 void Panel::ToggleOverwrite()
 {
-    const int caret = ports_.fields.GetSelection(FieldId::Editor).end;
+    const int caret = fields_.io().GetSelection(FieldId::Editor).end;
     if (!state_.overwriteOn)
-        ports_.fields.SetSelection(FieldId::Editor, Selection{caret, caret + 1});
+        fields_.io().SetSelection(FieldId::Editor, Selection{caret, caret + 1});
     else
-        ports_.fields.SetSelection(FieldId::Editor, Selection{std::max(0, caret - 1), std::max(0, caret - 1)});
+        fields_.io().SetSelection(FieldId::Editor, Selection{std::max(0, caret - 1), std::max(0, caret - 1)});
     state_.overwriteOn = !state_.overwriteOn;
-    ports_.fields.Focus(FieldId::Editor);
+    fields_.io().Focus(FieldId::Editor);
 }
 
 // DLE: the character after the caret goes.
 void Panel::DeleteCharacter()
 {
-    const int caret = ports_.fields.GetSelection(FieldId::Editor).end;
-    ports_.fields.SetSelection(FieldId::Editor, Selection{caret, caret + 1});
+    const int caret = fields_.io().GetSelection(FieldId::Editor).end;
+    fields_.io().SetSelection(FieldId::Editor, Selection{caret, caret + 1});
     InsertInto(FieldId::Editor, {});
-    ports_.fields.Focus(FieldId::Editor);
+    fields_.io().Focus(FieldId::Editor);
 }
 
 // The caret keys move the caret one character; in overwrite the selected
 // character moves instead.
 void Panel::MoveCaret(int step)
 {
-    const Selection s = ports_.fields.GetSelection(FieldId::Editor);
-    const int count = CharCount(ports_.fields.Text(FieldId::Editor));
+    const Selection s = fields_.io().GetSelection(FieldId::Editor);
+    const int count = CharCount(fields_.io().Text(FieldId::Editor));
     if (state_.overwriteOn) {
         const int from = std::clamp(step < 0 ? s.start - 1 : s.end, 0, count);
-        ports_.fields.SetSelection(FieldId::Editor, Selection{from, std::min(from + 1, count)});
+        fields_.io().SetSelection(FieldId::Editor, Selection{from, std::min(from + 1, count)});
         return;
     }
     const int caret = std::clamp((step < 0 ? s.start : s.end) + step, 0, count);
-    ports_.fields.SetSelection(FieldId::Editor, Selection{caret, caret});
+    fields_.io().SetSelection(FieldId::Editor, Selection{caret, caret});
 }
 
 // The page and cursor keys scroll the text; the caret stays where it is.
-void Panel::ScrollEditor(int lines) { ports_.fields.Scroll(FieldId::Editor, lines); }
+void Panel::ScrollEditor(int lines) { fields_.io().Scroll(FieldId::Editor, lines); }
 
 // ENTER in an open program starts the next block: the number of the
 // caret's line plus the block step (P23), or a quarter of it when the next

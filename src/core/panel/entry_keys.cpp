@@ -116,14 +116,14 @@ void Panel::InsertKeyText(std::string_view text)
             // The two characters before the caret (the key's first legend,
             // whatever they now are) give way to the second legend.
             typed = second.text;
-            const Selection s = ports_.fields.GetSelection(FieldId::Editor);
-            ports_.fields.SetSelection(FieldId::Editor, Selection{std::max(0, s.start - 2), s.start});
+            const Selection s = fields_.io().GetSelection(FieldId::Editor);
+            fields_.io().SetSelection(FieldId::Editor, Selection{std::max(0, s.start - 2), s.start});
         }
     } else {
         state_.lastLetter = letter;
         state_.letterRepeat = 0;
     }
-    ports_.fields.Focus(FieldId::Editor);
+    fields_.io().Focus(FieldId::Editor);
     InsertInto(FieldId::Editor, typed);
 }
 
@@ -131,10 +131,10 @@ void Panel::InsertDigit(char ch)
 {
     const PanelMode mode = state_.mode;
     if (mode == PanelMode::Manual && AskReferencePoint(ch)) return;
-    if (mode == PanelMode::Edit || mode == PanelMode::Manual) ports_.fields.Focus(FieldId::Editor);
+    if (mode == PanelMode::Edit || mode == PanelMode::Manual) fields_.io().Focus(FieldId::Editor);
     if (mode == PanelMode::Parameter && !ParameterDigit(ch)) return;
     if (mode == PanelMode::Offset) {
-        ports_.fields.Focus(FieldId::Editor);
+        fields_.io().Focus(FieldId::Editor);
         if (!IsValueChar(ch)) return;
     }
     const std::string typed(1, ch);
@@ -150,7 +150,7 @@ void Panel::InsertDigit(char ch)
     default: return;
     }
     // In the tool-offset measurement a digit replaces the tool digit of "T1X".
-    if (state_.entryState == EntryState::MeasureX || state_.entryState == EntryState::MeasureXTool) ports_.fields.SetSelection(FieldId::Editor, Selection{1, 2});
+    if (state_.entryState == EntryState::MeasureX || state_.entryState == EntryState::MeasureXTool) fields_.io().SetSelection(FieldId::Editor, Selection{1, 2});
 }
 
 void Panel::EnterKey()
@@ -158,8 +158,8 @@ void Panel::EnterKey()
     state_.enterBusy = true;
     switch (state_.mode) {
     case PanelMode::Edit:
-        PlaceField(FieldId::Editor, kEditorPlace);
-        PlaceField(FieldId::Prompt, kHiddenField);
+        fields_.Place(FieldId::Editor, kEditorPlace);
+        fields_.Place(FieldId::Prompt, kHiddenField);
         state_.numberEntryPending = false;
         state_.entryPending = true;
         if (!state_.programOpen)
@@ -200,7 +200,7 @@ void Panel::InsertInto(FieldId id, std::string_view text)
     // The editor holds line breaks without their carriage returns.
     std::string typed(text);
     if (id == FieldId::Editor) std::erase(typed, '\r');
-    ports_.fields.ReplaceSelection(id, typed);
+    fields_.io().ReplaceSelection(id, typed);
     if (id == FieldId::Editor) FieldChanged(id);
 }
 

@@ -28,7 +28,7 @@ void Panel::CancelInput()
     case PanelMode::Manual: CancelManual(); break;
     case PanelMode::Auto: CancelAuto(); break;
     case PanelMode::Parameter:
-    case PanelMode::Offset: HideFields(kListInputFields); break;
+    case PanelMode::Offset: fields_.Hide(kListInputFields); break;
     default: break;
     }
 }
@@ -37,16 +37,16 @@ void Panel::CancelInput()
 void Panel::CancelEdit()
 {
     if (state_.programOpen) RunChecker();
-    HideFields(kAllFields);
-    EraseLine(kEditPromptLine.x, kEditPromptLine.y, kEditPromptLine.cells);
+    fields_.Hide(kAllFields);
+    lcd_.Erase(kEditPromptLine);
     if (state_.programOpen) SaveProgram();
     state_.programOpen = false;
 }
 
 void Panel::CancelManual()
 {
-    HideFields(kAllFields);
-    EraseLine(kManualInputLine.x, kManualInputLine.y, kManualInputLine.cells);
+    fields_.Hide(kAllFields);
+    lcd_.Erase(kManualInputLine);
     state_.entryState = EntryState::None;
     state_.moveArmed = false;
 }
@@ -56,29 +56,17 @@ void Panel::CancelManual()
 // block, and the title loses its question.
 void Panel::CancelAuto()
 {
-    if (LampOn(KeyId::FeedHold)) {
+    if (lamps_.On(KeyId::FeedHold)) {
         bridge_.PanelEvent(PanelEventCode::Reset);
-        SetLamp(KeyId::FeedHold, false);
-        SetLamp(KeyId::CycleStart, false);
+        lamps_.Set(KeyId::FeedHold, false);
+        lamps_.Set(KeyId::CycleStart, false);
         LoadProgramForRun();
     }
-    HideFields(kPromptField);
+    fields_.Hide(kPromptField);
     if (SelectingBlock()) {
         EndBlockSelection();
         RefreshLcd(ScreenCode::Auto);
     }
-}
-
-void Panel::HideFields(std::span<const FieldId> ids)
-{
-    for (FieldId id : ids) PlaceField(id, kHiddenField);
-}
-
-// Text is drawn opaque, so spaces clear the line.
-void Panel::EraseLine(int x, int y, int cells)
-{
-    screen_.Text(x, y, std::string(static_cast<std::size_t>(cells), ' '));
-    ports_.window.ScreenChanged(screen_, false);
 }
 
 }  // namespace zan

@@ -61,18 +61,18 @@ bool Panel::StartManualCommand(char letter)
 {
     for (const CommandLetter& command : kCommandLetters) {
         if (command.letter != letter) continue;
-        ports_.fields.SetText(FieldId::Prompt, command.prompt);
-        PlaceField(FieldId::Prompt, command.place);
+        fields_.io().SetText(FieldId::Prompt, command.prompt);
+        fields_.Place(FieldId::Prompt, command.place);
         state_.entryState = command.state;
         // A new command starts from nothing: a value typed for the last one
         // is not carried over to this one.
         state_.entryText.clear();
         state_.moveArmed = false;
         state_.entryPending = true;
-        ports_.fields.SetText(FieldId::Entry, "");
-        PlaceField(FieldId::Entry, kCommandEntryPlace);
-        ports_.fields.Focus(FieldId::Entry);
-        PlaceField(FieldId::Editor, kHiddenField);
+        fields_.io().SetText(FieldId::Entry, "");
+        fields_.Place(FieldId::Entry, kCommandEntryPlace);
+        fields_.io().Focus(FieldId::Entry);
+        fields_.Place(FieldId::Editor, kHiddenField);
         return true;
     }
     return false;
@@ -81,27 +81,27 @@ bool Panel::StartManualCommand(char letter)
 bool Panel::AskReferencePoint(char ch)
 {
     if (state_.entryState != EntryState::Coordinate || ch != '0') return false;
-    if (!ports_.fields.Text(FieldId::Editor).empty()) return false;
-    PlaceField(FieldId::Editor, kHiddenField);
-    ports_.fields.SetText(FieldId::Prompt, msg::kReferencePrompt);
-    PlaceField(FieldId::Prompt, kReferencePromptPlace);
+    if (!fields_.io().Text(FieldId::Editor).empty()) return false;
+    fields_.Place(FieldId::Editor, kHiddenField);
+    fields_.io().SetText(FieldId::Prompt, msg::kReferencePrompt);
+    fields_.Place(FieldId::Prompt, kReferencePromptPlace);
     state_.entryState = EntryState::ReferencePoint;
     return true;
 }
 
 void Panel::ManualInput()
 {
-    EraseLine(kManualInputLine.x, kManualInputLine.y, kManualInputLine.cells);
+    lcd_.Erase(kManualInputLine);
     state_.entryPending = true;
-    ports_.fields.SetText(FieldId::Prompt, msg::kSetPrompt);
-    PlaceField(FieldId::Prompt, kSetPromptPlace);
+    fields_.io().SetText(FieldId::Prompt, msg::kSetPrompt);
+    fields_.Place(FieldId::Prompt, kSetPromptPlace);
     state_.entryState = EntryState::Coordinate;
     state_.moveArmed = false;
     // A command opened and not entered would otherwise stay over the box.
-    PlaceField(FieldId::Entry, kHiddenField);
-    SetEditorText("");
-    PlaceField(FieldId::Editor, kCoordinateBoxPlace);
-    ports_.fields.Focus(FieldId::Editor);
+    fields_.Place(FieldId::Entry, kHiddenField);
+    fields_.SetEditorText("");
+    fields_.Place(FieldId::Editor, kCoordinateBoxPlace);
+    fields_.io().Focus(FieldId::Editor);
 }
 
 void Panel::ManualEnter()
@@ -128,9 +128,9 @@ void Panel::ManualEnter()
 // parameter screen's box does, and nothing moves or changes.
 bool Panel::TakeTypedValue()
 {
-    if (ReadTyped(ports_.fields.Text(FieldId::Entry)).kind != Typed::Number) {
-        ports_.fields.SetText(FieldId::Entry, "");
-        ports_.fields.Focus(FieldId::Entry);
+    if (ReadTyped(fields_.io().Text(FieldId::Entry)).kind != Typed::Number) {
+        fields_.io().SetText(FieldId::Entry, "");
+        fields_.io().Focus(FieldId::Entry);
         return false;
     }
     TakeEntryText();
@@ -139,8 +139,8 @@ bool Panel::TakeTypedValue()
 
 void Panel::TakeEntryText()
 {
-    PlaceField(FieldId::Entry, kHiddenField);
-    const std::string text = ports_.fields.Text(FieldId::Entry);
+    fields_.Place(FieldId::Entry, kHiddenField);
+    const std::string text = fields_.io().Text(FieldId::Entry);
     state_.entryText = text.substr(0, ByteOffset(text, kEntryTextLimit));
 }
 
@@ -150,17 +150,17 @@ void Panel::TakeEntryText()
 // shown is the value typed whatever offset is applied.
 void Panel::SetWorkCoordinate()
 {
-    const std::string text = ports_.fields.Text(FieldId::Editor);
+    const std::string text = fields_.io().Text(FieldId::Editor);
     const char axis = text.empty() ? '\0' : text[0];
     const TypedValue typed = ReadTyped(std::string_view(text).substr(text.empty() ? 0 : 1));
     if ((axis == 'X' || axis == 'Z') && typed.kind != Typed::Number) {
         // "X5O" sets nothing: the box is emptied for the value again.
-        SetEditorText("");
-        ports_.fields.Focus(FieldId::Editor);
+        fields_.SetEditorText("");
+        fields_.io().Focus(FieldId::Editor);
         return;
     }
-    PlaceField(FieldId::Editor, kHiddenField);
-    PlaceField(FieldId::Prompt, kHiddenField);
+    fields_.Place(FieldId::Editor, kHiddenField);
+    fields_.Place(FieldId::Prompt, kHiddenField);
     LatheState& m = lathe_.state;
     const double value = typed.value;
     if (axis == 'X') m.originX = static_cast<float>(value * 0.5 - m.posX - state_.displayOffsetX);
@@ -175,12 +175,12 @@ void Panel::SetWorkCoordinate()
 void Panel::AskMeasuredTool(EntryState next)
 {
     if (!TakeTypedValue()) return;
-    EraseLine(kMeasuredValueLine.x, kMeasuredValueLine.y, kMeasuredValueLine.cells);
-    PlaceField(FieldId::Editor, kToolNumberBoxPlace);
+    lcd_.Erase(kMeasuredValueLine);
+    fields_.Place(FieldId::Editor, kToolNumberBoxPlace);
     const char axis = next == EntryState::MeasureXTool ? 'X' : 'Z';
-    SetEditorText("T" + std::to_string(lathe_.state.toolStation) + axis);
-    ports_.fields.SetSelection(FieldId::Editor, Selection{1, 2});
-    ports_.fields.Focus(FieldId::Editor);
+    fields_.SetEditorText("T" + std::to_string(lathe_.state.toolStation) + axis);
+    fields_.io().SetSelection(FieldId::Editor, Selection{1, 2});
+    fields_.io().Focus(FieldId::Editor);
     state_.entryState = next;
 }
 
@@ -190,7 +190,7 @@ void Panel::AskMeasuredTool(EntryState next)
 // offset file is written when the offset screen is next left.
 void Panel::StoreMeasuredOffset()
 {
-    const std::string box = ports_.fields.Text(FieldId::Editor);
+    const std::string box = fields_.io().Text(FieldId::Editor);
     const char digit = box.size() > 1 ? box[1] : '\0';
     if (digit >= '1' && digit <= '9') {
         const int tool = digit - '0';
@@ -201,8 +201,8 @@ void Panel::StoreMeasuredOffset()
         else
             state_.offsets[ZOffsetIndex(tool)] = (m.originZ + m.posZ) - measured;
     }
-    PlaceField(FieldId::Prompt, kHiddenField);
-    PlaceField(FieldId::Editor, kHiddenField);
+    fields_.Place(FieldId::Prompt, kHiddenField);
+    fields_.Place(FieldId::Editor, kHiddenField);
     state_.entryState = EntryState::None;
 }
 
@@ -210,8 +210,8 @@ void Panel::StoreMeasuredOffset()
 void Panel::ArmManualMove()
 {
     if (!TakeTypedValue()) return;
-    ports_.fields.SetText(FieldId::Prompt, msg::kRunPrompt);
-    PlaceField(FieldId::Prompt, kRunPromptPlace);
+    fields_.io().SetText(FieldId::Prompt, msg::kRunPrompt);
+    fields_.Place(FieldId::Prompt, kRunPromptPlace);
     state_.moveArmed = true;
 }
 
@@ -239,9 +239,9 @@ void Panel::ToolCommand()
 // keys. The question stays: another ENTER sets it again.
 void Panel::SetReferencePoint()
 {
-    SetEditorText("");
-    PlaceField(FieldId::Editor, kHiddenField);
-    PlaceField(FieldId::Prompt, kHiddenField);
+    fields_.SetEditorText("");
+    fields_.Place(FieldId::Editor, kHiddenField);
+    fields_.Place(FieldId::Prompt, kHiddenField);
     lathe_.state.refZ = lathe_.state.posZ;
     lathe_.state.refX = lathe_.state.posX;
 }

@@ -152,7 +152,7 @@ void Panel::RapidKey(KeyId, KeyPress)
     const bool on = !state_.rapidOn;
     state_.rapidOn = on;
     state_.overrideHighlight = on;
-    SetModeLamp(on ? ModeLampType::ManualRapid : ModeLampType::RapidOff);
+    lamps_.SetModeLamp(on ? ModeLampType::ManualRapid : ModeLampType::RapidOff);
     RefreshLcd(on ? ScreenCode::HighlightOverrides : ScreenCode::StepSizeOrRapid);
 }
 

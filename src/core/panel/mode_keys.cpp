@@ -16,12 +16,12 @@ void Panel::SwitchMode(PanelMode next)
                                  next != PanelMode::Manual && next != PanelMode::Auto;
     if (next != PanelMode::Edit && !checkedOnCancel) RunChecker();
     if (ModeKeyRefused(next)) return;
-    SetModeLamp(ModeLampOf(next));
+    lamps_.SetModeLamp(ModeLampOf(next));
     LeaveInputState(next);
     state_.mode = next;
     state_.programOpen = false;
     // The diagnosis screen leaves the editor where it is.
-    if (next != PanelMode::Diagnosis) PlaceField(FieldId::Editor, kHiddenField);
+    if (next != PanelMode::Diagnosis) fields_.Place(FieldId::Editor, kHiddenField);
     if (next == PanelMode::Auto)
         LoadProgramForRun();
     else
@@ -32,7 +32,7 @@ void Panel::SwitchMode(PanelMode next)
 // closed by leaving Edit, not by entering it again.
 bool Panel::ModeKeyRefused(PanelMode next) const
 {
-    if (next != PanelMode::Auto && LampOn(KeyId::FeedHold)) return true;
+    if (next != PanelMode::Auto && lamps_.On(KeyId::FeedHold)) return true;
     return next == PanelMode::Edit && state_.programOpen;
 }
 
@@ -65,7 +65,7 @@ void Panel::LeaveInputState(PanelMode next)
 // next step key is ignored.
 void Panel::RunChecker()
 {
-    const CheckReport report = CheckProgram(ports_.fields.Text(FieldId::Editor));
+    const CheckReport report = CheckProgram(fields_.io().Text(FieldId::Editor));
     if (!report.message.empty()) ports_.alerts.Message(report.message);
     if (report.skipNextStepKey) state_.skipNextStepKey = true;
 }
@@ -75,7 +75,7 @@ void Panel::RunChecker()
 // file is read and the LCD is left alone.
 void Panel::LoadProgramForRun()
 {
-    LightAutoLamp();
+    lamps_.LightAutoLamp();
     state_.mode = PanelMode::Auto;
     state_.programOpen = false;
     if (state_.painting) return;

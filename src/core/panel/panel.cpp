@@ -25,7 +25,15 @@ std::string FirstProgram(const std::string& listing) { return listing.substr(0, 
 }  // namespace
 
 Panel::Panel(PanelPorts ports, Lathe& lathe, MachineBridge& bridge, ProgramFolder programs, ControllerRandom& random)
-    : ports_(ports), lathe_(lathe), bridge_(bridge), programs_(std::move(programs)), random_(random)
+    : ports_(ports),
+      lathe_(lathe),
+      bridge_(bridge),
+      programs_(std::move(programs)),
+      random_(random),
+      lcd_(ports.window),
+      fields_(ports.fields),
+      lamps_(ports.window, state_, lathe.state),
+      saves_(ports.alerts, programs_)
 {
     state_.parameters = ReadParameterFile(programs_.dir());
     state_.offsets = ReadOffsetFile(programs_.dir());
@@ -39,24 +47,9 @@ void Panel::Click(KeyId key)
     KeyUp(key);
 }
 
-bool Panel::LampOn(KeyId key) const { return lamps_[static_cast<int>(key) - kFirstKeyId]; }
+bool Panel::LampOn(KeyId key) const { return lamps_.On(key); }
 
-int Panel::FieldIndex(FieldId id)
-{
-    for (int i = 0; i < static_cast<int>(std::size(kAllFields)); ++i)
-        if (kAllFields[i] == id) return i;
-    return 0;
-}
-
-Rect Panel::FieldPlace(FieldId id) const { return fieldPlaces_[FieldIndex(id)]; }
-
-// Every placement goes through here, so the panel knows where each field is
-// (the number box, for one, is told apart by its height).
-void Panel::PlaceField(FieldId id, const Rect& rect)
-{
-    fieldPlaces_[FieldIndex(id)] = rect;
-    ports_.fields.Place(id, rect);
-}
+Rect Panel::FieldPlace(FieldId id) const { return fields_.PlaceOf(id); }
 
 ScreenContext Panel::MakeContext(std::string_view listing)
 {
@@ -65,13 +58,13 @@ ScreenContext Panel::MakeContext(std::string_view listing)
         .pages = pages_,
         .machine = lathe_.state,
         .listing = listing,
-        .feedHoldLit = LampOn(KeyId::FeedHold),
+        .feedHoldLit = lamps_.On(KeyId::FeedHold),
         .blockAdvanced = false,
-        .placeField = [this](FieldId id, const Rect& rect) { PlaceField(id, rect); },
+        .placeField = [this](FieldId id, const Rect& rect) { fields_.Place(id, rect); },
         .setFieldText =
             [this](FieldId id, std::string_view text) {
-                if (id == FieldId::Editor) return SetEditorText(text);
-                ports_.fields.SetText(id, text);
+                if (id == FieldId::Editor) return fields_.SetEditorText(text);
+                fields_.io().SetText(id, text);
             },
         .positionJitter = {},
     };
@@ -87,8 +80,8 @@ void Panel::DrawOver(void (*draw)(LcdScreen&, const ScreenContext&))
     ScreenContext ctx = MakeContext({});
     if (state_.mode != PanelMode::Manual)
         ctx.positionJitter = [this] { return std::fabs(std::sin(static_cast<double>(random_.Next()))); };
-    draw(screen_, ctx);
-    ports_.window.ScreenChanged(screen_, false);
+    draw(lcd_.screen(), ctx);
+    lcd_.Changed(false);
 }
 
 void Panel::RefreshLcd(ScreenCode code)
@@ -102,12 +95,12 @@ void Panel::RefreshLcd(ScreenCode code)
     // The redraw shows the block being carried out and the next one, as the
     // last block display did.
     ctx.blockAdvanced = state_.blockAdvanced;
-    DrawLcd(screen_, ctx, code);
+    DrawLcd(lcd_.screen(), ctx, code);
     if (listed && !state_.programOpen) ShowCurrentProgramLength();
     // Rapid's lamp shows it at every moment (PrepareScreen turns it off
     // outside Manual).
-    if (!state_.rapidOn) SetLamp(KeyId::Rapid, false);
-    ports_.window.ScreenChanged(screen_, code == ScreenCode::RepaintArea);
+    if (!state_.rapidOn) lamps_.Set(KeyId::Rapid, false);
+    lcd_.Changed(code == ScreenCode::RepaintArea);
 }
 
 // Only the first paint draws the LCD; it also ends the start-up, after
@@ -119,63 +112,11 @@ void Panel::Paint()
     state_.painting = false;
 }
 
-void Panel::SetEditorText(std::string_view text)
-{
-    ports_.fields.SetText(FieldId::Editor, text);
-    editorKept_ = std::string(text);
-}
-
-// The editor field holds at most kEditorLimit characters. A change that
-// would take it past them is undone whole, caret and all, and the student
-// is told: nothing is ever cut off the end of a program. A program that is
-// longer already (written elsewhere) keeps every character; it may be made
-// shorter, never longer.
-bool Panel::KeepWithinLimit()
-{
-    const std::string text = ports_.fields.Text(FieldId::Editor);
-    const int count = CharCount(text);
-    if (count <= kEditorLimit || count <= CharCount(editorKept_)) {
-        editorKept_ = text;
-        return true;
-    }
-    const int at = FirstDifference(editorKept_, text);
-    ports_.fields.SetText(FieldId::Editor, editorKept_);
-    ports_.fields.SetSelection(FieldId::Editor, Selection{at, at});
-    ports_.alerts.Message(msg::kFieldFull);
-    return false;
-}
-
-// A program holds printable characters and line breaks; a control
-// character (a NUL would end the program where it stands when it is next
-// opened) pasted into the field is dropped, the rest of the text kept.
-void Panel::DropControlCharacters()
-{
-    const std::string text = ports_.fields.Text(FieldId::Editor);
-    const Selection caret = ports_.fields.GetSelection(FieldId::Editor);
-    std::string kept;
-    int index = 0, droppedBefore = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const bool starts = (byte & 0xC0) != 0x80;
-        if (starts && !ProgramCanHold(byte)) {
-            if (index < caret.end) ++droppedBefore;
-            ++index;
-            continue;
-        }
-        if (starts) ++index;
-        kept += text[i];
-    }
-    if (kept.size() == text.size()) return;
-    ports_.fields.SetText(FieldId::Editor, kept);
-    const int at = caret.end - droppedBefore;
-    ports_.fields.SetSelection(FieldId::Editor, Selection{at, at});
-}
-
 void Panel::FieldChanged(FieldId id)
 {
     if (id != FieldId::Editor) return;
-    DropControlCharacters();
-    if (!KeepWithinLimit()) return;
+    fields_.DropControlCharacters();
+    if (!fields_.KeepEditorWithinLimit()) return ports_.alerts.Message(msg::kFieldFull);
     switch (state_.mode) {
     case PanelMode::Edit: EditorChanged(); break;
     case PanelMode::Parameter: SwitchMode(PanelMode::Parameter); break;

@@ -14,6 +14,9 @@
 #include "core/lathe/lathe.h"
 #include "core/lcd/lcd_screen.h"
 #include "core/panel/lcd_screens.h"
+#include "core/panel/overlay_fields.h"
+#include "core/panel/panel_lamps.h"
+#include "core/panel/panel_lcd.h"
 #include "core/panel/panel_ports.h"
 #include "core/panel/panel_state.h"
 #include "core/panel/save_reports.h"
@@ -27,9 +30,6 @@ struct PanelPorts {
     PanelWindow& window;
     PanelFields& fields;
 };
-
-// Characters the editor field holds at the most.
-inline constexpr int kEditorLimit = 32767;
 
 class Panel : public PanelLink {
 public:
@@ -57,7 +57,7 @@ public:
     const PanelState& state() const { return state_; }
     PanelState& state() { return state_; }
     const PageState& pages() const { return pages_; }
-    const LcdScreen& screen() const { return screen_; }
+    const LcdScreen& screen() const { return lcd_.screen(); }
     bool LampOn(KeyId key) const;
     Rect FieldPlace(FieldId id) const;
     const ProgramFolder& programs() const { return programs_; }
@@ -82,10 +82,6 @@ public:
     void PressRapidFeed() override;
 
 private:
-    // The editor's text as the panel set it or last accepted a change of it.
-    void SetEditorText(std::string_view text);
-    bool KeepWithinLimit();
-    void DropControlCharacters();
     // Tests light lamps that no key sequence lights together.
     friend struct PanelProbe;
 
@@ -132,8 +128,6 @@ private:
     void CancelEdit();
     void CancelManual();
     void CancelAuto();
-    void HideFields(std::span<const FieldId> ids);
-    void EraseLine(int x, int y, int cells);
     // list_keys.cpp
     void PageKey(KeyId key, KeyPress press);
     void CursorUpDownKey(KeyId key, KeyPress press);
@@ -157,15 +151,6 @@ private:
     void ReferenceKey(KeyId key, KeyPress press);
     // Cycle start with a typed move (Z, X, U or W) waiting: true when it ran one.
     bool RunTypedMove();
-    // mode_lamps.cpp
-    void SetLamp(KeyId key, bool on);
-    void SetModeLamp(ModeLampType type);
-    void BringModeLampInLine(ModeLampType type);
-    void LightAutoLamp();
-    void SpindleLamps(SpindleState spindle);
-    // panel.cpp
-    void PlaceField(FieldId id, const Rect& rect);
-    static int FieldIndex(FieldId id);
     // entry_keys.cpp: the letter, digit, INPUT, ENTER, REW and DLE keys and
     // the caret keys, and what they do in each mode.
     void LetterKey(KeyId key, KeyPress press);
@@ -237,8 +222,6 @@ private:
     void OffsetInput();
     void SaveParameters();
     void SaveOffsets();
-    // save_reports.cpp: a failed save is reported once, not on every key.
-    void ReportSave(SaveTarget target, SaveOutcome outcome);
 
     PanelPorts ports_;
     Lathe& lathe_;
@@ -247,14 +230,11 @@ private:
     ControllerRandom& random_;
     PanelState state_;
     PageState pages_;
-    LcdScreen screen_;
-    std::array<bool, kLastKeyId - kFirstKeyId + 1> lamps_{};
-    std::array<Rect, 5> fieldPlaces_{kHiddenField, kHiddenField, kHiddenField, kHiddenField, kHiddenField};
+    PanelLcd lcd_;
+    OverlayFields fields_;
+    PanelLamps lamps_;
+    SaveReports saves_;
     bool windowOpen_ = false;
-    // The editor's text before the student's last change: a change past the
-    // field's limit is undone to it.
-    std::string editorKept_;
-    SaveFailures saveFailures_;
 };
 
 }  // namespace zan

@@ -49,7 +49,7 @@ void Panel::ShowPanel()
     if (windowOpen_) return;
     windowOpen_ = true;
     ModeKeyPressed(KeyId::EditMode, KeyPress::Up);
-    PlaceField(FieldId::Prompt, kHiddenField);
+    fields_.Place(FieldId::Prompt, kHiddenField);
     ShowSecondKeyPad();
     Paint();
 }
@@ -59,7 +59,7 @@ void Panel::ShowSecondKeyPad() { ports_.window.OpenSecondPad(); }
 // The spindle as a program (M03, M04, M05) set it.
 void Panel::ShowSpindle(int state)
 {
-    SpindleLamps(static_cast<SpindleState>(state));
+    lamps_.Spindle(static_cast<SpindleState>(state));
     RefreshLcd(ScreenCode::Auto);
 }
 
@@ -69,15 +69,15 @@ void Panel::ShowSpindle(int state)
 void Panel::ResetKeys()
 {
     RunKey(KeyId::StepSize, KeyPress::Up);
-    if (lathe_.state.spindleState == static_cast<int>(SpindleState::Stopped)) SpindleLamps(SpindleState::Stopped);
+    if (lathe_.state.spindleState == static_cast<int>(SpindleState::Stopped)) lamps_.Spindle(SpindleState::Stopped);
 }
 
-void Panel::CycleStartLampOff() { SetLamp(KeyId::CycleStart, false); }
+void Panel::CycleStartLampOff() { lamps_.Set(KeyId::CycleStart, false); }
 
 void Panel::ShowCoolant(bool on)
 {
     state_.coolantOn = on;
-    SetLamp(KeyId::Coolant, on);
+    lamps_.Set(KeyId::Coolant, on);
 }
 
 // The tool moved a jog unit or a path step: only the Manual and Auto

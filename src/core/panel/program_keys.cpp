@@ -52,17 +52,17 @@ ProgramStore Panel::Store() const { return ProgramStore(programs_.dir()); }
 void Panel::AskProgramNumber()
 {
     state_.programOpen = false;
-    SetEditorText({});
-    PlaceField(FieldId::Editor, kNumberBoxPlace);
+    fields_.SetEditorText({});
+    fields_.Place(FieldId::Editor, kNumberBoxPlace);
     state_.numberEntryPending = true;
-    PlaceField(FieldId::Prompt, kNumberPromptPlace);
-    ports_.fields.SetText(FieldId::Prompt, msg::kNumberPrompt);
-    ports_.fields.Focus(FieldId::Editor);
+    fields_.Place(FieldId::Prompt, kNumberPromptPlace);
+    fields_.io().SetText(FieldId::Prompt, msg::kNumberPrompt);
+    fields_.io().Focus(FieldId::Editor);
 }
 
 bool Panel::NumberBoxShown() const
 {
-    const Rect place = FieldPlace(FieldId::Editor);
+    const Rect place = fields_.PlaceOf(FieldId::Editor);
     return place.bottom - place.top == kNumberBoxHeight;
 }
 
@@ -71,7 +71,7 @@ bool Panel::NumberBoxShown() const
 void Panel::NumberBoxChanged()
 {
     if (state_.enterBusy) return;
-    const std::string text = ports_.fields.Text(FieldId::Editor);
+    const std::string text = fields_.io().Text(FieldId::Editor);
     if (!text.empty() && text[0] == '-') return;
     const bool confirms = CharCount(text) > kProgramNumberChars || text.empty() || text[0] < '0' ||
                           (text.size() > 1 && text[1] > '9');
@@ -80,25 +80,24 @@ void Panel::NumberBoxChanged()
 
 void Panel::OpenProgram()
 {
-    PlaceField(FieldId::Editor, kEditorPlace);
-    PlaceField(FieldId::Prompt, kHiddenField);
-    state_.typedProgram = NumberOf(ports_.fields.Text(FieldId::Editor));
-    if (!state_.painting) SetEditorText({});
+    fields_.Place(FieldId::Editor, kEditorPlace);
+    fields_.Place(FieldId::Prompt, kHiddenField);
+    state_.typedProgram = NumberOf(fields_.io().Text(FieldId::Editor));
+    if (!state_.painting) fields_.SetEditorText({});
     if (BothDigits(state_.typedProgram))
         state_.currentProgram = state_.typedProgram;
     else
         state_.typedProgram = state_.currentProgram;
     if (!state_.painting) LoadIntoEditor();
-    const std::string text = ports_.fields.Text(FieldId::Editor);
+    const std::string text = fields_.io().Text(FieldId::Editor);
     // A program longer than the field holds (written elsewhere) opens whole;
     // the student is told that it can take no more.
     if (CharCount(text) > kEditorLimit) ports_.alerts.Message(msg::kFieldFull);
     const int caret = CaretAt(text, kOpenCaret);
-    ports_.fields.SetSelection(FieldId::Editor, Selection{caret, caret});
+    fields_.io().SetSelection(FieldId::Editor, Selection{caret, caret});
     ShowProgramLength(StoredLength(text) + kFileExtraBytes);
     // The title names the program now open, with the length beside it.
-    screen_.Text(kTitleX, kTitleY, EditTitle(state_));
-    ports_.window.ScreenChanged(screen_, false);
+    lcd_.Show(kTitleX, kTitleY, EditTitle(state_));
     state_.programOpen = true;
 }
 
@@ -107,11 +106,11 @@ void Panel::LoadIntoEditor()
 {
     const ProgramStore store = Store();
     if (const std::optional<std::string> text = store.Read(state_.typedProgram)) {
-        SetEditorText(*text);
+        fields_.SetEditorText(*text);
         return;
     }
     if (!store.Exists(state_.typedProgram) && store.CreateEmpty(state_.typedProgram))
-        SetEditorText("N0000");
+        fields_.SetEditorText("N0000");
     else
         ports_.alerts.Message(msg::kCannotOpenOrCreate);
 }
@@ -120,13 +119,12 @@ void Panel::LoadIntoEditor()
 // typed number and opened there. An existing program is never replaced.
 void Panel::CopyProgram()
 {
-    const std::string target = NumberOf(ports_.fields.Text(FieldId::Editor));
-    PlaceField(FieldId::Editor, kHiddenField);
+    const std::string target = NumberOf(fields_.io().Text(FieldId::Editor));
+    fields_.Place(FieldId::Editor, kHiddenField);
     if (!BothDigits(target)) return;
     const ProgramStore store = Store();
     if (store.Exists(target)) return RefuseNumber(target);
-    screen_.Text(kCopyingX, kCopyingY, msg::kCopying);
-    ports_.window.ScreenChanged(screen_, false);
+    lcd_.Show(kCopyingX, kCopyingY, msg::kCopying);
     const PlaceResult copied = store.Copy(state_.currentProgram, target);
     if (copied == PlaceResult::TargetExists) return RefuseNumber(target);
     if (copied == PlaceResult::Failed) return ports_.alerts.Message(msg::kSaveError);
@@ -137,19 +135,18 @@ void Panel::CopyProgram()
 // The number is taken: the prompt line shows it and the student is told.
 void Panel::RefuseNumber(const std::string& number)
 {
-    PlaceField(FieldId::Editor, kHiddenField);
-    screen_.Text(kRefusedPromptX, kRefusedPromptY, "  " + std::string(msg::kNumberPrompt) + number);
-    ports_.window.ScreenChanged(screen_, false);
+    fields_.Place(FieldId::Editor, kHiddenField);
+    lcd_.Show(kRefusedPromptX, kRefusedPromptY, "  " + std::string(msg::kNumberPrompt) + number);
     ports_.alerts.Message(msg::kNumberInUse);
-    ports_.fields.Focus(FieldId::Entry);
+    fields_.io().Focus(FieldId::Entry);
 }
 
 // REW without an open program: the current program takes the typed number,
 // unless a program already has it.
 void Panel::RenameProgram()
 {
-    const std::string target = NumberOf(ports_.fields.Text(FieldId::Editor));
-    PlaceField(FieldId::Editor, kHiddenField);
+    const std::string target = NumberOf(fields_.io().Text(FieldId::Editor));
+    fields_.Place(FieldId::Editor, kHiddenField);
     if (!BothDigits(target)) return;
     const PlaceResult renamed = Store().Rename(state_.currentProgram, target);
     if (renamed == PlaceResult::TargetExists) return RefuseNumber(target);
@@ -167,14 +164,14 @@ void Panel::RenameProgram()
 // asks for every program to go: the student does that in the file manager.
 void Panel::DeleteProgram()
 {
-    const std::string number = NumberOf(ports_.fields.Text(FieldId::Editor));
+    const std::string number = NumberOf(fields_.io().Text(FieldId::Editor));
     if (number == kDeleteAllRequest) {
         ports_.alerts.Message(msg::kDeleteAll);
         ports_.window.ShowFolder(programs_.dir());
         return;
     }
     const bool named = BothDigits(number) || (number.size() == 2 && number[0] == '-');
-    if (!named) return PlaceField(FieldId::Editor, kHiddenField);
+    if (!named) return fields_.Place(FieldId::Editor, kHiddenField);
     const ProgramStore store = Store();
     if (store.Exists(number) && !store.Trash(number))
         ports_.alerts.Message(std::string(msg::kTrashFailed) + ProgramFileName(number));
@@ -182,16 +179,16 @@ void Panel::DeleteProgram()
     if (state_.typedProgram == number) state_.typedProgram.clear();
     state_.currentProgram.clear();
     RefreshLcd(ScreenOf(state_.mode));
-    PlaceField(FieldId::Editor, kHiddenField);
+    fields_.Place(FieldId::Editor, kHiddenField);
     CancelInput();
 }
 
 // The open program goes to the file of the number confirmed with ENTER.
 void Panel::SaveProgram()
 {
-    const std::string text = ports_.fields.Text(FieldId::Editor);
+    const std::string text = fields_.io().Text(FieldId::Editor);
     const SaveOutcome outcome = Store().Save(state_.typedProgram, text);
-    ReportSave(SaveTarget::Program, outcome);
+    saves_.Report(SaveTarget::Program, outcome);
     if (outcome == SaveOutcome::Saved) ShowProgramLength(StoredLength(text));
 }
 
@@ -200,14 +197,13 @@ void Panel::SaveProgram()
 void Panel::ShowCurrentProgramLength()
 {
     state_.programLength = Store().FileSize(state_.currentProgram);
-    screen_.Text(kLengthX, kLengthY, FormatFixed(state_.programLength, 4, 0, false));
+    lcd_.screen().Text(kLengthX, kLengthY, FormatFixed(state_.programLength, 4, 0, false));
 }
 
 void Panel::ShowProgramLength(int length)
 {
     state_.programLength = length;
-    screen_.Text(kLengthX, kLengthY, FormatFixed(length, 4, 0, false));
-    ports_.window.ScreenChanged(screen_, false);
+    lcd_.Show(kLengthX, kLengthY, FormatFixed(length, 4, 0, false));
 }
 
 }  // namespace zan

@@ -14,14 +14,14 @@ void Panel::SpindleKey(KeyId key, KeyPress)
     if (manual) {
         switch (key) {
         case KeyId::SpindleForward:
-            if (bridge_.MachineCommand(MachineLetter::SpindleL) != 0) SpindleLamps(SpindleState::Forward);
+            if (bridge_.MachineCommand(MachineLetter::SpindleL) != 0) lamps_.Spindle(SpindleState::Forward);
             break;
         case KeyId::SpindleReverse:
-            if (bridge_.MachineCommand(MachineLetter::SpindleR) != 0) SpindleLamps(SpindleState::Reverse);
+            if (bridge_.MachineCommand(MachineLetter::SpindleR) != 0) lamps_.Spindle(SpindleState::Reverse);
             break;
         default:
             bridge_.MachineCommand(MachineLetter::SpindleStop);
-            SpindleLamps(SpindleState::Stopped);
+            lamps_.Spindle(SpindleState::Stopped);
             break;
         }
     }
@@ -33,7 +33,7 @@ void Panel::CoolantKey(KeyId, KeyPress)
 {
     if (state_.mode != PanelMode::Manual && state_.mode != PanelMode::Auto) return;
     state_.coolantOn = !state_.coolantOn;
-    SetLamp(KeyId::Coolant, state_.coolantOn);
+    lamps_.Set(KeyId::Coolant, state_.coolantOn);
     bridge_.MachineCommand(MachineLetter::Coolant);
     RefreshLcd(ScreenCode::CoolantOrRapid);
 }

@@ -52,7 +52,7 @@ bool Panel::ParameterDigit(char ch)
     const int bitIndex = BitParameterIndex(state_.parameterRow);
     if (bitIndex < 0 || (ch != '0' && ch != '1')) {
         SaveParameters();
-        ports_.fields.Focus(FieldId::Entry);
+        fields_.io().Focus(FieldId::Entry);
         return IsValueChar(ch);
     }
     int& cursor = state_.bitCursors[static_cast<std::size_t>(bitIndex)];
@@ -79,18 +79,18 @@ bool Panel::ParameterDigit(char ch)
 // the box are not taken again as a whole value, which would undo them.
 void Panel::ParameterEnter()
 {
-    if (BitParameterIndex(state_.parameterRow) >= 0) return ports_.fields.SetText(FieldId::Entry, "");
-    if (FieldPlace(FieldId::Entry) != kParameterEntryPlace) return;
-    const TypedValue typed = ReadBoxValue(ports_.fields.Text(FieldId::Entry));
+    if (BitParameterIndex(state_.parameterRow) >= 0) return fields_.io().SetText(FieldId::Entry, "");
+    if (fields_.PlaceOf(FieldId::Entry) != kParameterEntryPlace) return;
+    const TypedValue typed = ReadBoxValue(fields_.io().Text(FieldId::Entry));
     switch (typed.kind) {
     case Typed::Nothing:
     case Typed::TooLarge: return;  // the box keeps its text
-    case Typed::NotANumber: return ports_.fields.SetText(FieldId::Entry, "");
+    case Typed::NotANumber: return fields_.io().SetText(FieldId::Entry, "");
     case Typed::Number: break;
     }
     state_.parameters[static_cast<std::size_t>(state_.parameterRow - 1)] = typed.value;
     RefreshLcd(ScreenCode::ValueStored);
-    ports_.fields.SetText(FieldId::Entry, "");
+    fields_.io().SetText(FieldId::Entry, "");
     SaveParameters();
 }
 
@@ -100,9 +100,9 @@ void Panel::ParameterInput()
 {
     if (BitParameterIndex(state_.parameterRow) >= 0) return;
     state_.entryPending = true;
-    ports_.fields.SetText(FieldId::Entry, "");
-    PlaceField(FieldId::Entry, kParameterEntryPlace);
-    ports_.fields.Focus(FieldId::Entry);
+    fields_.io().SetText(FieldId::Entry, "");
+    fields_.Place(FieldId::Entry, kParameterEntryPlace);
+    fields_.io().Focus(FieldId::Entry);
 }
 
 // ENTER stores the value of the open offset box in the current offset. X
@@ -111,27 +111,27 @@ void Panel::ParameterInput()
 // only an open box is read.
 void Panel::OffsetEnter()
 {
-    if (FieldPlace(FieldId::Editor) != kOffsetBoxPlace) return;
-    const TypedValue typed = ReadBoxValue(ports_.fields.Text(FieldId::Editor));
+    if (fields_.PlaceOf(FieldId::Editor) != kOffsetBoxPlace) return;
+    const TypedValue typed = ReadBoxValue(fields_.io().Text(FieldId::Editor));
     switch (typed.kind) {
     case Typed::Nothing:
     case Typed::TooLarge: return;
-    case Typed::NotANumber: return SetEditorText("");
+    case Typed::NotANumber: return fields_.SetEditorText("");
     case Typed::Number: break;
     }
     const int row = state_.offsetRow;
     state_.offsets[static_cast<std::size_t>(row - 1)] = row % 2 == 0 ? typed.value * 0.5 : typed.value;
     RefreshLcd(ScreenCode::ValueStored);
-    SetEditorText("");
+    fields_.SetEditorText("");
     SaveOffsets();
 }
 
 void Panel::OffsetInput()
 {
-    SetEditorText("");
+    fields_.SetEditorText("");
     state_.entryPending = true;
-    PlaceField(FieldId::Editor, kOffsetBoxPlace);
-    ports_.fields.Focus(FieldId::Editor);
+    fields_.Place(FieldId::Editor, kOffsetBoxPlace);
+    fields_.io().Focus(FieldId::Editor);
 }
 
 // Both files are read from the program folder when the panel starts and
@@ -139,13 +139,13 @@ void Panel::OffsetInput()
 void Panel::SaveParameters()
 {
     const bool saved = WriteParameterFile(programs_.dir(), state_.parameters);
-    ReportSave(SaveTarget::Parameters, saved ? SaveOutcome::Saved : SaveOutcome::Failed);
+    saves_.Report(SaveTarget::Parameters, saved ? SaveOutcome::Saved : SaveOutcome::Failed);
 }
 
 void Panel::SaveOffsets()
 {
     const bool saved = WriteOffsetFile(programs_.dir(), state_.offsets);
-    ReportSave(SaveTarget::Offsets, saved ? SaveOutcome::Saved : SaveOutcome::Failed);
+    saves_.Report(SaveTarget::Offsets, saved ? SaveOutcome::Saved : SaveOutcome::Failed);
 }
 
 }  // namespace zan
