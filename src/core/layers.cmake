@@ -20,6 +20,7 @@ set(ZAN_CORE_FILES_SOURCES
   files/png_file.cpp
   files/program_file.cpp
   files/program_folder.cpp
+  files/program_load.cpp
   files/regular_file.cpp
   files/trash.cpp)
 
@@ -94,6 +95,7 @@ set(ZAN_CORE_STATION_SOURCES
   station/machine_commands.cpp
   station/move_trace.cpp
   station/panel_events.cpp
+  station/run_verbs.cpp
   station/script_output.cpp
   station/scripted_controller.cpp
   station/station.cpp)

@@ -33,7 +33,7 @@ struct RunRig : ShellRig {
         frame->station().MachineCommand(MachineLetter::SpindleL);  // the chuck is clamped at start: the spindle may turn
     }
     // What the panel's cycle start does to a machine at rest.
-    void Start() { s().runFlag = true; }
+    void Start() { frame->station().StartCycle(); }
 };
 
 // F150 at 100 % waits 50 ms a point, rapid points 10 ms; the loop comes back

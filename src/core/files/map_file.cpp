@@ -87,12 +87,12 @@ CheckedMapImage ReadCheckedMapImage(const std::filesystem::path& path)
 {
     CheckedMapImage image;
     const FileRead read = ReadRegularFile(path, kMapFileBytes);
-    if (!read.bytes && !read.tooLarge) {
+    if (!read.bytes && !read.tooLarge()) {
         image.problem = "cannot read it: " + read.problem;
         return image;
     }
     const std::string b = read.bytes.value_or(std::string());
-    if (read.tooLarge) {
+    if (read.tooLarge()) {
         image.problem = read.problem;
     } else if (b.size() != kMapFileBytes) {
         image.problem = std::to_string(b.size()) + " bytes, where a workpiece image has " + std::to_string(kMapFileBytes);

@@ -85,4 +85,14 @@ bool LoadIntoLineTable(std::string_view text, LineTable& table)
     return true;
 }
 
+bool LinesPastTable(std::string_view text)
+{
+    std::size_t start = 0;
+    for (int row = 0; row < LineTable::kRows && start <= text.size(); ++row) {
+        const std::size_t end = text.find('\n', start);
+        start = end == std::string_view::npos ? text.size() + 1 : end + 1;
+    }
+    return start <= text.size() && text.find_first_not_of("\r\n", start) != std::string_view::npos;
+}
+
 }  // namespace zan

@@ -44,6 +44,9 @@ inline constexpr std::size_t kMaxProgramFileBytes = LineTable::kRows * (LineTabl
 // had to be left out.
 bool LoadIntoLineTable(std::string_view text, LineTable& table);
 
+// Whether LoadIntoLineTable would leave out lines of this text.
+bool LinesPastTable(std::string_view text);
+
 // Whether a program's text may hold the character that starts with this
 // byte (of its UTF-8 text): printable characters and the line break do; other
 // control characters do not (a zero byte would end the program there).

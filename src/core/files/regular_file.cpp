@@ -39,6 +39,7 @@ FileRead ReadUpTo(int fd, std::size_t limit, std::size_t expected)
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             read.problem = std::strerror(errno);
+            read.refusal = FileRefusal::Failed;
             return read;
         }
         if (n == 0) break;
@@ -46,7 +47,7 @@ FileRead ReadUpTo(int fd, std::size_t limit, std::size_t expected)
     }
     if (got > limit) {
         read.problem = TooLarge(limit);
-        read.tooLarge = true;
+        read.refusal = FileRefusal::TooLarge;
         return read;
     }
     bytes.resize(got);
@@ -62,17 +63,21 @@ FileRead ReadRegularFile(const std::filesystem::path& path, std::size_t limit)
     // O_NONBLOCK: opening a FIFO with no writer would wait for ever.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        read.problem = errno == ENOENT ? "no such file" : std::strerror(errno);
+        const bool missing = errno == ENOENT;
+        read.problem = missing ? "no such file" : std::strerror(errno);
+        read.refusal = missing ? FileRefusal::Missing : FileRefusal::Failed;
         return read;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
         read.problem = std::strerror(errno);
+        read.refusal = FileRefusal::Failed;
     } else if (!S_ISREG(info.st_mode)) {
         read.problem = KindOf(info.st_mode) + ", not a regular file";
+        read.refusal = FileRefusal::NotRegular;
     } else if (info.st_size < 0 || static_cast<unsigned long long>(info.st_size) > limit) {
         read.problem = TooLarge(limit);
-        read.tooLarge = true;
+        read.refusal = FileRefusal::TooLarge;
     } else {
         read = ReadUpTo(fd, limit, static_cast<std::size_t>(info.st_size));
     }

@@ -15,12 +15,22 @@ namespace zan {
 // own (the controller's programs and parameter files are a few kilobytes).
 inline constexpr std::size_t kMaxDataFileBytes = 16u << 20;
 
+// Why a file was not read.
+enum class FileRefusal {
+    None,
+    Missing,     // no such file
+    NotRegular,  // a folder, a FIFO, a device, a socket
+    TooLarge,    // refused for its size alone
+    Failed,      // the system refused it (permissions, input/output error)
+};
+
 struct FileRead {
     std::optional<std::string> bytes;  // every byte of the file; none when it was refused
     // Why not, for a message: "no such file", "a FIFO, not a regular file",
     // "larger than 1005 bytes", ...
     std::string problem;
-    bool tooLarge = false;  // refused for its size alone
+    FileRefusal refusal = FileRefusal::None;
+    bool tooLarge() const { return refusal == FileRefusal::TooLarge; }
 };
 
 // The whole file when it is a regular file of at most `limit` bytes. Opening

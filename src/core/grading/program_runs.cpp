@@ -2,19 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
-#include <memory>
 
 #include "core/files/map_file.h"
 #include "core/files/program_file.h"
-#include "core/files/regular_file.h"
+#include "core/files/program_load.h"
 
 namespace zan {
 
 namespace {
-
-// Text bytes: everything from the space on (GB2312 and UTF-8 included), tab
-// and the line ends; other control bytes mark a file that is no program.
-bool IsTextByte(unsigned char byte) { return byte >= 0x20 ? byte != 0x7F : byte == '\t' || byte == '\r' || byte == '\n'; }
 
 bool IsImageFile(const std::filesystem::path& path)
 {
@@ -74,23 +69,19 @@ std::string_view StatusName(RunStatus status)
 ProgramText ReadStudentProgram(const std::filesystem::path& path)
 {
     ProgramText program;
-    FileRead read = ReadRegularFile(path, kMaxProgramFileBytes);
-    std::optional<std::string>& text = read.bytes;
-    // The program ends at its terminator; the CR LF after it is not text.
-    if (text) text->resize(std::min(text->size(), text->find('\0')));
-    if (read.tooLarge) {
+    ProgramLoad load = LoadProgramFile(path);
+    switch (load.fault) {
+    case ProgramFault::None: program.text = std::move(*load.text); break;
+    case ProgramFault::Missing:
+    case ProgramFault::NotRegular:
+    case ProgramFault::Unreadable: program.problem = "cannot read the file: " + load.reason; break;
+    case ProgramFault::TooLarge:
         program.problem = "larger than a program the controller can hold (" + std::to_string(kMaxProgramFileBytes) +
                           " bytes)";
-    } else if (!text) {
-        program.problem = "cannot read the file: " + read.problem;
-    } else if (!std::all_of(text->begin(), text->end(), [](char c) { return IsTextByte(static_cast<unsigned char>(c)); })) {
-        program.problem = "not a program text (a binary file)";
-    } else if (text->find_first_not_of(" \t\r\n") == std::string::npos) {
-        program.problem = "the file holds no program";
-    } else if (auto table = std::make_unique<LineTable>(); !LoadIntoLineTable(*text, *table)) {
-        program.problem = kTooManyLinesMessage;
-    } else {
-        program.text = std::move(*text);
+        break;
+    case ProgramFault::Binary: program.problem = "not a program text (a binary file)"; break;
+    case ProgramFault::Empty: program.problem = "the file holds no program"; break;
+    case ProgramFault::TooManyLines: program.problem = kTooManyLinesMessage; break;
     }
     return program;
 }

@@ -24,12 +24,12 @@ enum class RunStatus {
 // "finished", "alarm", "turn-limit", "work-limit", "unreadable"
 std::string_view StatusName(RunStatus status);
 
-// A program file's text, or why it is not a program: the file cannot be
-// read, is no regular file (a FIFO, a device) or larger than any program the
-// controller holds, holds nothing, holds bytes that are no text (a binary
-// file), or has more lines than the controller keeps (the controller's own
-// message). The same reading serves the runner and the grader, so both judge
-// a file alike.
+// A program file's text, or why it is not a program, in the words of the
+// runner and the grader, which refuse every fault the program loader finds:
+// the file cannot be read, is no regular file (a FIFO, a device) or larger
+// than any program the controller holds, holds nothing, holds bytes that are
+// no text (a binary file), or has more lines than the controller keeps (the
+// controller's own message). Both judge a file alike.
 struct ProgramText {
     std::string text;
     std::string problem;  // empty when `text` is a program

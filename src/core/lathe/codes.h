@@ -4,6 +4,8 @@
 // events and the letters of the machine commands. The numbers are the
 // controller's own and are kept as they are.
 
+#include <string_view>
+
 namespace zan {
 
 // The alarms that stop a move, and with it a run: below the travel window
@@ -88,6 +90,15 @@ enum class MachineLetter : char {
     JogZMinus = 'y',
     StopJog = 's',
     Step = 'r',          // one manual step of stepValue
+    // The run's own keys in Auto. The start line answers 0 when it is at
+    // the first line already, or the last that holds text.
+    CycleStart = 'g',    // the run starts, or goes on where it stopped
+    FeedHold = 'h',      // the run stops where it is
+    SingleBlock = 'b',   // single block on, or off again
+    LockSwitch = 'D',    // DRY: the run neither draws nor cuts; on, or off again
+    LockOff = 'U',       // DRY off
+    NextStartLine = 'n',      // the run is to start one line further down
+    PreviousStartLine = 'p',  // one line further up
 };
 
 // The whole controller's side of the panel event bridge: the machine raises
@@ -108,6 +119,10 @@ public:
     // without the path buffer: the moves typed in Manual. View units. False
     // when a step of it was refused.
     virtual bool RapidMoveDirect(float z, float x) = 0;
+    // A program's text (CR LF or LF lines) becomes the one a run executes,
+    // an empty text none. Lines past the last row the machine keeps are left
+    // out (the program loader tells when).
+    virtual void LoadProgram(std::string_view text) = 0;
 };
 
 }  // namespace zan

@@ -14,26 +14,15 @@ namespace {
 constexpr int kStartBlockPromptX = 180;  // on the title row, pixels
 constexpr int kStartBlockPromptY = 45;
 
-// The last row of the table that holds any text; -1 for an empty table.
-// Rows after an empty one may still hold lines: the student may start there.
-int LastProgramLine(const LineTable& table)
-{
-    for (int row = LineTable::kRows - 1; row >= 0; --row)
-        if (table.rows[static_cast<std::size_t>(row)][0] != '\0') return row;
-    return -1;
-}
-
 }  // namespace
 
 // Only in Auto with no run going on (a held run may be switched). Locking
 // also marks the chuck clamped; the locked run skips the chuck functions.
 void Panel::LockSwitchKey(KeyId, KeyPress)
 {
-    LatheState& s = lathe_.state;
-    if (state_.mode != PanelMode::Auto || s.runFlag) return;
-    s.lockSwitch = !s.lockSwitch;
-    if (s.lockSwitch) s.chuckOpen = false;
-    lamps_.Set(KeyId::Dry, s.lockSwitch);
+    if (state_.mode != PanelMode::Auto || lathe_.state.runFlag) return;
+    bridge_.MachineCommand(MachineLetter::LockSwitch);
+    lamps_.Set(KeyId::Dry, lathe_.state.lockSwitch);
 }
 
 // Only in Auto, also while the program runs: the run then stops at the end
@@ -41,7 +30,7 @@ void Panel::LockSwitchKey(KeyId, KeyPress)
 void Panel::SingleBlockKey(KeyId, KeyPress)
 {
     if (state_.mode != PanelMode::Auto) return;
-    lathe_.state.singleBlock = !lathe_.state.singleBlock;
+    bridge_.MachineCommand(MachineLetter::SingleBlock);
     DrawOver(DrawSingleBlockTitle);
 }
 
@@ -57,10 +46,7 @@ void Panel::AskStartBlock()
 // that holds text; the block display follows each move.
 void Panel::SelectBlock(int step)
 {
-    int& line = lathe_.state.lineIndex;
-    if (step > 0 && line >= LastProgramLine(lathe_.state.lineTable)) return;
-    if (step < 0 && line <= 0) return;
-    line += step;
+    if (bridge_.MachineCommand(step > 0 ? MachineLetter::NextStartLine : MachineLetter::PreviousStartLine) == 0) return;
     DrawOver(DrawRunDisplay);
     state_.blockAdvanced = false;
 }

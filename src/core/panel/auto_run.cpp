@@ -2,10 +2,10 @@
 // start starts (or resumes) it, feed hold holds it, and the machine reports
 // each block and the end of the run.
 
-#include <optional>
 #include <string>
 
 #include "core/files/program_file.h"
+#include "core/files/program_load.h"
 #include "core/panel/panel.h"
 #include "core/panel/panel_messages.h"
 #include "core/programs/program_store.h"
@@ -28,17 +28,18 @@ void Panel::LoadCurrentProgram()
     state_.blockAdvanced = false;
     fields_.Place(FieldId::Editor, kHiddenField);
     const std::string name = ProgramFileName(state_.currentProgram);
-    const std::optional<std::string> text =
-        name.empty() ? std::nullopt : ReadProgramText(programs_.File(name));
-    if (!text) {
+    ProgramLoad program;  // no program number, no text
+    if (!name.empty()) program = LoadProgramFile(programs_.File(name));
+    if (!program.text) {
         ports_.alerts.Message(msg::kCannotOpenProgram);
-        lathe_.state.lineTable.Clear();
+        bridge_.LoadProgram({});
         return;
     }
-    fields_.SetEditorText(EditorTextOf(*text));
+    fields_.SetEditorText(EditorTextOf(*program.text));
+    bridge_.LoadProgram(*program.text);
     // The lines past the table's last row never run: the student is told,
     // so that a run ending before its M30 does not pass for a whole one.
-    if (!LoadIntoLineTable(*text, lathe_.state.lineTable)) ports_.alerts.Message(kTooManyLinesMessage);
+    if (program.linesLeftOut) ports_.alerts.Message(kTooManyLinesMessage);
 }
 
 // Cycle start carries out a move typed in Manual, in any mode. Otherwise it
@@ -51,7 +52,7 @@ void Panel::CycleStartKey(KeyId, KeyPress)
     EndBlockSelection();
     lamps_.Set(KeyId::CycleStart, true);
     lamps_.Set(KeyId::FeedHold, false);
-    lathe_.state.runFlag = true;
+    bridge_.MachineCommand(MachineLetter::CycleStart);
     RefreshLcd(ScreenCode::Auto);
 }
 
@@ -59,7 +60,7 @@ void Panel::CycleStartKey(KeyId, KeyPress)
 void Panel::FeedHoldKey(KeyId, KeyPress)
 {
     if (lamps_.On(KeyId::CycleStart)) lamps_.Set(KeyId::FeedHold, true);
-    lathe_.state.runFlag = false;
+    bridge_.MachineCommand(MachineLetter::FeedHold);
     RefreshLcd(ScreenOf(state_.mode));
 }
 

@@ -39,7 +39,7 @@ void PanelLamps::SetModeLamp(ModeLampType type)
         panel_.rapidOn = false;
         panel_.overrideHighlight = false;
         Set(KeyId::Dry, false);
-        machine_.lockSwitch = false;
+        bridge_.MachineCommand(MachineLetter::LockOff);
         Set(ModeKey(static_cast<PanelMode>(type)), true);
     }
     switch (type) {

@@ -32,7 +32,7 @@ Panel::Panel(PanelPorts ports, Lathe& lathe, MachineBridge& bridge, ProgramFolde
       random_(random),
       lcd_(ports.window),
       fields_(ports.fields),
-      lamps_(ports.window, state_, lathe.state),
+      lamps_(ports.window, state_, lathe.state, bridge),
       saves_(ports.alerts, programs_)
 {
     state_.parameters = ReadParameterFile(programs_.dir());

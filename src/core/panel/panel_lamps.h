@@ -2,10 +2,11 @@
 // The key lamps and what puts them on and off: each lamp is repainted only
 // when it changes; the mode keys' lamps follow the mode, the spindle lamps
 // the spindle. A mode's lamp also puts out rapid and DRY, and switches
-// rapid (panel state) and the lock switch (machine state) off with them.
+// rapid (panel state) and the lock switch (a machine command) off with them.
 
 #include <array>
 
+#include "core/lathe/codes.h"
 #include "core/lathe/lathe_state.h"
 #include "core/panel/panel_codes.h"
 #include "core/panel/panel_ports.h"
@@ -15,8 +16,8 @@ namespace zan {
 
 class PanelLamps {
 public:
-    PanelLamps(PanelWindow& window, PanelState& panel, LatheState& machine)
-        : window_(window), panel_(panel), machine_(machine) {}
+    PanelLamps(PanelWindow& window, PanelState& panel, const LatheState& machine, MachineBridge& bridge)
+        : window_(window), panel_(panel), machine_(machine), bridge_(bridge) {}
     PanelLamps(const PanelLamps&) = delete;
     PanelLamps& operator=(const PanelLamps&) = delete;
 
@@ -36,7 +37,8 @@ private:
 
     PanelWindow& window_;
     PanelState& panel_;
-    LatheState& machine_;
+    const LatheState& machine_;
+    MachineBridge& bridge_;
     std::array<bool, kLastKeyId - kFirstKeyId + 1> lamps_{};
 };
 

@@ -1,7 +1,5 @@
 #include "core/station/headless.h"
 
-#include "core/files/program_file.h"
-
 namespace zan {
 
 HeadlessMachine::HeadlessMachine(HeadlessSetup setup) : setup_(std::move(setup))
@@ -38,7 +36,7 @@ void HeadlessMachine::ApplySetup()
     if (setup_.blankLength) s.blankEnd = s.layout.chuckFace() + *setup_.blankLength;
 }
 
-void HeadlessMachine::LoadProgram(std::string_view text) { LoadIntoLineTable(text, lathe().state.lineTable); }
+void HeadlessMachine::LoadProgram(std::string_view text) { station_->LoadProgram(text); }
 
 RunEnd HeadlessMachine::Run(const RunLimits& limits)
 {
@@ -50,7 +48,7 @@ RunEnd HeadlessMachine::Run(const RunLimits& limits)
         if (finished_) return RunEnd::Finished;
         if (alarm_) return RunEnd::Alarm;
         if (work() > limits.work) return RunEnd::WorkLimit;
-        s.runFlag = true;  // cycle start again at once after a stop (M00)
+        station_->StartCycle();  // cycle start again at once after a stop (M00)
         // Between paths the next turn executes the block at the line index.
         if (!station_->interpreter.nc.motionLatch) blockLine_ = s.lineIndex;
         TurnAtOnce(*station_, clock_);

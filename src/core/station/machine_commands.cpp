@@ -32,6 +32,13 @@ constexpr Entry kEntries[] = {
     {MachineLetter::NextTool, [](Station& st) { st.lathe.NextTool(); return 1; }},
     {MachineLetter::RepaintAll, [](Station& st) { st.lathe.ports.display.Refresh(kWholeView); return 1; }},
     {MachineLetter::StopJog, [](Station& st) { st.lathe.state.jogActive = false; return 1; }},
+    {MachineLetter::CycleStart, [](Station& st) { st.StartCycle(); return 1; }},
+    {MachineLetter::FeedHold, [](Station& st) { st.HoldFeed(); return 1; }},
+    {MachineLetter::SingleBlock, [](Station& st) { st.SetSingleBlock(!st.singleBlock()); return 1; }},
+    {MachineLetter::LockSwitch, [](Station& st) { st.SetLockSwitch(!st.lockSwitch()); return 1; }},
+    {MachineLetter::LockOff, [](Station& st) { st.SetLockSwitch(false); return 1; }},
+    {MachineLetter::NextStartLine, [](Station& st) { return st.MoveStartLine(1) ? 1 : 0; }},
+    {MachineLetter::PreviousStartLine, [](Station& st) { return st.MoveStartLine(-1) ? 1 : 0; }},
 };
 
 }  // namespace

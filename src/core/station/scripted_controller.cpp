@@ -70,9 +70,8 @@ void ScriptedController::Idle(long turns)
 
 bool ScriptedController::RunProgram()
 {
-    const LatheState& s = station_.lathe.state;
-    for (long turn = 0; turn < setup_.maxTurns && s.runFlag; ++turn) TurnAtOnce(station_, clock_);
-    return !s.runFlag;
+    for (long turn = 0; turn < setup_.maxTurns && station_.running(); ++turn) TurnAtOnce(station_, clock_);
+    return !station_.running();
 }
 
 void ScriptedController::WriteScreen() { zan::WriteScreen(out_, panel().screen(), fields_); }

@@ -67,6 +67,24 @@ public:
     void PanelEvent(PanelEventCode code) override;
     int MachineCommand(MachineLetter letter) override;
     bool RapidMoveDirect(float z, float x) override;
+    void LoadProgram(std::string_view text) override;
+
+    // The verbs of a program run, for every front end: the window and the
+    // runners call them, the operator panel sends their machine commands.
+    // A loaded program starts at the line index it finds (0 after a reset).
+    void ClearProgram() { LoadProgram({}); }
+    void StartCycle();  // the run starts, or goes on from the block it stopped at
+    void HoldFeed();    // the run stops at once; StartCycle resumes it
+    bool running() const { return lathe.state.runFlag; }
+    void SetSingleBlock(bool on);  // stop after each block's path
+    bool singleBlock() const { return lathe.state.singleBlock; }
+    // The lock switch (DRY): the run neither draws nor cuts and skips the
+    // tool, spindle and chuck functions. Locking marks the chuck clamped.
+    void SetLockSwitch(bool on);
+    bool lockSwitch() const { return lathe.state.lockSwitch; }
+    // The line a run starts from, one line down (step 1) or up (-1), within
+    // the first line and the last that holds text. False when it is there.
+    bool MoveStartLine(int step);
 
     // The operator panel; null when the Station was built without one.
     Panel* panel() { return panel_.get(); }

@@ -20,6 +20,7 @@
 #include "gui/app/workpiece_files.h"
 #include "gui/lathe/orbel_view.h"
 #include "core/files/program_file.h"
+#include "core/files/program_load.h"
 
 namespace zan::gui {
 
@@ -377,12 +378,14 @@ bool CMainFrame::LoadProgram(const std::filesystem::path& file)
     // ("zan400lt 01.zan").
     std::error_code error;
     const bool inStore = file.is_relative() && !std::filesystem::exists(file, error);
-    const std::optional<std::string> text = ReadProgramText(inStore ? programs_.File(file.string()) : file);
-    if (!text) {
+    const ProgramLoad program = LoadProgramFile(inStore ? programs_.File(file.string()) : file);
+    if (!program.text) {
         alerts_.Message(kProgramUnreadable);
         return false;
     }
-    if (!LoadIntoLineTable(*text, lathe().state.lineTable)) {
+    // As the panel's AUTO: the first 999 lines are loaded, and the student is told.
+    station_->LoadProgram(*program.text);
+    if (program.linesLeftOut) {
         alerts_.Message(kTooManyLinesMessage);
         return false;
     }
