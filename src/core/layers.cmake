@@ -66,7 +66,6 @@ set(ZAN_CORE_PANEL_SOURCES
   panel/direct_keys.cpp
   panel/editor.cpp
   panel/entry_keys.cpp
-  panel/esc_key.cpp
   panel/key_dispatch.cpp
   panel/key_table.cpp
   panel/lcd_list_screens.cpp

@@ -33,23 +33,18 @@ Panel::Panel(PanelPorts ports, Lathe& lathe, MachineBridge& bridge, ProgramFolde
       lcd_(ports.window),
       fields_(ports.fields),
       lamps_(ports.window, state_, lathe.state, bridge),
-      saves_(ports.alerts, programs_)
+      saves_(ports.alerts, programs_),
+      editor_(EditorContext{state_, fields_, lcd_, ports.alerts, ports.window, programs_, saves_, *this}),
+      manual_(state_, fields_, lcd_, lathe, bridge, *this),
+      motion_(MotionContext{state_, lathe.state, bridge, ports.alerts, lamps_, *this}),
+      values_(state_, fields_, saves_, programs_, *this),
+      auto_(AutoContext{state_, lathe.state, bridge, ports.alerts, fields_, lcd_, lamps_, programs_, *this})
 {
     state_.parameters = ReadParameterFile(programs_.dir());
     state_.offsets = ReadOffsetFile(programs_.dir());
     state_.currentProgram = FirstProgram(ListPrograms(programs_.dir()));
-    state_.programLength = Store().FileSize(state_.currentProgram);
+    state_.programLength = ProgramStore(programs_.dir()).FileSize(state_.currentProgram);
 }
-
-void Panel::Click(KeyId key)
-{
-    KeyDown(key);
-    KeyUp(key);
-}
-
-bool Panel::LampOn(KeyId key) const { return lamps_.On(key); }
-
-Rect Panel::FieldPlace(FieldId id) const { return fields_.PlaceOf(id); }
 
 ScreenContext Panel::MakeContext(std::string_view listing)
 {
@@ -75,7 +70,7 @@ ScreenContext Panel::MakeContext(std::string_view listing)
 // the exact one (|sin| of the controller's next pseudo-random number, never
 // seeded, so the same figures come back in every session). Only the drawn
 // text changes; the next redraw shows the exact values again.
-void Panel::DrawOver(void (*draw)(LcdScreen&, const ScreenContext&))
+void Panel::DrawOver(ScreenOverlay draw)
 {
     ScreenContext ctx = MakeContext({});
     if (state_.mode != PanelMode::Manual)
@@ -94,9 +89,9 @@ void Panel::RefreshLcd(ScreenCode code)
     ScreenContext ctx = MakeContext(listing);
     // The redraw shows the block being carried out and the next one, as the
     // last block display did.
-    ctx.blockAdvanced = state_.blockAdvanced;
+    ctx.blockAdvanced = auto_.blockAdvanced();
     DrawLcd(lcd_.screen(), ctx, code);
-    if (listed && !state_.programOpen) ShowCurrentProgramLength();
+    if (listed && !state_.programOpen) editor_.ShowCurrentProgramLength();
     // Rapid's lamp shows it at every moment (PrepareScreen turns it off
     // outside Manual).
     if (!state_.rapidOn) lamps_.Set(KeyId::Rapid, false);
@@ -116,9 +111,10 @@ void Panel::FieldChanged(FieldId id)
 {
     if (id != FieldId::Editor) return;
     fields_.DropControlCharacters();
+    // A change past the editor's limit is undone, and the student is told.
     if (!fields_.KeepEditorWithinLimit()) return ports_.alerts.Message(msg::kFieldFull);
     switch (state_.mode) {
-    case PanelMode::Edit: EditorChanged(); break;
+    case PanelMode::Edit: editor_.EditorChanged(); break;
     case PanelMode::Parameter: SwitchMode(PanelMode::Parameter); break;
     case PanelMode::Diagnosis: SwitchMode(PanelMode::Diagnosis); break;
     default: break;

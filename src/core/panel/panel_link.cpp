@@ -48,8 +48,8 @@ void Panel::ShowPanel()
     ports_.window.OpenPanel();
     if (windowOpen_) return;
     windowOpen_ = true;
-    ModeKeyPressed(KeyId::EditMode, KeyPress::Up);
-    fields_.Place(FieldId::Prompt, kHiddenField);
+    SwitchMode(PanelMode::Edit);
+    fields_.Hide(FieldId::Prompt);
     ShowSecondKeyPad();
     Paint();
 }
@@ -63,7 +63,6 @@ void Panel::ShowSpindle(int state)
     RefreshLcd(ScreenCode::Auto);
 }
 
-
 // The machine was reset: the step-size key acts, and the spindle lamps go
 // out if the spindle stopped (a severe error stops the run, not the spindle).
 void Panel::ResetKeys()
@@ -71,6 +70,9 @@ void Panel::ResetKeys()
     RunKey(KeyId::StepSize, KeyPress::Up);
     if (lathe_.state.spindleState == static_cast<int>(SpindleState::Stopped)) lamps_.Spindle(SpindleState::Stopped);
 }
+
+void Panel::ShowRunLines() { auto_.ShowRunLines(); }
+void Panel::ShowRunComplete() { auto_.ShowRunComplete(); }
 
 void Panel::CycleStartLampOff() { lamps_.Set(KeyId::CycleStart, false); }
 

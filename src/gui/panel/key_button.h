@@ -13,7 +13,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "core/panel/panel_codes.h"
+#include "core/panel/key_table.h"
 
 namespace zan::gui {
 
@@ -22,8 +22,8 @@ class CKeyButton : public QWidget {
 public:
     enum class Border { Flat, Sunken, Raised };
 
-    // `lampKey`: the key draws its lamp when lit.
-    CKeyButton(KeyId id, QImage face, bool lampKey, QWidget* parent);
+    // The key of `key`'s row; `lampKey`: the key draws its lamp when lit.
+    CKeyButton(const KeyInfo& key, QImage face, bool lampKey, QWidget* parent);
 
     KeyId id() const { return id_; }
     // Its rectangle in its window's pixels at zoom 1; enlarged with the window
