@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/lathe/messages.h"
+#include "core/nc/checker.h"
 #include "core/nc/nc_messages.h"
 #include "support/program_rig.h"
 
@@ -60,6 +61,21 @@ TEST_F(InterpreterTest, NoMotionBeforeAnyCodeAfterAReset)
     EXPECT_EQ(rig.station->motion.buffer().writeIndex, 0);
     EXPECT_FALSE(rig.interp().ExecuteNextBlock(true));  // an undefined code
     EXPECT_EQ(rig.station->motion.buffer().writeIndex, 0);
+}
+
+// The checker and the dispatch read one table: every G code the checker
+// accepts moves the tool or records its place, every other moves nothing.
+TEST(GCodeTableTest, TheCheckerKnowsExactlyTheGCodesThatAct)
+{
+    for (int code = 0; code < 100; ++code) {
+        const std::string block = "G" + std::string(code < 10 ? "0" : "") + std::to_string(code) +
+                                  " X40 Z-10 I2 K2 R1 P2 E1 F100 L2 D1";
+        ProgramRig rig;
+        rig.Load({block});
+        rig.interp().ExecuteNextBlock(true);
+        const bool acted = rig.station->motion.buffer().writeIndex > 0;
+        EXPECT_EQ(acted, CheckProgram(block + "\r\nM30").message.empty()) << block;
+    }
 }
 
 TEST_F(InterpreterTest, SyntaxErrorsAreReportedAndTheBlockGoesOn)

@@ -17,6 +17,7 @@
 
 #include "core/files/file_replace.h"
 #include "core/files/program_file.h"
+#include "core/files/program_load.h"
 
 namespace zan::test {
 namespace {
@@ -114,6 +115,40 @@ TEST_F(ProgramFileTest, LeftoversOfKilledSavesGoButNotASaveInProgress)
     ::close(busy);
     EXPECT_EQ(RemoveSaveLeftovers(dir), 1);
     EXPECT_EQ(RemoveSaveLeftovers(dir / "missing"), 0);
+}
+
+// The loader judges a file in one order for every front end, and keeps the
+// text of a file it read, so that the panel and the window can load the
+// first 999 lines of a program the runner and the grader refuse.
+TEST_F(ProgramFileTest, LoaderJudgesFaultsInOrderAndKeepsWhatItRead)
+{
+    std::string lines1000;
+    for (int i = 0; i < 1000; ++i) lines1000 += "G04\r\n";
+    Put(dir / "long.zan", lines1000);
+    Put(dir / "long-binary.zan", "\x01" + lines1000);
+    Put(dir / "blank.zan", std::string(" \r\n\0\r\n", 6));
+    Put(dir / "huge.zan", "M30" + std::string(kMaxProgramFileBytes, '\0'));
+    Put(dir / "exact.zan", lines1000.substr(0, 999 * 5) + "\r\n");
+    struct Case {
+        const char* name;
+        ProgramFault fault;
+        bool read, linesLeftOut;
+    };
+    for (const Case& c : {Case{"missing.zan", ProgramFault::Missing, false, false},
+                          {".", ProgramFault::NotRegular, false, false},
+                          {"long.zan", ProgramFault::TooManyLines, true, true},
+                          {"long-binary.zan", ProgramFault::Binary, true, true},
+                          {"blank.zan", ProgramFault::Empty, true, false},
+                          {"huge.zan", ProgramFault::TooLarge, true, false},
+                          {"exact.zan", ProgramFault::None, true, false}}) {
+        const ProgramLoad load = LoadProgramFile(dir / c.name);
+        EXPECT_EQ(load.fault, c.fault) << c.name;
+        EXPECT_EQ(load.text.has_value(), c.read) << c.name;
+        EXPECT_EQ(load.linesLeftOut, c.linesLeftOut) << c.name;
+        EXPECT_EQ(load.reason.empty(), c.read) << c.name;
+    }
+    EXPECT_EQ(LoadProgramFile(dir / "missing.zan").reason, "no such file");
+    EXPECT_EQ(LoadProgramFile(dir / "huge.zan").text, "M30");  // the text ends at the terminator
 }
 
 TEST(LineTableLoadTest, OneLinePerRowCutAtOneHundredCharactersAtMost999Rows)

@@ -6,6 +6,7 @@
 #include "core/lathe/lathe.h"
 #include "core/nc/arcs.h"
 #include "core/nc/interpreter.h"
+#include "core/nc/nc_codes.h"
 #include "core/nc/nc_messages.h"
 #include "core/nc/peck_cycles.h"
 #include "core/nc/single_pass_cycles.h"
@@ -14,40 +15,37 @@
 
 namespace zan {
 
+// By the action the G code table gives; an unknown code moves nothing.
 void Interpreter::RunMotion()
 {
-    switch (nc.gCode) {
-    case 0:
-    case 1:
-    case 2:
-    case 3: RunMove(); return;
-    case 4:
+    const std::optional<GAction> action = GActionOf(nc.gCode);
+    if (!action) return;
+    switch (*action) {
+    case GAction::Move: RunMove(); return;
+    case GAction::Dwell:
         motion_.Dwell(nc.wordD);
         RecordNullPoint();
         nc.gCode = nc.lastMotionG;
         return;
-    case 22:
+    case GAction::LoopStart:
         nc.loopStartLine = lathe_.state.lineIndex;
         nc.loopCount = nc.wordL;
         RecordNullPoint();
         return;
-    case 80:
+    case GAction::LoopEnd:
         if (nc.loopStartLine != -1 && nc.loopCount > 1) lathe_.state.lineIndex = nc.loopStartLine;
         // Only a count above 1 loops; the count stops at int's minimum, where
         // an L of eight non-digits can put it.
         if (nc.loopCount > std::numeric_limits<int>::min()) --nc.loopCount;
         RecordNullPoint();
         return;
-    case 26:
-    case 27:
-    case 29: ReturnToReference(); return;
-    case 32:
-    case 93:
-    case 96:
-    case 97: RecordNullPoint(); return;  // accepted; nothing to move
-    case 71:
-    case 72: StartContour(); return;
-    default: RunCycle(); return;
+    case GAction::ReturnBoth:
+    case GAction::ReturnX:
+    case GAction::ReturnZ: ReturnToReference(*action); return;
+    case GAction::Accepted: RecordNullPoint(); return;  // nothing to move
+    case GAction::ContourTurn:
+    case GAction::ContourFace: StartContour(*action == GAction::ContourFace); return;
+    default: RunCycle(*action); return;
     }
 }
 
@@ -76,42 +74,41 @@ void Interpreter::RunMove()
 }
 
 // G26 both axes, G27 X alone, G29 Z alone; the modal code reverts.
-void Interpreter::ReturnToReference()
+void Interpreter::ReturnToReference(GAction action)
 {
     const LatheState& s = lathe_.state;
-    switch (nc.gCode) {
-    case 26:
+    switch (action) {
+    case GAction::ReturnBoth:
         motion_.RapidMove(s.refZ, s.refX);
         nc.targetZ = s.refZ;
         nc.targetX = s.refX;
         break;
-    case 27: motion_.RapidMove(static_cast<float>(s.drawnZ), s.refX); break;
+    case GAction::ReturnX: motion_.RapidMove(static_cast<float>(s.drawnZ), s.refX); break;
     default: motion_.RapidMove(s.refZ, static_cast<float>(s.drawnX)); break;
     }
     nc.gCode = nc.lastMotionG;
 }
 
-// The one-block cycles; other codes do nothing.
-void Interpreter::RunCycle()
+// The one-block cycles.
+void Interpreter::RunCycle(GAction action)
 {
     PathContext ctx{lathe_, motion_};
     const float z = nc.targetZ;
     const float x = nc.targetX;
-    switch (nc.gCode) {
-    case 33: ThreadMove(ctx, z, x, SaturatedInt(nc.wordP)); return;
-    case 74: PeckDrillCycle(ctx, z, x, nc.wordI, nc.wordK, nc.wordR, nc.wordE, nc.feedF); return;
-    case 75: GroovingCycle(ctx, z, x, nc.wordI, nc.wordK, nc.wordE, nc.feedF); return;
-    case 90: TurningCycle(ctx, z, x, nc.wordR, nc.feedF); return;
-    case 92: ThreadingCycle(ctx, z, x, nc.wordP, nc.wordR); return;
-    case 94: FacingCycle(ctx, z, x, nc.wordR, nc.feedF); return;
+    switch (action) {
+    case GAction::Thread: ThreadMove(ctx, z, x, SaturatedInt(nc.wordP)); return;
+    case GAction::PeckDrill: PeckDrillCycle(ctx, z, x, nc.wordI, nc.wordK, nc.wordR, nc.wordE, nc.feedF); return;
+    case GAction::Grooving: GroovingCycle(ctx, z, x, nc.wordI, nc.wordK, nc.wordE, nc.feedF); return;
+    case GAction::TurningCycle: TurningCycle(ctx, z, x, nc.wordR, nc.feedF); return;
+    case GAction::ThreadingCycle: ThreadingCycle(ctx, z, x, nc.wordP, nc.wordR); return;
+    case GAction::FacingCycle: FacingCycle(ctx, z, x, nc.wordR, nc.feedF); return;
     default: return;
     }
 }
 
 // A G71/G72 block: the next L motion blocks in G01..G03 are its contour.
-void Interpreter::StartContour()
+void Interpreter::StartContour(bool face)
 {
-    const bool face = nc.gCode == 72;
     // The table holds 100 elements; a contour that cannot fit is refused
     // rather than collected past the end of it.
     if (nc.wordL < 0 || nc.wordL > ContourTable::kElements) {

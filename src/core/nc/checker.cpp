@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "core/nc/nc_codes.h"
 #include "core/text/read_number.h"
 
 namespace zan {
@@ -22,14 +23,7 @@ constexpr int kLineBytes = 100;
 constexpr int kBufferBytes = 200;
 constexpr int kNone = -1;
 
-// G and M codes the interpreter acts on.
-constexpr std::array kKnownG{0, 1, 2, 3, 4, 26, 27, 29, 32, 33, 71, 72, 74, 75, 80, 90, 92, 93, 94, 96, 97};
-constexpr std::array kKnownM{0, 3, 4, 5, 8, 9, 10, 11, 20, 97, 98, 99};
-constexpr int kLoopG = 22;
-
 using LineBuffer = std::array<char, kBufferBytes>;
-
-bool Contains(const auto& codes, int code) { return std::find(codes.begin(), codes.end(), code) != codes.end(); }
 
 bool IsValueLetter(char c) { return std::string_view("XZUWIKRPEFDL").find(c) != std::string_view::npos; }
 
@@ -104,17 +98,22 @@ public:
     }
 
 private:
+    // The codes the interpreter knows are those of its tables (nc_codes.h).
     Verdict JudgeG(int code) const
     {
-        if (code == kNone || Contains(kKnownG, code)) return Verdict::NextLine;
-        if (code == kLoopG) return lastL_ == -1 ? Verdict::BadParameter : Verdict::NextLine;
-        return Verdict::UndefinedG;
+        if (code == kNone) return Verdict::NextLine;
+        const std::optional<GAction> action = GActionOf(code);
+        if (!action) return Verdict::UndefinedG;
+        if (action == GAction::LoopStart && lastL_ == -1) return Verdict::BadParameter;
+        return Verdict::NextLine;
     }
 
     static Verdict JudgeM(int code)
     {
-        if (code == 2 || code == 30) return Verdict::EndCheck;  // program end: later lines are not run
-        return Contains(kKnownM, code) ? Verdict::NextLine : Verdict::UndefinedM;
+        const std::optional<MAction> action = MActionOf(code);
+        if (!action) return Verdict::UndefinedM;
+        // Program end: later lines are not run.
+        return action == MAction::End ? Verdict::EndCheck : Verdict::NextLine;
     }
 
     int lastL_ = 0;

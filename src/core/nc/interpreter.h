@@ -13,6 +13,7 @@ namespace zan {
 
 class Lathe;
 class Motion;
+enum class GAction;
 
 // What a turn of the run loop leaves to do.
 struct TurnResult {
@@ -81,9 +82,9 @@ private:
     bool JumpOrRepeat(int m);
     void RunMotion();
     void RunMove();
-    void ReturnToReference();
-    void RunCycle();
-    void StartContour();
+    void ReturnToReference(GAction action);
+    void RunCycle(GAction action);
+    void StartContour(bool face);
     void AppendContourElement(int type);
     void FinishLine();
     void RecordNullPoint();

@@ -2,6 +2,7 @@
 
 #include "core/lathe/lathe.h"
 #include "core/nc/interpreter.h"
+#include "core/nc/nc_codes.h"
 #include "core/text/read_number.h"
 
 namespace zan {
@@ -27,27 +28,24 @@ void Interpreter::ApplyToolOffset(int t)
     }
 }
 
+// By the action the M code table gives; an unknown code does nothing.
 bool Interpreter::ApplyM(int m)
 {
-    switch (m) {
-    case 0:  // program stop; the block's motion is still recorded
+    const std::optional<MAction> action = MActionOf(m);
+    if (!action) return false;
+    switch (*action) {
+    case MAction::Stop:  // the block's motion is still recorded
         lathe_.state.runFlag = false;
         RecordNullPoint();
         return false;
-    case 2:
-    case 30: return EndProgram(m);
-    case 3:
-    case 4:
-    case 5: return SwitchSpindle(m);
-    case 8:
-    case 9: return SwitchCoolant(m == 8);
-    case 10:
-    case 11: return SwitchChuck(m == 10);
-    case 97:
-    case 98:
-    case 99: return JumpOrRepeat(m);
-    default: return false;
+    case MAction::End: return EndProgram(m);
+    case MAction::Spindle: return SwitchSpindle(m);
+    case MAction::Coolant: return SwitchCoolant(m == 8);
+    case MAction::Chuck: return SwitchChuck(m == 10);
+    case MAction::Jump: return JumpOrRepeat(m);
+    case MAction::Accepted: return false;
     }
+    return false;
 }
 
 // M02 keeps spindle and coolant as they are; M30 stops both.
