@@ -135,6 +135,18 @@ constexpr PadKeyInfo kPadKeys[] = {
     {KeyId::CycleStart, {105, 84, 17, 13}},
 };
 
+// Every pad key copies a key of the panel: it has the panel key's row.
+constexpr bool PadKeysCopyPanelKeys()
+{
+    for (const PadKeyInfo& pad : kPadKeys) {
+        bool found = false;
+        for (const KeyInfo& key : kPanelKeys) found = found || key.id == pad.id;
+        if (!found) return false;
+    }
+    return true;
+}
+static_assert(PadKeysCopyPanelKeys());
+
 }  // namespace
 
 std::span<const KeyInfo> PanelKeys() { return kPanelKeys; }

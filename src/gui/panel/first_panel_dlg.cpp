@@ -80,7 +80,7 @@ CFirstPanelDlg::CFirstPanelDlg(QWidget* owner)
 void CFirstPanelDlg::createKeys()
 {
     for (const KeyInfo& info : PanelKeys()) {
-        auto* key = new CKeyButton(info, KeyFacePicture(info.face), info.lamp, this);
+        auto* key = new CKeyButton(info.id, KeyFacePicture(info.face), info.lamp, this);
         key->Place(KeyRect(info.place));
         connect(key, &CKeyButton::down, this, &CFirstPanelDlg::keyDown);
         connect(key, &CKeyButton::up, this, &CFirstPanelDlg::keyUp);

@@ -16,15 +16,23 @@ const QRect kLampRect(2, 2, 5, 5);
 // The face shows inside the key less 5 pixels left and right, 2 above and below.
 constexpr QMargins kFaceInset(5, 2, 5, 2);
 
+// Where the key's row puts its face: most faces start 1 pixel from the
+// key's left edge.
+int FaceLeft(KeyId id)
+{
+    const KeyInfo* key = FindKey(id);
+    return key != nullptr ? key->faceLeft : 1;
+}
+
 }  // namespace
 
-CKeyButton::CKeyButton(const KeyInfo& key, QImage face, bool lampKey, QWidget* parent)
+CKeyButton::CKeyButton(KeyId id, QImage face, bool lampKey, QWidget* parent)
     : QWidget(parent),
-      id_(key.id),
+      id_(id),
       face_(std::move(face)),
       lampKey_(lampKey),
-      jogKey_(IsJogKey(key.id)),
-      faceLeft_(key.faceLeft)
+      jogKey_(IsJogKey(id)),
+      faceLeft_(FaceLeft(id))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click takes the focus, as the panel's buttons do; the keyboard's Tab stays with the fields.

@@ -22,8 +22,9 @@ class CKeyButton : public QWidget {
 public:
     enum class Border { Flat, Sunken, Raised };
 
-    // The key of `key`'s row; `lampKey`: the key draws its lamp when lit.
-    CKeyButton(const KeyInfo& key, QImage face, bool lampKey, QWidget* parent);
+    // The key `id` (its face offset from the key table); `lampKey`: the key
+    // draws its lamp when lit.
+    CKeyButton(KeyId id, QImage face, bool lampKey, QWidget* parent);
 
     KeyId id() const { return id_; }
     // Its rectangle in its window's pixels at zoom 1; enlarged with the window

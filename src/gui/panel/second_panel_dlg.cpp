@@ -27,7 +27,7 @@ void CSecondPanelDlg::createKeys()
     for (const PadKeyInfo& info : SecondPadKeys()) {
         // The pad key's face and code are the panel key's own.
         const KeyInfo& row = *FindKey(info.id);
-        auto* key = new CKeyButton(row, KeyFacePicture(row.face, KeyRect(info.place).size()), false, this);
+        auto* key = new CKeyButton(info.id, KeyFacePicture(row.face, KeyRect(info.place).size()), false, this);
         key->Place(KeyRect(info.place));
         const char code = row.code;
         connect(key, &CKeyButton::down, this, [this, code] { emit keyCode(code); });
