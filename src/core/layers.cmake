@@ -69,7 +69,6 @@ set(ZAN_CORE_PANEL_SOURCES
   panel/direct_keys.cpp
   panel/editor.cpp
   panel/entry_keys.cpp
-  panel/esc_key.cpp
   panel/key_dispatch.cpp
   panel/key_table.cpp
   panel/lcd_list_screens.cpp
@@ -83,6 +82,7 @@ set(ZAN_CORE_PANEL_SOURCES
   panel/manual_keys.cpp
   panel/mode_keys.cpp
   panel/mode_lamps.cpp
+  panel/overlay_fields.cpp
   panel/panel.cpp
   panel/panel_link.cpp
   panel/plain_fields.cpp

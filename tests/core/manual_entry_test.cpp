@@ -35,7 +35,7 @@ TEST_F(ManualEntryTest, ZeroOnAnEmptyCoordinateBoxSetsTheReferencePoint)
     rig.machine().posZ = 700.0f;
     rig.Click(KeyId::Enter);
     EXPECT_EQ(rig.machine().refZ, 700.0f);
-    EXPECT_EQ(rig.state().entryState, EntryState::ReferencePoint);
+    EXPECT_EQ(rig.panel.manualCommand().entryState, EntryState::ReferencePoint);
 }
 
 TEST_F(ManualEntryTest, ZeroAfterTheAxisIsTyped)
@@ -49,7 +49,7 @@ TEST_F(ManualEntryTest, ZeroAfterTheAxisIsTyped)
     rig.Click(KeyId::Enter);
     // The tool at column 500 reads Z -10.
     EXPECT_EQ(rig.machine().originZ, -510.0f);
-    EXPECT_EQ(rig.state().entryState, EntryState::None);
+    EXPECT_EQ(rig.panel.manualCommand().entryState, EntryState::None);
     EXPECT_FALSE(rig.fields.Shown(FieldId::Editor));
 }
 

@@ -19,9 +19,9 @@ struct ManualKeysTest : ::testing::Test {
     // A move as ENTER leaves it: its entry state and the typed value.
     void Typed(EntryState entryState, std::string text)
     {
-        rig.state().entryState = entryState;
-        rig.state().entryText = std::move(text);
-        rig.state().moveArmed = true;
+        rig.panel.manualCommand().entryState = entryState;
+        rig.panel.manualCommand().entryText = std::move(text);
+        rig.panel.manualCommand().moveArmed = true;
     }
 };
 
@@ -34,8 +34,8 @@ TEST_F(ManualKeysTest, TypedMovesGoWhereTheReadOutShowsTheValue)
     rig.Click(KeyId::CycleStart);
     EXPECT_FLOAT_EQ(rig.machine().posZ, 500.0f);
     EXPECT_FLOAT_EQ(rig.machine().posX, 462.0f);
-    EXPECT_EQ(rig.state().entryState, EntryState::None);
-    EXPECT_EQ(rig.state().entryText, "");
+    EXPECT_EQ(rig.panel.manualCommand().entryState, EntryState::None);
+    EXPECT_EQ(rig.panel.manualCommand().entryText, "");
     EXPECT_FALSE(rig.machine().directMove);
 
     Typed(EntryState::MoveX, "200");  // X is a diameter
@@ -67,8 +67,8 @@ TEST_F(ManualKeysTest, LeavingManualDropsAnArmedMove)
 {
     Typed(EntryState::MoveW, "-5");
     rig.Click(KeyId::AutoMode);
-    EXPECT_EQ(rig.state().entryState, EntryState::None);
-    EXPECT_FALSE(rig.state().moveArmed);
+    EXPECT_EQ(rig.panel.manualCommand().entryState, EntryState::None);
+    EXPECT_FALSE(rig.panel.manualCommand().moveArmed);
     rig.Click(KeyId::CycleStart);  // the program starts; the tool has not moved
     EXPECT_FLOAT_EQ(rig.machine().posZ, 500.0f);
     EXPECT_TRUE(rig.machine().runFlag);

@@ -4,7 +4,7 @@
 // block's path; and the choice of the block a run starts from: INPUT asks
 // for it, the cursor keys move through the program, cycle start runs from it.
 
-#include "core/panel/panel.h"
+#include "core/panel/auto_run.h"
 #include "core/panel/panel_messages.h"
 
 namespace zan {
@@ -18,47 +18,37 @@ constexpr int kStartBlockPromptY = 45;
 
 // Only in Auto with no run going on (a held run may be switched). Locking
 // also marks the chuck clamped; the locked run skips the chuck functions.
-void Panel::LockSwitchKey(KeyId, KeyPress)
+void AutoRun::LockSwitch()
 {
-    if (state_.mode != PanelMode::Auto || lathe_.state.runFlag) return;
-    bridge_.MachineCommand(MachineLetter::LockSwitch);
-    SetLamp(KeyId::Dry, lathe_.state.lockSwitch);
+    if (c_.panel.mode != PanelMode::Auto || c_.machine.runFlag) return;
+    c_.bridge.MachineCommand(MachineLetter::LockSwitch);
+    c_.lamps.Set(KeyId::Dry, c_.machine.lockSwitch);
 }
 
 // Only in Auto, also while the program runs: the run then stops at the end
 // of the block it is in. Only the title is redrawn.
-void Panel::SingleBlockKey(KeyId, KeyPress)
+void AutoRun::SingleBlock()
 {
-    if (state_.mode != PanelMode::Auto) return;
-    bridge_.MachineCommand(MachineLetter::SingleBlock);
-    DrawOver(DrawSingleBlockTitle);
+    if (c_.panel.mode != PanelMode::Auto) return;
+    c_.bridge.MachineCommand(MachineLetter::SingleBlock);
+    c_.host.DrawOver(DrawSingleBlockTitle);
 }
 
 // INPUT in Auto, unless a started program is running or held.
-void Panel::AskStartBlock()
+void AutoRun::AskStartBlock()
 {
-    if (LampOn(KeyId::CycleStart) || LampOn(KeyId::FeedHold)) return;
-    screen_.Text(kStartBlockPromptX, kStartBlockPromptY, msg::kStartBlockPrompt, LcdVideo::Inverse);
-    ports_.window.ScreenChanged(screen_, false);
-    state_.entryState = EntryState::BlockSelection;
+    if (c_.lamps.On(KeyId::CycleStart) || c_.lamps.On(KeyId::FeedHold)) return;
+    c_.lcd.Show(kStartBlockPromptX, kStartBlockPromptY, msg::kStartBlockPrompt, LcdVideo::Inverse);
+    selectingBlock_ = true;
 }
 
 // One block down (step 1) or up (-1), from the first line to the last line
 // that holds text; the block display follows each move.
-void Panel::SelectBlock(int step)
+void AutoRun::SelectBlock(int step)
 {
-    if (bridge_.MachineCommand(step > 0 ? MachineLetter::NextStartLine : MachineLetter::PreviousStartLine) == 0) return;
-    DrawOver(DrawRunDisplay);
-    state_.blockAdvanced = false;
-}
-
-bool Panel::SelectingBlock() const { return state_.entryState == EntryState::BlockSelection; }
-
-// The run starts, the program is loaded again or ESC: the cursor keys no
-// longer move the line the run goes on from.
-void Panel::EndBlockSelection()
-{
-    if (SelectingBlock()) state_.entryState = EntryState::None;
+    if (c_.bridge.MachineCommand(step > 0 ? MachineLetter::NextStartLine : MachineLetter::PreviousStartLine) == 0) return;
+    c_.host.DrawOver(DrawRunDisplay);
+    blockAdvanced_ = false;
 }
 
 }  // namespace zan

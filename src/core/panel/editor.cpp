@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/panel/panel.h"
+#include "core/panel/program_editor.h"
 #include "core/panel/panel_messages.h"
 #include "core/panel/plain_fields.h"
 #include "core/text/format_fixed.h"
@@ -19,80 +19,113 @@ constexpr int kBlockStepParameter = 22;  // P23: the step between block numbers
 constexpr int kBetweenBlocksDivisor = 4; // a block between two numbered ones takes a quarter step
 constexpr std::size_t kLineLookAhead = 6;  // characters of a line read for its block number
 constexpr int kNewBlockChars = 2;          // a new block's line break and its "N"
+// The line of the edit-mode prompt, cleared when its input is cancelled.
+constexpr LcdLine kEditPromptLine{23, 170, 22};  // (23,170)-(150,182)
 
 }  // namespace
 
 // REW: the character after the caret is selected, so the next key replaces
 // it; pressed again, the caret goes back before that character.
-void Panel::ToggleOverwrite()
+void ProgramEditor::ToggleOverwrite()
 {
-    const int caret = ports_.fields.GetSelection(FieldId::Editor).end;
-    if (!state_.overwriteOn)
-        ports_.fields.SetSelection(FieldId::Editor, Selection{caret, caret + 1});
+    const int caret = c_.fields.io().GetSelection(FieldId::Editor).end;
+    if (!overwriteOn_)
+        c_.fields.io().SetSelection(FieldId::Editor, Selection{caret, caret + 1});
     else
-        ports_.fields.SetSelection(FieldId::Editor, Selection{std::max(0, caret - 1), std::max(0, caret - 1)});
-    state_.overwriteOn = !state_.overwriteOn;
-    ports_.fields.Focus(FieldId::Editor);
+        c_.fields.io().SetSelection(FieldId::Editor, Selection{std::max(0, caret - 1), std::max(0, caret - 1)});
+    overwriteOn_ = !overwriteOn_;
+    c_.fields.io().Focus(FieldId::Editor);
 }
 
 // DLE: the character after the caret goes.
-void Panel::DeleteCharacter()
+void ProgramEditor::DeleteCharacter()
 {
-    const int caret = ports_.fields.GetSelection(FieldId::Editor).end;
-    ports_.fields.SetSelection(FieldId::Editor, Selection{caret, caret + 1});
-    InsertInto(FieldId::Editor, {});
-    ports_.fields.Focus(FieldId::Editor);
+    const int caret = c_.fields.io().GetSelection(FieldId::Editor).end;
+    c_.fields.io().SetSelection(FieldId::Editor, Selection{caret, caret + 1});
+    c_.host.InsertInto(FieldId::Editor, {});
+    c_.fields.io().Focus(FieldId::Editor);
 }
 
 // The caret keys move the caret one character; in overwrite the selected
 // character moves instead.
-void Panel::MoveCaret(int step)
+void ProgramEditor::MoveCaret(int step)
 {
-    const Selection s = ports_.fields.GetSelection(FieldId::Editor);
-    const int count = CharCount(ports_.fields.Text(FieldId::Editor));
-    if (state_.overwriteOn) {
+    const Selection s = c_.fields.io().GetSelection(FieldId::Editor);
+    const int count = CharCount(c_.fields.io().Text(FieldId::Editor));
+    if (overwriteOn_) {
         const int from = std::clamp(step < 0 ? s.start - 1 : s.end, 0, count);
-        ports_.fields.SetSelection(FieldId::Editor, Selection{from, std::min(from + 1, count)});
+        c_.fields.io().SetSelection(FieldId::Editor, Selection{from, std::min(from + 1, count)});
         return;
     }
     const int caret = std::clamp((step < 0 ? s.start : s.end) + step, 0, count);
-    ports_.fields.SetSelection(FieldId::Editor, Selection{caret, caret});
+    c_.fields.io().SetSelection(FieldId::Editor, Selection{caret, caret});
 }
 
 // The page and cursor keys scroll the text; the caret stays where it is.
-void Panel::ScrollEditor(int lines) { ports_.fields.Scroll(FieldId::Editor, lines); }
+void ProgramEditor::Scroll(int lines) { c_.fields.io().Scroll(FieldId::Editor, lines); }
 
 // ENTER in an open program starts the next block: the number of the
 // caret's line plus the block step (P23), or a quarter of it when the next
 // line is numbered too, so that blocks fit between numbered lines. The
 // number is its digits alone: "N0000M03", typed without a space, is block 0.
-void Panel::StartNewBlock()
+void ProgramEditor::StartNewBlock()
 {
-    PanelFields& fields = ports_.fields;
+    PanelFields& fields = c_.fields.io();
     const int line = fields.CaretLine(FieldId::Editor);
     const std::string here = fields.Line(FieldId::Editor, line).substr(0, kLineLookAhead);
     const bool nextExists = line + 1 < fields.LineCount(FieldId::Editor);
     const std::string next = nextExists ? fields.Line(FieldId::Editor, line + 1).substr(0, kLineLookAhead) : "";
     const int number = ReadBlockNumber(here);
-    int step = SaturatedInt(state_.parameters[kBlockStepParameter]);
+    int step = SaturatedInt(c_.panel.parameters[kBlockStepParameter]);
     if (!next.empty() && next[0] == 'N') step /= kBetweenBlocksDivisor;
     const std::string blockNumber = FormatFixed(static_cast<double>(number) + step, 4, 0, false);
     // The whole new block fits, or none of it is typed.
     if (CharCount(fields.Text(FieldId::Editor)) + kNewBlockChars + CharCount(blockNumber) > kEditorLimit)
-        return ports_.alerts.Message(msg::kFieldFull);
-    InsertKeyText("\r\n");
-    InsertDigit('N');
-    InsertKeyText(blockNumber);
+        return c_.alerts.Message(msg::kFieldFull);
+    c_.host.TypeKeyText("\r\n");
+    c_.host.TypeDigit('N');
+    c_.host.TypeKeyText(blockNumber);
 }
 
 // Every change of an open program is saved at once; before a program is
 // open the editor is the number box, which may confirm itself.
-void Panel::EditorChanged()
+void ProgramEditor::EditorChanged()
 {
-    if (state_.programOpen)
+    if (c_.panel.programOpen)
         SaveProgram();
-    else if (state_.numberEntryPending)
+    else if (numberEntryPending_)
         NumberBoxChanged();
+}
+
+// REW and DLE edit an open program; in Edit without one they are the
+// store's rename and delete, of the number the student sees in the box
+// INPUT opened. The editor field keeps text while it is hidden (the last
+// number, an offset typed on another screen): that is never taken for a
+// program to rename or to delete.
+void ProgramEditor::Rewrite()
+{
+    if (c_.panel.programOpen)
+        ToggleOverwrite();
+    else if (NumberBoxShown())
+        RenameProgram();
+}
+
+void ProgramEditor::Delete()
+{
+    if (c_.panel.programOpen)
+        DeleteCharacter();
+    else if (NumberBoxShown())
+        DeleteProgram();
+}
+
+// Closes an open program (the panel had the checker look it over): it is
+// saved.
+void ProgramEditor::Cancel()
+{
+    c_.fields.Hide(kAllFields);
+    c_.lcd.Erase(kEditPromptLine);
+    if (c_.panel.programOpen) SaveProgram();
+    c_.panel.programOpen = false;
 }
 
 }  // namespace zan

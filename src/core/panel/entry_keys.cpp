@@ -1,12 +1,10 @@
-// The keys that type: letters, digits, sign and point, and INPUT, ENTER,
-// REW, DLE and the caret keys. What each does depends on the mode: Edit
-// types into the program editor, Manual opens and fills its commands, INPUT
-// in Auto asks for the block a run starts from, the parameter and offset
-// screens take values.
+// The keys that type: letters, digits, sign and point, and INPUT and ENTER.
+// What each does depends on the mode: Edit types into the program editor,
+// Manual opens and fills its commands, INPUT in Auto asks for the block a
+// run starts from, the parameter and offset screens take values.
 
 #include <string>
 
-#include "core/panel/field_places.h"
 #include "core/panel/panel.h"
 #include "core/panel/panel_messages.h"
 #include "core/panel/plain_fields.h"
@@ -53,88 +51,54 @@ bool IsValueChar(char ch) { return (ch >= '0' && ch <= '9') || ch == '-' || ch =
 
 }  // namespace
 
-void Panel::LetterKey(KeyId key, KeyPress)
+void Panel::LetterKey(KeyId key)
 {
     // In coordinate entry (Manual, INPUT) X and Z are typed as the axis.
     const bool axis = key == KeyId::X || key == KeyId::Z;
-    if (axis && state_.mode == PanelMode::Manual && state_.entryState == EntryState::Coordinate)
+    if (axis && state_.mode == PanelMode::Manual && manual_.command().entryState == EntryState::Coordinate)
         return InsertDigit(key == KeyId::X ? 'X' : 'Z');
     for (const LetterText& letter : kLetterTexts)
         if (letter.key == key) return InsertKeyText(letter.text);
 }
 
-void Panel::DigitKey(KeyId key, KeyPress)
+void Panel::DigitKey(KeyId key)
 {
     for (const DigitChar& digit : kDigitChars)
         if (digit.key == key) return InsertDigit(digit.ch);
-}
-
-void Panel::InputKeyPressed(KeyId, KeyPress) { InputKey(); }
-void Panel::EnterKeyPressed(KeyId, KeyPress) { EnterKey(); }
-
-// REW and DLE edit an open program; in Edit without one they are the
-// store's rename and delete, of the number the student sees in the box
-// INPUT opened. The editor field keeps text while it is hidden (the last
-// number, an offset typed on another screen): that is never taken for a
-// program to rename or to delete.
-void Panel::RewriteKey(KeyId, KeyPress)
-{
-    if (state_.mode != PanelMode::Edit) return;
-    if (state_.programOpen)
-        ToggleOverwrite();
-    else if (NumberBoxShown())
-        RenameProgram();
-}
-
-void Panel::DeleteKey(KeyId, KeyPress)
-{
-    if (state_.mode != PanelMode::Edit) return;
-    if (state_.programOpen)
-        DeleteCharacter();
-    else if (NumberBoxShown())
-        DeleteProgram();
-}
-
-// Left and right on the parameter screen choose a digit of P11 or P12;
-// everywhere else they move the editor's caret.
-void Panel::CaretKey(KeyId key, KeyPress press)
-{
-    if (state_.mode == PanelMode::Parameter) return BitCursorKey(key, press);
-    MoveCaret(key == KeyId::CursorLeft ? -1 : 1);
 }
 
 void Panel::InsertKeyText(std::string_view text)
 {
     text = text.substr(0, kKeyTextLimit);
     const char letter = text.size() > 1 ? text[1] : '\0';
-    if (state_.mode == PanelMode::Manual && StartManualCommand(letter)) return;
+    if (state_.mode == PanelMode::Manual && manual_.StartCommand(letter)) return;
     std::string typed(text);
-    if (letter == state_.lastLetter) {
-        ++state_.letterRepeat;
+    if (letter == lastLetter_) {
+        ++letterRepeat_;
         for (const SecondLegend& second : kSecondLegends) {
-            if (second.letter != letter || state_.letterRepeat % 2 == 0) continue;
+            if (second.letter != letter || letterRepeat_ % 2 == 0) continue;
             // The two characters before the caret (the key's first legend,
             // whatever they now are) give way to the second legend.
             typed = second.text;
-            const Selection s = ports_.fields.GetSelection(FieldId::Editor);
-            ports_.fields.SetSelection(FieldId::Editor, Selection{std::max(0, s.start - 2), s.start});
+            const Selection s = fields_.io().GetSelection(FieldId::Editor);
+            fields_.io().SetSelection(FieldId::Editor, Selection{std::max(0, s.start - 2), s.start});
         }
     } else {
-        state_.lastLetter = letter;
-        state_.letterRepeat = 0;
+        lastLetter_ = letter;
+        letterRepeat_ = 0;
     }
-    ports_.fields.Focus(FieldId::Editor);
+    fields_.io().Focus(FieldId::Editor);
     InsertInto(FieldId::Editor, typed);
 }
 
 void Panel::InsertDigit(char ch)
 {
     const PanelMode mode = state_.mode;
-    if (mode == PanelMode::Manual && AskReferencePoint(ch)) return;
-    if (mode == PanelMode::Edit || mode == PanelMode::Manual) ports_.fields.Focus(FieldId::Editor);
-    if (mode == PanelMode::Parameter && !ParameterDigit(ch)) return;
+    if (mode == PanelMode::Manual && manual_.AskReferencePoint(ch)) return;
+    if (mode == PanelMode::Edit || mode == PanelMode::Manual) fields_.io().Focus(FieldId::Editor);
+    if (mode == PanelMode::Parameter && !values_.ParameterDigit(ch)) return;
     if (mode == PanelMode::Offset) {
-        ports_.fields.Focus(FieldId::Editor);
+        fields_.io().Focus(FieldId::Editor);
         if (!IsValueChar(ch)) return;
     }
     const std::string typed(1, ch);
@@ -150,45 +114,33 @@ void Panel::InsertDigit(char ch)
     default: return;
     }
     // In the tool-offset measurement a digit replaces the tool digit of "T1X".
-    if (state_.entryState == EntryState::MeasureX || state_.entryState == EntryState::MeasureXTool) ports_.fields.SetSelection(FieldId::Editor, Selection{1, 2});
+    const EntryState entry = manual_.command().entryState;
+    if (entry == EntryState::MeasureX || entry == EntryState::MeasureXTool)
+        fields_.io().SetSelection(FieldId::Editor, Selection{1, 2});
 }
 
 void Panel::EnterKey()
 {
-    state_.enterBusy = true;
+    editor_.SetEnterBusy(true);
     switch (state_.mode) {
-    case PanelMode::Edit:
-        PlaceField(FieldId::Editor, kEditorPlace);
-        PlaceField(FieldId::Prompt, kHiddenField);
-        state_.numberEntryPending = false;
-        state_.entryPending = true;
-        if (!state_.programOpen)
-            OpenProgram();
-        else if (!state_.painting)
-            StartNewBlock();
-        break;
-    case PanelMode::Manual: ManualEnter(); break;
-    case PanelMode::Parameter: ParameterEnter(); break;
-    case PanelMode::Offset: OffsetEnter(); break;
-    default: break;
+    case PanelMode::Edit: return editor_.Enter();
+    case PanelMode::Manual: return manual_.Enter();
+    case PanelMode::Parameter: return values_.ParameterEnter();
+    case PanelMode::Offset: return values_.OffsetEnter();
+    default: return;
     }
 }
 
 void Panel::InputKey()
 {
-    state_.enterBusy = false;
+    editor_.SetEnterBusy(false);
     switch (state_.mode) {
-    case PanelMode::Edit:
-        if (NumberBoxShown())
-            CopyProgram();
-        else
-            AskProgramNumber();
-        break;
-    case PanelMode::Manual: ManualInput(); break;
-    case PanelMode::Auto: AskStartBlock(); break;
-    case PanelMode::Parameter: ParameterInput(); break;
-    case PanelMode::Offset: OffsetInput(); break;
-    default: break;
+    case PanelMode::Edit: return editor_.Input();
+    case PanelMode::Manual: return manual_.Input();
+    case PanelMode::Auto: return auto_.AskStartBlock();
+    case PanelMode::Parameter: return values_.ParameterInput();
+    case PanelMode::Offset: return values_.OffsetInput();
+    default: return;
     }
 }
 
@@ -200,7 +152,7 @@ void Panel::InsertInto(FieldId id, std::string_view text)
     // The editor holds line breaks without their carriage returns.
     std::string typed(text);
     if (id == FieldId::Editor) std::erase(typed, '\r');
-    ports_.fields.ReplaceSelection(id, typed);
+    fields_.io().ReplaceSelection(id, typed);
     if (id == FieldId::Editor) FieldChanged(id);
 }
 

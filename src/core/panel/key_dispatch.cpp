@@ -1,97 +1,55 @@
 // Every key of the panel reaches its handler here, whichever road it came
 // by: a click on the panel, a code from the second key pad, or a panel
 // event the machine forwards (menu commands, Return typed into the editor).
+// The key's row names its action; each action goes to the part that owns
+// it, or to the panel itself for the modes, ESC and the typing keys.
 
 #include "core/panel/key_table.h"
 #include "core/panel/panel.h"
 
+// An action without a case here would be a key that does nothing.
+#pragma GCC diagnostic error "-Wswitch"
+
 namespace zan {
-
-// One route per key of the panel; an id that is no key has none.
-const Panel::KeyRoute Panel::kRoutes[] = {
-    {KeyId::Reset, &Panel::ResetKey},
-    {KeyId::G, &Panel::LetterKey},
-    {KeyId::M, &Panel::LetterKey},
-    {KeyId::X, &Panel::LetterKey},
-    {KeyId::Z, &Panel::LetterKey},
-    {KeyId::Digit7, &Panel::DigitKey},
-    {KeyId::Digit8, &Panel::DigitKey},
-    {KeyId::Digit9, &Panel::DigitKey},
-    {KeyId::PageUp, &Panel::PageKey},
-    {KeyId::S, &Panel::LetterKey},
-    {KeyId::T, &Panel::LetterKey},
-    {KeyId::U, &Panel::LetterKey},
-    {KeyId::W, &Panel::LetterKey},
-    {KeyId::Digit4, &Panel::DigitKey},
-    {KeyId::Digit5, &Panel::DigitKey},
-    {KeyId::Digit6, &Panel::DigitKey},
-    {KeyId::PageDown, &Panel::PageKey},
-    {KeyId::CursorUp, &Panel::CursorUpDownKey},
-    {KeyId::F, &Panel::LetterKey},
-    {KeyId::I, &Panel::LetterKey},
-    {KeyId::K, &Panel::LetterKey},
-    {KeyId::Digit1, &Panel::DigitKey},
-    {KeyId::Digit2, &Panel::DigitKey},
-    {KeyId::Digit3, &Panel::DigitKey},
-    {KeyId::CursorLeft, &Panel::CaretKey},
-    {KeyId::CursorDown, &Panel::CursorUpDownKey},
-    {KeyId::CursorRight, &Panel::CaretKey},
-    {KeyId::D, &Panel::LetterKey},
-    {KeyId::R, &Panel::LetterKey},
-    {KeyId::Point, &Panel::DigitKey},
-    {KeyId::Digit0, &Panel::DigitKey},
-    {KeyId::Minus, &Panel::DigitKey},
-    {KeyId::Dry, &Panel::LockSwitchKey},
-    {KeyId::Single, &Panel::SingleBlockKey},
-    {KeyId::StepKey, &Panel::StepKey},
-    {KeyId::Rewrite, &Panel::RewriteKey},
-    {KeyId::Delete, &Panel::DeleteKey},
-    {KeyId::Esc, &Panel::EscKey},
-    {KeyId::Input, &Panel::InputKeyPressed},
-    {KeyId::Enter, &Panel::EnterKeyPressed},
-    {KeyId::EditMode, &Panel::ModeKeyPressed},
-    {KeyId::ManualMode, &Panel::ModeKeyPressed},
-    {KeyId::AutoMode, &Panel::ModeKeyPressed},
-    {KeyId::ParameterMode, &Panel::ModeKeyPressed},
-    {KeyId::OffsetMode, &Panel::ModeKeyPressed},
-    {KeyId::DiagnosisMode, &Panel::ModeKeyPressed},
-    {KeyId::SpindleForward, &Panel::SpindleKey},
-    {KeyId::SpindleStop, &Panel::SpindleKey},
-    {KeyId::SpindleReverse, &Panel::SpindleKey},
-    {KeyId::XReference, &Panel::ReferenceKey},
-    {KeyId::XZero, &Panel::ReferenceKey},
-    {KeyId::RapidUp, &Panel::OverrideKey},
-    {KeyId::FeedUp, &Panel::OverrideKey},
-    {KeyId::Coolant, &Panel::CoolantKey},
-    {KeyId::Lubrication, &Panel::LubricationKey},
-    {KeyId::ToolChange, &Panel::ToolChangeKey},
-    {KeyId::ZReference, &Panel::ReferenceKey},
-    {KeyId::ZZero, &Panel::ReferenceKey},
-    {KeyId::RapidDown, &Panel::OverrideKey},
-    {KeyId::FeedDown, &Panel::OverrideKey},
-    {KeyId::JogXMinus, &Panel::JogKey},
-    {KeyId::JogZMinus, &Panel::JogKey},
-    {KeyId::JogZPlus, &Panel::JogKey},
-    {KeyId::JogXPlus, &Panel::JogKey},
-    {KeyId::Rapid, &Panel::RapidKey},
-    {KeyId::HandwheelX, &Panel::HandwheelKey},
-    {KeyId::StepSize, &Panel::StepSizeKey},
-    {KeyId::HandwheelZ, &Panel::HandwheelKey},
-    {KeyId::FeedHold, &Panel::FeedHoldKey},
-    {KeyId::CycleStart, &Panel::CycleStartKey},
-};
-
-const Panel::KeyRoute* Panel::RouteOf(KeyId key)
-{
-    for (const KeyRoute& route : kRoutes)
-        if (route.key == key) return &route;
-    return nullptr;
-}
 
 void Panel::RunKey(KeyId key, KeyPress press)
 {
-    const KeyRoute* route = RouteOf(key);
-    if (route != nullptr) (this->*route->handler)(key, press);
+    if (const KeyInfo* row = FindKey(key)) RunAction(row->action, key, press);
+}
+
+void Panel::RunAction(KeyAction action, KeyId key, KeyPress press)
+{
+    const bool edit = state_.mode == PanelMode::Edit;
+    switch (action) {
+    case KeyAction::Mode: return SwitchMode(ModeOfKey(key));
+    case KeyAction::Esc: return CancelInput();
+    case KeyAction::Reset: return ResetKey();
+    case KeyAction::Letter: return LetterKey(key);
+    case KeyAction::Digit: return DigitKey(key);
+    case KeyAction::Input: return InputKey();
+    case KeyAction::Enter: return EnterKey();
+    case KeyAction::Page: return PageKey(key);
+    case KeyAction::CursorUpDown: return CursorUpDownKey(key);
+    case KeyAction::Caret: return CaretKey(key);
+    // REW and DLE act in Edit only.
+    case KeyAction::Rewrite: return edit ? editor_.Rewrite() : void();
+    case KeyAction::Delete: return edit ? editor_.Delete() : void();
+    case KeyAction::Jog: return motion_.JogKey(key, press);
+    case KeyAction::JogOrStep: return motion_.StepKey();
+    case KeyAction::StepSize: return motion_.StepSizeKey();
+    case KeyAction::Rapid: return motion_.RapidKey();
+    case KeyAction::Override: return motion_.OverrideKey(key);
+    case KeyAction::Reference: return motion_.ReferenceKey(key);
+    case KeyAction::Spindle: return motion_.SpindleKey(key);
+    case KeyAction::Coolant: return motion_.CoolantKey();
+    case KeyAction::ToolChange: return ToolChangeKey();
+    case KeyAction::Handwheel: return HandwheelKey();
+    case KeyAction::Lubrication: return;  // the trainer has no lubrication pump
+    case KeyAction::LockSwitch: return auto_.LockSwitch();
+    case KeyAction::SingleBlock: return auto_.SingleBlock();
+    case KeyAction::FeedHold: return auto_.FeedHold();
+    case KeyAction::CycleStart: return CycleStartKey();
+    }
 }
 
 // Jog keys act while held: they report the press as well as the release.
@@ -101,6 +59,12 @@ void Panel::KeyDown(KeyId key)
 }
 
 void Panel::KeyUp(KeyId key) { RunKey(key, KeyPress::Up); }
+
+void Panel::Click(KeyId key)
+{
+    KeyDown(key);
+    KeyUp(key);
+}
 
 int Panel::KeyCode(char code)
 {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/panel/field_places.h"
-#include "core/panel/panel.h"
+#include "core/panel/manual_entry.h"
 #include "core/panel/panel_messages.h"
 #include "core/panel/plain_fields.h"
 #include "core/text/read_number.h"
@@ -35,6 +35,8 @@ constexpr CommandLetter kCommandLetters[] = {
     {'M', "M", kLetterPromptPlace, EntryState::MFunction},
 };
 
+constexpr double kRadiusPerDiameter = 0.5;
+
 // A command's value keeps at most this many characters.
 constexpr int kEntryTextLimit = 8;
 
@@ -57,56 +59,54 @@ bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 }  // namespace
 
-bool Panel::StartManualCommand(char letter)
+bool ManualEntry::StartCommand(char letter)
 {
     for (const CommandLetter& command : kCommandLetters) {
         if (command.letter != letter) continue;
-        ports_.fields.SetText(FieldId::Prompt, command.prompt);
-        PlaceField(FieldId::Prompt, command.place);
-        state_.entryState = command.state;
+        fields_.io().SetText(FieldId::Prompt, command.prompt);
+        fields_.Place(FieldId::Prompt, command.place);
+        command_.entryState = command.state;
         // A new command starts from nothing: a value typed for the last one
         // is not carried over to this one.
-        state_.entryText.clear();
-        state_.moveArmed = false;
-        state_.entryPending = true;
-        ports_.fields.SetText(FieldId::Entry, "");
-        PlaceField(FieldId::Entry, kCommandEntryPlace);
-        ports_.fields.Focus(FieldId::Entry);
-        PlaceField(FieldId::Editor, kHiddenField);
+        command_.entryText.clear();
+        command_.moveArmed = false;
+        fields_.io().SetText(FieldId::Entry, "");
+        fields_.Place(FieldId::Entry, kCommandEntryPlace);
+        fields_.io().Focus(FieldId::Entry);
+        fields_.Place(FieldId::Editor, kHiddenField);
         return true;
     }
     return false;
 }
 
-bool Panel::AskReferencePoint(char ch)
+bool ManualEntry::AskReferencePoint(char ch)
 {
-    if (state_.entryState != EntryState::Coordinate || ch != '0') return false;
-    if (!ports_.fields.Text(FieldId::Editor).empty()) return false;
-    PlaceField(FieldId::Editor, kHiddenField);
-    ports_.fields.SetText(FieldId::Prompt, msg::kReferencePrompt);
-    PlaceField(FieldId::Prompt, kReferencePromptPlace);
-    state_.entryState = EntryState::ReferencePoint;
+    if (command_.entryState != EntryState::Coordinate || ch != '0') return false;
+    if (!fields_.io().Text(FieldId::Editor).empty()) return false;
+    fields_.Place(FieldId::Editor, kHiddenField);
+    fields_.io().SetText(FieldId::Prompt, msg::kReferencePrompt);
+    fields_.Place(FieldId::Prompt, kReferencePromptPlace);
+    command_.entryState = EntryState::ReferencePoint;
     return true;
 }
 
-void Panel::ManualInput()
+void ManualEntry::Input()
 {
-    EraseLine(kManualInputLine.x, kManualInputLine.y, kManualInputLine.cells);
-    state_.entryPending = true;
-    ports_.fields.SetText(FieldId::Prompt, msg::kSetPrompt);
-    PlaceField(FieldId::Prompt, kSetPromptPlace);
-    state_.entryState = EntryState::Coordinate;
-    state_.moveArmed = false;
+    lcd_.Erase(kManualInputLine);
+    fields_.io().SetText(FieldId::Prompt, msg::kSetPrompt);
+    fields_.Place(FieldId::Prompt, kSetPromptPlace);
+    command_.entryState = EntryState::Coordinate;
+    command_.moveArmed = false;
     // A command opened and not entered would otherwise stay over the box.
-    PlaceField(FieldId::Entry, kHiddenField);
-    SetEditorText("");
-    PlaceField(FieldId::Editor, kCoordinateBoxPlace);
-    ports_.fields.Focus(FieldId::Editor);
+    fields_.Place(FieldId::Entry, kHiddenField);
+    fields_.SetEditorText("");
+    fields_.Place(FieldId::Editor, kCoordinateBoxPlace);
+    fields_.io().Focus(FieldId::Editor);
 }
 
-void Panel::ManualEnter()
+void ManualEntry::Enter()
 {
-    switch (state_.entryState) {
+    switch (command_.entryState) {
     case EntryState::Coordinate: return SetWorkCoordinate();
     case EntryState::MeasureX: return AskMeasuredTool(EntryState::MeasureXTool);
     case EntryState::MeasureZ: return AskMeasuredTool(EntryState::MeasureZTool);
@@ -126,102 +126,102 @@ void Panel::ManualEnter()
 // A value that is not one number (a letter O for a zero, nothing at all)
 // is refused: the box is emptied and stays open for the value, as the
 // parameter screen's box does, and nothing moves or changes.
-bool Panel::TakeTypedValue()
+bool ManualEntry::TakeTypedValue()
 {
-    if (ReadTyped(ports_.fields.Text(FieldId::Entry)).kind != Typed::Number) {
-        ports_.fields.SetText(FieldId::Entry, "");
-        ports_.fields.Focus(FieldId::Entry);
+    if (ReadTyped(fields_.io().Text(FieldId::Entry)).kind != Typed::Number) {
+        fields_.io().SetText(FieldId::Entry, "");
+        fields_.io().Focus(FieldId::Entry);
         return false;
     }
     TakeEntryText();
     return true;
 }
 
-void Panel::TakeEntryText()
+void ManualEntry::TakeEntryText()
 {
-    PlaceField(FieldId::Entry, kHiddenField);
-    const std::string text = ports_.fields.Text(FieldId::Entry);
-    state_.entryText = text.substr(0, ByteOffset(text, kEntryTextLimit));
+    fields_.Place(FieldId::Entry, kHiddenField);
+    const std::string text = fields_.io().Text(FieldId::Entry);
+    command_.entryText = text.substr(0, ByteOffset(text, kEntryTextLimit));
 }
 
 // "X" or "Z" and a value: the work coordinates move so that the read-out
 // shows that value where the tool stands (X as a diameter, mm). The
 // read-out adds the display offset, so it is taken off here: the value
 // shown is the value typed whatever offset is applied.
-void Panel::SetWorkCoordinate()
+void ManualEntry::SetWorkCoordinate()
 {
-    const std::string text = ports_.fields.Text(FieldId::Editor);
+    const std::string text = fields_.io().Text(FieldId::Editor);
     const char axis = text.empty() ? '\0' : text[0];
     const TypedValue typed = ReadTyped(std::string_view(text).substr(text.empty() ? 0 : 1));
     if ((axis == 'X' || axis == 'Z') && typed.kind != Typed::Number) {
         // "X5O" sets nothing: the box is emptied for the value again.
-        SetEditorText("");
-        ports_.fields.Focus(FieldId::Editor);
+        fields_.SetEditorText("");
+        fields_.io().Focus(FieldId::Editor);
         return;
     }
-    PlaceField(FieldId::Editor, kHiddenField);
-    PlaceField(FieldId::Prompt, kHiddenField);
+    fields_.Place(FieldId::Editor, kHiddenField);
+    fields_.Place(FieldId::Prompt, kHiddenField);
     LatheState& m = lathe_.state;
     const double value = typed.value;
-    if (axis == 'X') m.originX = static_cast<float>(value * 0.5 - m.posX - state_.displayOffsetX);
-    if (axis == 'Z') m.originZ = static_cast<float>(value - m.posZ - state_.displayOffsetZ);
-    state_.entryState = EntryState::None;
-    RefreshLcd(ScreenOf(state_.mode));
+    if (axis == 'X') m.originX = static_cast<float>(value * 0.5 - m.posX - panel_.displayOffsetX);
+    if (axis == 'Z') m.originZ = static_cast<float>(value - m.posZ - panel_.displayOffsetZ);
+    command_.entryState = EntryState::None;
+    host_.RefreshLcd(ScreenOf(panel_.mode));
 }
 
 // The measured diameter (or length) is kept; the box then asks which tool
 // was measured, offering the mounted one: "T1X", its digit selected so that
 // a digit key replaces it.
-void Panel::AskMeasuredTool(EntryState next)
+void ManualEntry::AskMeasuredTool(EntryState next)
 {
     if (!TakeTypedValue()) return;
-    EraseLine(kMeasuredValueLine.x, kMeasuredValueLine.y, kMeasuredValueLine.cells);
-    PlaceField(FieldId::Editor, kToolNumberBoxPlace);
+    lcd_.Erase(kMeasuredValueLine);
+    fields_.Place(FieldId::Editor, kToolNumberBoxPlace);
     const char axis = next == EntryState::MeasureXTool ? 'X' : 'Z';
-    SetEditorText("T" + std::to_string(lathe_.state.toolStation) + axis);
-    ports_.fields.SetSelection(FieldId::Editor, Selection{1, 2});
-    ports_.fields.Focus(FieldId::Editor);
-    state_.entryState = next;
+    fields_.SetEditorText("T" + std::to_string(lathe_.state.toolStation) + axis);
+    fields_.io().SetSelection(FieldId::Editor, Selection{1, 2});
+    fields_.io().Focus(FieldId::Editor);
+    command_.entryState = next;
 }
 
 // The tool's offset is where its edge stands in work coordinates less the
 // measured size: X as a radius, the measured diameter halved. A tool digit
 // other than 1..9 names no tool: the measurement ends without storing. The
 // offset file is written when the offset screen is next left.
-void Panel::StoreMeasuredOffset()
+void ManualEntry::StoreMeasuredOffset()
 {
-    const std::string box = ports_.fields.Text(FieldId::Editor);
+    const std::string box = fields_.io().Text(FieldId::Editor);
     const char digit = box.size() > 1 ? box[1] : '\0';
     if (digit >= '1' && digit <= '9') {
         const int tool = digit - '0';
         const LatheState& m = lathe_.state;
-        const double measured = ReadTyped(state_.entryText).value;
-        if (state_.entryState == EntryState::MeasureXTool)
-            state_.offsets[XOffsetIndex(tool)] = (2.0 * (m.originX + m.posX) - measured) * 0.5;
+        const double measured = ReadTyped(command_.entryText).value;
+        if (command_.entryState == EntryState::MeasureXTool)
+            panel_.offsets[XOffsetIndex(tool)] = (2.0 * (m.originX + m.posX) - measured) * 0.5;
         else
-            state_.offsets[ZOffsetIndex(tool)] = (m.originZ + m.posZ) - measured;
+            panel_.offsets[ZOffsetIndex(tool)] = (m.originZ + m.posZ) - measured;
     }
-    PlaceField(FieldId::Prompt, kHiddenField);
-    PlaceField(FieldId::Editor, kHiddenField);
-    state_.entryState = EntryState::None;
+    fields_.Place(FieldId::Prompt, kHiddenField);
+    fields_.Place(FieldId::Editor, kHiddenField);
+    command_.entryState = EntryState::None;
 }
 
 // The target waits in entryText; cycle start makes the move.
-void Panel::ArmManualMove()
+void ManualEntry::ArmManualMove()
 {
     if (!TakeTypedValue()) return;
-    ports_.fields.SetText(FieldId::Prompt, msg::kRunPrompt);
-    PlaceField(FieldId::Prompt, kRunPromptPlace);
-    state_.moveArmed = true;
+    fields_.io().SetText(FieldId::Prompt, msg::kRunPrompt);
+    fields_.Place(FieldId::Prompt, kRunPromptPlace);
+    command_.moveArmed = true;
 }
 
 // "ab": the turret turns to station a (1..4) and tool offset b (0..9, 0 =
 // none) replaces the applied one, as a program's T word would apply it.
-void Panel::ToolCommand()
+void ManualEntry::ToolCommand()
 {
     TakeEntryText();
-    CancelInput();  // the command is over whatever it asked: entry state 0
-    const std::string& text = state_.entryText;
+    host_.CancelInput();  // the command is over whatever it asked: entry state 0
+    const std::string& text = command_.entryText;
     if (text.size() < 2 || text[0] < '1' || text[0] > '4' || !IsDigit(text[1])) return;
     const int station = text[0] - '0';
     const int number = text[1] - '0';
@@ -229,42 +229,81 @@ void Panel::ToolCommand()
     // The machine refuses the turn while a program runs: nothing more then.
     if (lathe_.state.toolStation != station) return;
     lathe_.state.offsetNumber = number;
-    state_.currentOffsetNumber = number;
+    command_.currentOffsetNumber = number;
     lathe_.ChangeOffset(number);
     bridge_.MachineCommand(MachineLetter::RepaintAll);
-    RefreshLcd(ScreenOf(state_.mode));
+    host_.RefreshLcd(ScreenOf(panel_.mode));
 }
 
 // The tool's position becomes the reference point of the reference-return
 // keys. The question stays: another ENTER sets it again.
-void Panel::SetReferencePoint()
+void ManualEntry::SetReferencePoint()
 {
-    SetEditorText("");
-    PlaceField(FieldId::Editor, kHiddenField);
-    PlaceField(FieldId::Prompt, kHiddenField);
+    fields_.SetEditorText("");
+    fields_.Place(FieldId::Editor, kHiddenField);
+    fields_.Place(FieldId::Prompt, kHiddenField);
     lathe_.state.refZ = lathe_.state.posZ;
     lathe_.state.refX = lathe_.state.posX;
 }
 
 // The M functions act as their keys and the chuck commands do; the command
 // stays open, so another ENTER repeats it.
-void Panel::MCommand()
+void ManualEntry::MCommand()
 {
     if (!TakeTypedValue()) return;
-    switch (static_cast<MFunction>(SaturatedInt(ReadTyped(state_.entryText).value))) {
-    case MFunction::SpindleForward: return SpindleKey(KeyId::SpindleForward, KeyPress::Up);
-    case MFunction::SpindleReverse: return SpindleKey(KeyId::SpindleReverse, KeyPress::Up);
-    case MFunction::SpindleStop: return SpindleKey(KeyId::SpindleStop, KeyPress::Up);
+    switch (static_cast<MFunction>(SaturatedInt(ReadTyped(command_.entryText).value))) {
+    case MFunction::SpindleForward: return host_.Press(KeyId::SpindleForward);
+    case MFunction::SpindleReverse: return host_.Press(KeyId::SpindleReverse);
+    case MFunction::SpindleStop: return host_.Press(KeyId::SpindleStop);
     case MFunction::CoolantOn:
-        if (!state_.coolantOn) CoolantKey(KeyId::Coolant, KeyPress::Up);
+        if (!panel_.coolantOn) host_.Press(KeyId::Coolant);
         return;
     case MFunction::CoolantOff:
-        if (state_.coolantOn) CoolantKey(KeyId::Coolant, KeyPress::Up);
+        if (panel_.coolantOn) host_.Press(KeyId::Coolant);
         return;
     case MFunction::Clamp: return lathe_.Clamp();
     case MFunction::Release: return lathe_.Release();
     default: return;
     }
+}
+
+// ESC, a mode change or a typed move carried out: the command's fields go,
+// its input line is cleared, and no move stays armed.
+void ManualEntry::Cancel()
+{
+    fields_.Hide(kAllFields);
+    lcd_.Erase(kManualInputLine);
+    command_.entryState = EntryState::None;
+    command_.moveArmed = false;
+}
+
+// The target is where the read-out (machine position + origin + display
+// offset, X as a diameter) shows the typed value; U and W move by it. Only
+// a move that ENTER armed, in the command on the screen, runs.
+bool ManualEntry::RunTypedMove()
+{
+    const EntryState move = command_.entryState;
+    const bool isMove = move == EntryState::MoveZ || move == EntryState::MoveX || move == EntryState::MoveU ||
+                        move == EntryState::MoveW;
+    if (!isMove || !command_.moveArmed) return false;
+    const double v = ReadTyped(command_.entryText).value;
+    command_.moveArmed = false;
+    Cancel();
+    const LatheState& m = lathe_.state;
+    float z = m.posZ;
+    float x = m.posX;
+    switch (move) {
+    case EntryState::MoveZ: z = static_cast<float>(v - m.originZ - panel_.displayOffsetZ); break;
+    case EntryState::MoveX: x = static_cast<float>(v * kRadiusPerDiameter - m.originX - panel_.displayOffsetX); break;
+    case EntryState::MoveU: x = static_cast<float>(v * kRadiusPerDiameter + m.posX); break;
+    case EntryState::MoveW: z = static_cast<float>(v + m.posZ); break;
+    default: break;
+    }
+    bridge_.RapidMoveDirect(z, x);
+    command_.entryState = EntryState::None;
+    host_.RefreshLcd(ScreenOf(panel_.mode));
+    command_.entryText.clear();
+    return true;
 }
 
 }  // namespace zan

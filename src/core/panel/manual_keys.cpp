@@ -1,13 +1,11 @@
 // Manual operation from the panel's machine keys: jogging and stepping on
 // the four direction keys, the step size, rapid traverse, the feed and rapid
-// overrides, the returns to the reference point and to machine zero, and
-// the moves typed in Manual, which cycle start carries out.
+// overrides, the returns to the reference point and to machine zero.
 
 #include <string_view>
 
-#include "core/panel/panel.h"
+#include "core/panel/manual_motion.h"
 #include "core/panel/panel_messages.h"
-#include "core/text/typed_value.h"
 
 namespace zan {
 
@@ -32,7 +30,7 @@ constexpr DirectionKey kDirectionKeys[] = {
 };
 
 constexpr float kZStepBase = 110.0f;  // Z steps are written as 110 +/- size
-constexpr float kRadiusPerDiameter = 0.5f;
+constexpr float kRadiusPerDiameter = 0.5f;  // X steps are written on the radius
 
 // Index of a direction key in kDirectionKeys and in the step arm flags.
 std::size_t DirectionIndex(KeyId key)
@@ -92,19 +90,19 @@ bool OverridesAct(PanelMode mode) { return mode == PanelMode::Manual || mode == 
 // In jog the key moves while it is held; the second key pad's code starts
 // the jog at once and its release code stops it. In step a mouse click
 // steps once, on its release; a pad code steps at once.
-void Panel::ManualJogKey(KeyId key, KeyPress press)
+void ManualMotion::ManualJogKey(KeyId key, KeyPress press)
 {
-    if (!state_.jogSelector) {
+    if (!c_.panel.jogSelector) {
         if (press != KeyPress::PadCode) {
-            bool& armed = state_.stepArmed[DirectionIndex(key)];
+            bool& armed = stepArmed_[DirectionIndex(key)];
             armed = !armed;
             if (armed) return;
         }
         return StepOnce(key);
     }
     if (press == KeyPress::Up) {
-        bridge_.MachineCommand(MachineLetter::StopJog);
-        RefreshLcd(ScreenCode::Jogged);
+        c_.bridge.MachineCommand(MachineLetter::StopJog);
+        c_.host.RefreshLcd(ScreenCode::Jogged);
         return;
     }
     StartJog(key);
@@ -112,110 +110,100 @@ void Panel::ManualJogKey(KeyId key, KeyPress press)
 
 // At feed (rapid off) a feed override of 0 would jog at no speed: refused
 // with a message. Rapid jogs whatever the feed override.
-void Panel::StartJog(KeyId key)
+void ManualMotion::StartJog(KeyId key)
 {
-    if (!state_.rapidOn && state_.feedOverride == 0) {
-        ports_.alerts.Message(msg::kFeedOverrideZero);
+    if (!c_.panel.rapidOn && c_.panel.feedOverride == 0) {
+        c_.alerts.Message(msg::kFeedOverrideZero);
         return;
     }
-    bridge_.MachineCommand(kDirectionKeys[DirectionIndex(key)].jog);
-    RefreshLcd(ScreenCode::Jogged);
+    c_.bridge.MachineCommand(kDirectionKeys[DirectionIndex(key)].jog);
+    c_.host.RefreshLcd(ScreenCode::Jogged);
 }
 
-void Panel::StepOnce(KeyId key)
+void ManualMotion::StepOnce(KeyId key)
 {
-    lathe_.state.stepValue = StepValue(kDirectionKeys[DirectionIndex(key)], state_.stepSize);
-    bridge_.MachineCommand(MachineLetter::Step);
-    RefreshLcd(ScreenCode::Jogged);
+    c_.machine.stepValue = StepValue(kDirectionKeys[DirectionIndex(key)], c_.panel.stepSize);
+    c_.bridge.MachineCommand(MachineLetter::Step);
+    c_.host.RefreshLcd(ScreenCode::Jogged);
 }
 
 // 10, 1, 0.1, 0.01, 0.001, 50, 10, ... (single precision, as the size is
 // kept); only in Manual with the selector at step.
-void Panel::StepSizeKey(KeyId, KeyPress)
+void ManualMotion::StepSizeKey()
 {
-    if (state_.mode != PanelMode::Manual || state_.jogSelector) return;
-    float& size = state_.stepSize;
+    if (c_.panel.mode != PanelMode::Manual || c_.panel.jogSelector) return;
+    float& size = c_.panel.stepSize;
     if (size == kLargestStep) {
         size = kStepAfterLargest;
     } else {
         size *= kStepRatio;
         if (size < kSmallestStep) size = kLargestStep;
     }
-    RefreshLcd(ScreenCode::StepSizeOrRapid);
+    c_.host.RefreshLcd(ScreenCode::StepSizeOrRapid);
 }
 
 // Rapid traverse, Manual only: its lamp and the JOG lamp, and the overrides
 // drawn inverse while it is on.
-void Panel::RapidKey(KeyId, KeyPress)
+void ManualMotion::RapidKey()
 {
-    if (state_.mode != PanelMode::Manual) return;
-    const bool on = !state_.rapidOn;
-    state_.rapidOn = on;
-    state_.overrideHighlight = on;
-    SetModeLamp(on ? ModeLampType::ManualRapid : ModeLampType::RapidOff);
-    RefreshLcd(on ? ScreenCode::HighlightOverrides : ScreenCode::StepSizeOrRapid);
+    if (c_.panel.mode != PanelMode::Manual) return;
+    const bool on = !c_.panel.rapidOn;
+    c_.panel.rapidOn = on;
+    c_.panel.overrideHighlight = on;
+    c_.lamps.SetModeLamp(on ? ModeLampType::ManualRapid : ModeLampType::RapidOff);
+    c_.host.RefreshLcd(on ? ScreenCode::HighlightOverrides : ScreenCode::StepSizeOrRapid);
 }
 
 // Feed override 0..150 % in tens, rapid override 25..100 % in quarters;
 // Manual and Auto only. The machine takes the new factors at once.
-void Panel::OverrideKey(KeyId key, KeyPress)
+void ManualMotion::OverrideKey(KeyId key)
 {
-    if (!OverridesAct(state_.mode)) return;
+    if (!OverridesAct(c_.panel.mode)) return;
     for (const OverrideKeyInfo& o : kOverrideKeys) {
         if (o.key != key) continue;
-        int& percent = o.feed ? state_.feedOverride : state_.rapidOverride;
+        int& percent = o.feed ? c_.panel.feedOverride : c_.panel.rapidOverride;
         const bool room = o.step > 0 ? percent < o.bound : percent > o.bound;
         if (room) percent += o.step;
-        bridge_.MachineCommand(MachineLetter::Overrides);
-        if (state_.rapidOn)
-            RefreshLcd(ScreenCode::HighlightOverrides);
+        c_.bridge.MachineCommand(MachineLetter::Overrides);
+        if (c_.panel.rapidOn)
+            c_.host.RefreshLcd(ScreenCode::HighlightOverrides);
         else
-            RefreshLcd(o.feed ? ScreenCode::SpindleOrFeed : ScreenCode::CoolantOrRapid);
+            c_.host.RefreshLcd(o.feed ? ScreenCode::SpindleOrFeed : ScreenCode::CoolantOrRapid);
         return;
     }
 }
 
 // The machine ignores a return while a program runs; the read-out is drawn
 // where the tool now stands in every case.
-void Panel::ReferenceKey(KeyId key, KeyPress)
+void ManualMotion::ReferenceKey(KeyId key)
 {
-    if (!OverridesAct(state_.mode)) return;
+    if (!OverridesAct(c_.panel.mode)) return;
     for (const ReferenceKeyInfo& r : kReferenceKeys) {
         if (r.key != key) continue;
-        bridge_.MachineCommand(r.letter);
-        DrawOver(DrawPositionOnly);
+        c_.bridge.MachineCommand(r.letter);
+        c_.host.DrawOver(DrawPositionOnly);
         return;
     }
 }
 
-// The target is where the read-out (machine position + origin + display
-// offset, X as a diameter) shows the typed value; U and W move by it. Only
-// a move that ENTER armed, in the command on the screen, runs.
-bool Panel::RunTypedMove()
+// After the checker reported an undefined G or M code the next press is
+// swallowed; otherwise it switches Manual between jog and step.
+void ManualMotion::StepKey()
 {
-    const EntryState move = state_.entryState;
-    const bool isMove = move == EntryState::MoveZ || move == EntryState::MoveX || move == EntryState::MoveU ||
-                        move == EntryState::MoveW;
-    if (!isMove || !state_.moveArmed) return false;
-    const double v = ReadTyped(state_.entryText).value;
-    state_.moveArmed = false;
-    state_.entryPending = false;
-    CancelManual();
-    const LatheState& m = lathe_.state;
-    float z = m.posZ;
-    float x = m.posX;
-    switch (move) {
-    case EntryState::MoveZ: z = static_cast<float>(v - m.originZ - state_.displayOffsetZ); break;
-    case EntryState::MoveX: x = static_cast<float>(v * kRadiusPerDiameter - m.originX - state_.displayOffsetX); break;
-    case EntryState::MoveU: x = static_cast<float>(v * kRadiusPerDiameter + m.posX); break;
-    case EntryState::MoveW: z = static_cast<float>(v + m.posZ); break;
-    default: break;
+    if (skipNextStepKey_) {
+        skipNextStepKey_ = false;
+        return;
     }
-    bridge_.RapidMoveDirect(z, x);
-    state_.entryState = EntryState::None;
-    RefreshLcd(ScreenOf(state_.mode));
-    state_.entryText.clear();
-    return true;
+    if (c_.panel.mode != PanelMode::Manual) return;
+    c_.panel.jogSelector = !c_.panel.jogSelector;
+    c_.host.RefreshLcd(ScreenCode::JogStepSwitched);
+}
+
+// Outside Manual the jog keys move nothing; the Z keys still redraw the LCD.
+void ManualMotion::JogKey(KeyId key, KeyPress press)
+{
+    if (c_.panel.mode == PanelMode::Manual) return ManualJogKey(key, press);
+    if (key == KeyId::JogZMinus || key == KeyId::JogZPlus) c_.host.RefreshLcd(ScreenCode::Jogged);
 }
 
 }  // namespace zan

@@ -1,11 +1,20 @@
-// The six mode keys: EDIT, JOG, AUTO, PAR, OFT and DGN.
+// The six mode keys: EDIT, JOG, AUTO, PAR, OFT and DGN, and ESC, which
+// cancels the input of the current mode (the mode keys run it for the mode
+// they leave).
 
 #include "core/nc/checker.h"
+#include "core/panel/field_places.h"
 #include "core/panel/panel.h"
 
 namespace zan {
 
-void Panel::ModeKeyPressed(KeyId key, KeyPress) { SwitchMode(ModeOfKey(key)); }
+namespace {
+
+// The fields of the parameter and offset screens' input; the editor, which
+// holds an offset being typed, is not among them.
+constexpr FieldId kListInputFields[] = {FieldId::Entry, FieldId::Prompt, FieldId::BlockLine1, FieldId::BlockLine2};
+
+}  // namespace
 
 // The checker only advises: the mode changes whatever it reports. A
 // program open in Edit is checked by the cancel of Edit, where that runs:
@@ -16,14 +25,14 @@ void Panel::SwitchMode(PanelMode next)
                                  next != PanelMode::Manual && next != PanelMode::Auto;
     if (next != PanelMode::Edit && !checkedOnCancel) RunChecker();
     if (ModeKeyRefused(next)) return;
-    SetModeLamp(ModeLampOf(next));
+    lamps_.SetModeLamp(ModeLampOf(next));
     LeaveInputState(next);
     state_.mode = next;
     state_.programOpen = false;
     // The diagnosis screen leaves the editor where it is.
-    if (next != PanelMode::Diagnosis) PlaceField(FieldId::Editor, kHiddenField);
+    if (next != PanelMode::Diagnosis) fields_.Hide(FieldId::Editor);
     if (next == PanelMode::Auto)
-        LoadProgramForRun();
+        auto_.Enter();
     else
         RefreshLcd(ScreenOf(next));
 }
@@ -32,7 +41,7 @@ void Panel::SwitchMode(PanelMode next)
 // closed by leaving Edit, not by entering it again.
 bool Panel::ModeKeyRefused(PanelMode next) const
 {
-    if (next != PanelMode::Auto && LampOn(KeyId::FeedHold)) return true;
+    if (next != PanelMode::Auto && lamps_.On(KeyId::FeedHold)) return true;
     return next == PanelMode::Edit && state_.programOpen;
 }
 
@@ -44,15 +53,12 @@ void Panel::LeaveInputState(PanelMode next)
         // here, though: a move armed there must not wait on the Auto screen
         // for cycle start, nor the reference question pass for the choice
         // of a start block.
-        if (state_.mode == PanelMode::Manual) {
-            state_.entryPending = false;
-            CancelManual();
-        }
+        if (state_.mode == PanelMode::Manual) manual_.Cancel();
         return;
     case PanelMode::Manual:
         // JOG keeps the program open in the editor itself, then cancels
         // the input as Manual does.
-        if (state_.programOpen) SaveProgram();
+        if (state_.programOpen) editor_.SaveProgram();
         state_.mode = PanelMode::Manual;
         state_.programOpen = false;
         CancelInput();
@@ -65,22 +71,24 @@ void Panel::LeaveInputState(PanelMode next)
 // next step key is ignored.
 void Panel::RunChecker()
 {
-    const CheckReport report = CheckProgram(ports_.fields.Text(FieldId::Editor));
+    const CheckReport report = CheckProgram(fields_.io().Text(FieldId::Editor));
     if (!report.message.empty()) ports_.alerts.Message(report.message);
-    if (report.skipNextStepKey) state_.skipNextStepKey = true;
+    if (report.skipNextStepKey) motion_.SkipNextStepKey();
 }
 
-// Entering Auto: the program store will load the current program into the
-// editor and the machine's line table. Until the first paint has ended no
-// file is read and the LCD is left alone.
-void Panel::LoadProgramForRun()
+void Panel::CancelInput()
 {
-    LightAutoLamp();
-    state_.mode = PanelMode::Auto;
-    state_.programOpen = false;
-    if (state_.painting) return;
-    LoadCurrentProgram();
-    RefreshLcd(ScreenCode::Auto);
+    switch (state_.mode) {
+    case PanelMode::Edit:
+        // An open program is looked over by the checker before it is saved.
+        if (state_.programOpen) RunChecker();
+        return editor_.Cancel();
+    case PanelMode::Manual: return manual_.Cancel();
+    case PanelMode::Auto: return auto_.Cancel();
+    case PanelMode::Parameter:
+    case PanelMode::Offset: return fields_.Hide(kListInputFields);
+    default: return;
+    }
 }
 
 }  // namespace zan

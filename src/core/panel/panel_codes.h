@@ -90,6 +90,13 @@ enum class KeyId : int {
 
 inline constexpr int kFirstKeyId = 1000;
 inline constexpr int kLastKeyId = 1079;
+// The keys KeyId names: the key table has one row for each (key_table.cpp
+// checks it).
+inline constexpr int kKeyCount = 70;
+
+// How a key reaches its handler: the mouse button went down on it (jog
+// keys only), came up over it, or the second key pad sent its code.
+enum class KeyPress { Down, Up, PadCode };
 
 // The mode key of a mode, and the mode of a mode key.
 constexpr KeyId ModeKey(PanelMode mode) { return static_cast<KeyId>(static_cast<int>(KeyId::EditMode) - 1 + static_cast<int>(mode)); }

@@ -48,8 +48,8 @@ void Panel::ShowPanel()
     ports_.window.OpenPanel();
     if (windowOpen_) return;
     windowOpen_ = true;
-    ModeKeyPressed(KeyId::EditMode, KeyPress::Up);
-    PlaceField(FieldId::Prompt, kHiddenField);
+    SwitchMode(PanelMode::Edit);
+    fields_.Hide(FieldId::Prompt);
     ShowSecondKeyPad();
     Paint();
 }
@@ -59,25 +59,27 @@ void Panel::ShowSecondKeyPad() { ports_.window.OpenSecondPad(); }
 // The spindle as a program (M03, M04, M05) set it.
 void Panel::ShowSpindle(int state)
 {
-    SpindleLamps(static_cast<SpindleState>(state));
+    lamps_.Spindle(static_cast<SpindleState>(state));
     RefreshLcd(ScreenCode::Auto);
 }
-
 
 // The machine was reset: the step-size key acts, and the spindle lamps go
 // out if the spindle stopped (a severe error stops the run, not the spindle).
 void Panel::ResetKeys()
 {
     RunKey(KeyId::StepSize, KeyPress::Up);
-    if (lathe_.state.spindleState == static_cast<int>(SpindleState::Stopped)) SpindleLamps(SpindleState::Stopped);
+    if (lathe_.state.spindleState == static_cast<int>(SpindleState::Stopped)) lamps_.Spindle(SpindleState::Stopped);
 }
 
-void Panel::CycleStartLampOff() { SetLamp(KeyId::CycleStart, false); }
+void Panel::ShowRunLines() { auto_.ShowRunLines(); }
+void Panel::ShowRunComplete() { auto_.ShowRunComplete(); }
+
+void Panel::CycleStartLampOff() { lamps_.Set(KeyId::CycleStart, false); }
 
 void Panel::ShowCoolant(bool on)
 {
     state_.coolantOn = on;
-    SetLamp(KeyId::Coolant, on);
+    lamps_.Set(KeyId::Coolant, on);
 }
 
 // The tool moved a jog unit or a path step: only the Manual and Auto

@@ -1,7 +1,9 @@
 #pragma once
-// The operator panel's own state: mode, manual settings, parameters and tool
-// offsets, the entry state and the flags the keys and the LCD share. Field
-// names are the controller's own.
+// The operator panel's shared state: what the LCD draws, the machine reads
+// or more than one part of the panel changes (mode, manual settings,
+// parameters and tool offsets, the current program). The state one part
+// alone uses is that part's own (panel.h lists the parts). Field names are
+// the controller's own.
 
 #include <array>
 #include <string>
@@ -20,30 +22,12 @@ struct PanelState {
     int feedOverride = 100;       // per cent, 0..150 in steps of 10
     int rapidOverride = 100;      // per cent, 25..100 in steps of 25
     int parameterRow = 1;         // current parameter, 1..23
-    int currentOffsetNumber = 0;  // offset applied by the last manual T command, 0..9
     int offsetRow = 1;            // current offset index, 1..18
     Parameters parameters = kDefaultParameters;
     ToolOffsets offsets{};
     std::array<int, 2> bitCursors{};  // selected digit 1..8 of P11 and P12, 0 = none
     bool jogSelector = true;      // true jog (moves while held), false step
-    bool skipNextStepKey = false; // the checker reported an undefined G or M code
-    EntryState entryState = EntryState::None;  // the command being typed in Manual; block selection in Auto
-    std::string entryText;        // up to 8 characters
-    // ENTER armed a typed move (Z, X, U or W) with a valid value, shown as
-    // "运行?": cycle start runs it. Any other command, INPUT, ESC or a mode
-    // change disarms it, so that no move runs that is not on the screen.
-    bool moveArmed = false;
-    bool entryPending = false;
-    bool overwriteOn = false;
-    bool enterBusy = false;       // set by ENTER, cleared by INPUT: the number box waits for ENTER
-    bool numberEntryPending = false;  // the number box asks for a program number
-    char lastLetter = 0;          // letter of the last letter key, 0 for none
-    int letterRepeat = 0;         // presses of that letter in a row, less one
     float stepSize = 10.0f;       // mm: 10, 1, 0.1, 0.01, 0.001 or 50
-    // Manual stepping: a mouse click on a jog key reports twice, and only
-    // every second report steps. One flag per jog key (X-, Z-, Z+, X+),
-    // kept for the life of the panel.
-    std::array<bool, 4> stepArmed{};
     float displayOffsetZ = 0.0f;  // minus the applied tool offset, added to the read-out
     float displayOffsetX = 0.0f;  // radius
     bool programOpen = false;     // Edit holds an open program in the editor
@@ -51,10 +35,6 @@ struct PanelState {
     bool coolantOn = false;
     bool rapidOn = false;
     bool overrideHighlight = false;  // both overrides drawn inverse (rapid on in Manual)
-
-    // Auto: a block ran since the program was loaded or a start block was
-    // chosen, so the line index is already past the block being carried out.
-    bool blockAdvanced = false;
 };
 
 // The list cursors of the parameter and offset screens: kept for the life of

@@ -6,7 +6,7 @@
 #include "core/files/program_file.h"
 #include "core/panel/field_places.h"
 #include "core/panel/lcd_mode_screens.h"
-#include "core/panel/panel.h"
+#include "core/panel/program_editor.h"
 #include "core/panel/panel_messages.h"
 #include "core/panel/plain_fields.h"
 #include "core/text/format_fixed.h"
@@ -44,170 +44,187 @@ int CaretAt(std::string_view text, int controllerIndex)
 
 }  // namespace
 
-ProgramStore Panel::Store() const { return ProgramStore(programs_.dir()); }
-
 // INPUT in Edit: the editor becomes the number box under its prompt. An
 // open program is closed first, so that emptying the box saves nothing
 // over it.
-void Panel::AskProgramNumber()
+void ProgramEditor::AskProgramNumber()
 {
-    state_.programOpen = false;
-    SetEditorText({});
-    PlaceField(FieldId::Editor, kNumberBoxPlace);
-    state_.numberEntryPending = true;
-    PlaceField(FieldId::Prompt, kNumberPromptPlace);
-    ports_.fields.SetText(FieldId::Prompt, msg::kNumberPrompt);
-    ports_.fields.Focus(FieldId::Editor);
+    c_.panel.programOpen = false;
+    c_.fields.SetEditorText({});
+    c_.fields.Place(FieldId::Editor, kNumberBoxPlace);
+    numberEntryPending_ = true;
+    c_.fields.Place(FieldId::Prompt, kNumberPromptPlace);
+    c_.fields.io().SetText(FieldId::Prompt, msg::kNumberPrompt);
+    c_.fields.io().Focus(FieldId::Editor);
 }
 
-bool Panel::NumberBoxShown() const
+bool ProgramEditor::NumberBoxShown() const
 {
-    const Rect place = FieldPlace(FieldId::Editor);
+    const Rect place = c_.fields.PlaceOf(FieldId::Editor);
     return place.bottom - place.top == kNumberBoxHeight;
 }
 
 // Two digits wait for ENTER; a third character, a letter in second place,
 // a character before "0" in first place or an emptied box confirm at once.
-void Panel::NumberBoxChanged()
+void ProgramEditor::NumberBoxChanged()
 {
-    if (state_.enterBusy) return;
-    const std::string text = ports_.fields.Text(FieldId::Editor);
+    if (enterBusy_) return;
+    const std::string text = c_.fields.io().Text(FieldId::Editor);
     if (!text.empty() && text[0] == '-') return;
     const bool confirms = CharCount(text) > kProgramNumberChars || text.empty() || text[0] < '0' ||
                           (text.size() > 1 && text[1] > '9');
-    if (confirms) EnterKey();
+    if (confirms) c_.host.Press(KeyId::Enter);
 }
 
-void Panel::OpenProgram()
+void ProgramEditor::OpenProgram()
 {
-    PlaceField(FieldId::Editor, kEditorPlace);
-    PlaceField(FieldId::Prompt, kHiddenField);
-    state_.typedProgram = NumberOf(ports_.fields.Text(FieldId::Editor));
-    if (!state_.painting) SetEditorText({});
-    if (BothDigits(state_.typedProgram))
-        state_.currentProgram = state_.typedProgram;
+    c_.fields.Place(FieldId::Editor, kEditorPlace);
+    c_.fields.Place(FieldId::Prompt, kHiddenField);
+    c_.panel.typedProgram = NumberOf(c_.fields.io().Text(FieldId::Editor));
+    if (!c_.panel.painting) c_.fields.SetEditorText({});
+    if (BothDigits(c_.panel.typedProgram))
+        c_.panel.currentProgram = c_.panel.typedProgram;
     else
-        state_.typedProgram = state_.currentProgram;
-    if (!state_.painting) LoadIntoEditor();
-    const std::string text = ports_.fields.Text(FieldId::Editor);
+        c_.panel.typedProgram = c_.panel.currentProgram;
+    if (!c_.panel.painting) LoadIntoEditor();
+    const std::string text = c_.fields.io().Text(FieldId::Editor);
     // A program longer than the field holds (written elsewhere) opens whole;
     // the student is told that it can take no more.
-    if (CharCount(text) > kEditorLimit) ports_.alerts.Message(msg::kFieldFull);
+    if (CharCount(text) > kEditorLimit) c_.alerts.Message(msg::kFieldFull);
     const int caret = CaretAt(text, kOpenCaret);
-    ports_.fields.SetSelection(FieldId::Editor, Selection{caret, caret});
+    c_.fields.io().SetSelection(FieldId::Editor, Selection{caret, caret});
     ShowProgramLength(StoredLength(text) + kFileExtraBytes);
     // The title names the program now open, with the length beside it.
-    screen_.Text(kTitleX, kTitleY, EditTitle(state_));
-    ports_.window.ScreenChanged(screen_, false);
-    state_.programOpen = true;
+    c_.lcd.Show(kTitleX, kTitleY, EditTitle(c_.panel));
+    c_.panel.programOpen = true;
 }
 
 // The typed program's text, or a new program "N0000" when it has no file.
-void Panel::LoadIntoEditor()
+void ProgramEditor::LoadIntoEditor()
 {
     const ProgramStore store = Store();
-    if (const std::optional<std::string> text = store.Read(state_.typedProgram)) {
-        SetEditorText(*text);
+    if (const std::optional<std::string> text = store.Read(c_.panel.typedProgram)) {
+        c_.fields.SetEditorText(*text);
         return;
     }
-    if (!store.Exists(state_.typedProgram) && store.CreateEmpty(state_.typedProgram))
-        SetEditorText("N0000");
+    if (!store.Exists(c_.panel.typedProgram) && store.CreateEmpty(c_.panel.typedProgram))
+        c_.fields.SetEditorText("N0000");
     else
-        ports_.alerts.Message(msg::kCannotOpenOrCreate);
+        c_.alerts.Message(msg::kCannotOpenOrCreate);
 }
 
 // INPUT with the number box shown: the current program is copied to the
 // typed number and opened there. An existing program is never replaced.
-void Panel::CopyProgram()
+void ProgramEditor::CopyProgram()
 {
-    const std::string target = NumberOf(ports_.fields.Text(FieldId::Editor));
-    PlaceField(FieldId::Editor, kHiddenField);
+    const std::string target = NumberOf(c_.fields.io().Text(FieldId::Editor));
+    c_.fields.Place(FieldId::Editor, kHiddenField);
     if (!BothDigits(target)) return;
     const ProgramStore store = Store();
     if (store.Exists(target)) return RefuseNumber(target);
-    screen_.Text(kCopyingX, kCopyingY, msg::kCopying);
-    ports_.window.ScreenChanged(screen_, false);
-    const PlaceResult copied = store.Copy(state_.currentProgram, target);
+    c_.lcd.Show(kCopyingX, kCopyingY, msg::kCopying);
+    const PlaceResult copied = store.Copy(c_.panel.currentProgram, target);
     if (copied == PlaceResult::TargetExists) return RefuseNumber(target);
-    if (copied == PlaceResult::Failed) return ports_.alerts.Message(msg::kSaveError);
-    state_.currentProgram = target;
-    EnterKey();
+    if (copied == PlaceResult::Failed) return c_.alerts.Message(msg::kSaveError);
+    c_.panel.currentProgram = target;
+    c_.host.Press(KeyId::Enter);
 }
 
 // The number is taken: the prompt line shows it and the student is told.
-void Panel::RefuseNumber(const std::string& number)
+void ProgramEditor::RefuseNumber(const std::string& number)
 {
-    PlaceField(FieldId::Editor, kHiddenField);
-    screen_.Text(kRefusedPromptX, kRefusedPromptY, "  " + std::string(msg::kNumberPrompt) + number);
-    ports_.window.ScreenChanged(screen_, false);
-    ports_.alerts.Message(msg::kNumberInUse);
-    ports_.fields.Focus(FieldId::Entry);
+    c_.fields.Place(FieldId::Editor, kHiddenField);
+    c_.lcd.Show(kRefusedPromptX, kRefusedPromptY, "  " + std::string(msg::kNumberPrompt) + number);
+    c_.alerts.Message(msg::kNumberInUse);
+    c_.fields.io().Focus(FieldId::Entry);
 }
 
 // REW without an open program: the current program takes the typed number,
 // unless a program already has it.
-void Panel::RenameProgram()
+void ProgramEditor::RenameProgram()
 {
-    const std::string target = NumberOf(ports_.fields.Text(FieldId::Editor));
-    PlaceField(FieldId::Editor, kHiddenField);
+    const std::string target = NumberOf(c_.fields.io().Text(FieldId::Editor));
+    c_.fields.Place(FieldId::Editor, kHiddenField);
     if (!BothDigits(target)) return;
-    const PlaceResult renamed = Store().Rename(state_.currentProgram, target);
+    const PlaceResult renamed = Store().Rename(c_.panel.currentProgram, target);
     if (renamed == PlaceResult::TargetExists) return RefuseNumber(target);
-    if (renamed == PlaceResult::Failed) return ports_.alerts.Message(msg::kCannotRename);
+    if (renamed == PlaceResult::Failed) return c_.alerts.Message(msg::kCannotRename);
     // The Edit screen takes the current program from the number last
     // confirmed: it follows the program to its new number, so that the
     // title names it and AUTO does not look for the old file.
-    state_.typedProgram = target;
-    state_.currentProgram = target;
-    CancelInput();
-    RefreshLcd(ScreenOf(state_.mode));
+    c_.panel.typedProgram = target;
+    c_.panel.currentProgram = target;
+    c_.host.CancelInput();
+    c_.host.RefreshLcd(ScreenOf(c_.panel.mode));
 }
 
 // DLE without an open program: the typed program goes to the trash. "-0"
 // asks for every program to go: the student does that in the file manager.
-void Panel::DeleteProgram()
+void ProgramEditor::DeleteProgram()
 {
-    const std::string number = NumberOf(ports_.fields.Text(FieldId::Editor));
+    const std::string number = NumberOf(c_.fields.io().Text(FieldId::Editor));
     if (number == kDeleteAllRequest) {
-        ports_.alerts.Message(msg::kDeleteAll);
-        ports_.window.ShowFolder(programs_.dir());
+        c_.alerts.Message(msg::kDeleteAll);
+        c_.window.ShowFolder(c_.programs.dir());
         return;
     }
     const bool named = BothDigits(number) || (number.size() == 2 && number[0] == '-');
-    if (!named) return PlaceField(FieldId::Editor, kHiddenField);
+    if (!named) return c_.fields.Place(FieldId::Editor, kHiddenField);
     const ProgramStore store = Store();
     if (store.Exists(number) && !store.Trash(number))
-        ports_.alerts.Message(std::string(msg::kTrashFailed) + ProgramFileName(number));
+        c_.alerts.Message(std::string(msg::kTrashFailed) + ProgramFileName(number));
     // Nor does a deleted program stay the current one by way of that number.
-    if (state_.typedProgram == number) state_.typedProgram.clear();
-    state_.currentProgram.clear();
-    RefreshLcd(ScreenOf(state_.mode));
-    PlaceField(FieldId::Editor, kHiddenField);
-    CancelInput();
+    if (c_.panel.typedProgram == number) c_.panel.typedProgram.clear();
+    c_.panel.currentProgram.clear();
+    c_.host.RefreshLcd(ScreenOf(c_.panel.mode));
+    c_.fields.Place(FieldId::Editor, kHiddenField);
+    c_.host.CancelInput();
 }
 
 // The open program goes to the file of the number confirmed with ENTER.
-void Panel::SaveProgram()
+void ProgramEditor::SaveProgram()
 {
-    const std::string text = ports_.fields.Text(FieldId::Editor);
-    const SaveOutcome outcome = Store().Save(state_.typedProgram, text);
-    ReportSave(SaveTarget::Program, outcome);
+    const std::string text = c_.fields.io().Text(FieldId::Editor);
+    const SaveOutcome outcome = Store().Save(c_.panel.typedProgram, text);
+    c_.saves.Report(SaveTarget::Program, outcome);
     if (outcome == SaveOutcome::Saved) ShowProgramLength(StoredLength(text));
 }
 
 // Without an open program the Edit screen names the current program: the
 // length beside it is that program's file's, not the last one opened.
-void Panel::ShowCurrentProgramLength()
+void ProgramEditor::ShowCurrentProgramLength()
 {
-    state_.programLength = Store().FileSize(state_.currentProgram);
-    screen_.Text(kLengthX, kLengthY, FormatFixed(state_.programLength, 4, 0, false));
+    c_.panel.programLength = Store().FileSize(c_.panel.currentProgram);
+    c_.lcd.screen().Text(kLengthX, kLengthY, FormatFixed(c_.panel.programLength, 4, 0, false));
 }
 
-void Panel::ShowProgramLength(int length)
+void ProgramEditor::ShowProgramLength(int length)
 {
-    state_.programLength = length;
-    screen_.Text(kLengthX, kLengthY, FormatFixed(length, 4, 0, false));
-    ports_.window.ScreenChanged(screen_, false);
+    c_.panel.programLength = length;
+    c_.lcd.Show(kLengthX, kLengthY, FormatFixed(length, 4, 0, false));
+}
+
+// ENTER in Edit: the number box confirms its number and the program opens;
+// in an open program a new block starts.
+void ProgramEditor::Enter()
+{
+    c_.fields.Place(FieldId::Editor, kEditorPlace);
+    c_.fields.Hide(FieldId::Prompt);
+    numberEntryPending_ = false;
+    if (!c_.panel.programOpen)
+        OpenProgram();
+    else if (!c_.panel.painting)
+        StartNewBlock();
+}
+
+// INPUT in Edit: the number box, or with the box shown a copy of the
+// current program to the typed number.
+void ProgramEditor::Input()
+{
+    if (NumberBoxShown())
+        CopyProgram();
+    else
+        AskProgramNumber();
 }
 
 }  // namespace zan

@@ -2,10 +2,11 @@
 // written, once per failure, and one plain message for a folder that cannot
 // be written at all.
 
+#include "core/panel/save_reports.h"
+
 #include <string>
 
 #include "core/files/file_replace.h"
-#include "core/panel/panel.h"
 #include "core/panel/panel_messages.h"
 
 namespace zan {
@@ -19,24 +20,24 @@ std::string_view FailureMessage(SaveTarget target)
 
 }  // namespace
 
-void Panel::ReportSave(SaveTarget target, SaveOutcome outcome)
+void SaveReports::Report(SaveTarget target, SaveOutcome outcome)
 {
-    bool& failing = saveFailures_.failing[static_cast<std::size_t>(target)];
+    bool& failing = failing_[static_cast<std::size_t>(target)];
     if (outcome == SaveOutcome::Saved) {
         failing = false;
-        saveFailures_.folderReported = false;
+        folderReported_ = false;
         return;
     }
     if (failing) return;
     failing = true;
-    if (outcome == SaveOutcome::Unencodable) return ports_.alerts.Message(msg::kUnencodable);
+    if (outcome == SaveOutcome::Unencodable) return alerts_.Message(msg::kUnencodable);
     if (!FolderWritable(programs_.dir())) {
         // One message for the folder covers the program and both value files.
-        if (saveFailures_.folderReported) return;
-        saveFailures_.folderReported = true;
-        return ports_.alerts.Message(std::string(msg::kFolderReadOnly) + programs_.dir().string());
+        if (folderReported_) return;
+        folderReported_ = true;
+        return alerts_.Message(std::string(msg::kFolderReadOnly) + programs_.dir().string());
     }
-    ports_.alerts.Message(FailureMessage(target));
+    alerts_.Message(FailureMessage(target));
 }
 
 }  // namespace zan

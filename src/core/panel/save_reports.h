@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "core/files/program_folder.h"
+#include "core/lathe/ports.h"
 #include "core/programs/program_store.h"
 
 namespace zan {
@@ -16,9 +18,16 @@ enum class SaveTarget : int {
     Offsets = 2,     // Dset.dat
 };
 
-struct SaveFailures {
-    std::array<bool, 3> failing{};  // by SaveTarget: the last save failed and was reported
-    bool folderReported = false;    // the folder was reported as not writable
+class SaveReports {
+public:
+    SaveReports(Alerts& alerts, const ProgramFolder& programs) : alerts_(alerts), programs_(programs) {}
+    void Report(SaveTarget target, SaveOutcome outcome);
+
+private:
+    Alerts& alerts_;
+    const ProgramFolder& programs_;
+    std::array<bool, 3> failing_{};  // by SaveTarget: the last save failed and was reported
+    bool folderReported_ = false;    // the folder was reported as not writable
 };
 
 }  // namespace zan

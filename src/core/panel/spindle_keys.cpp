@@ -1,6 +1,6 @@
 // The spindle keys (forward, stop, reverse) and the coolant key.
 
-#include "core/panel/panel.h"
+#include "core/panel/manual_motion.h"
 
 namespace zan {
 
@@ -8,34 +8,34 @@ namespace zan {
 // it while the chuck is released (and says so): the lamps then stay as they
 // were. Forward redraws the status in every mode, stop and reverse only in
 // Manual.
-void Panel::SpindleKey(KeyId key, KeyPress)
+void ManualMotion::SpindleKey(KeyId key)
 {
-    const bool manual = state_.mode == PanelMode::Manual;
+    const bool manual = c_.panel.mode == PanelMode::Manual;
     if (manual) {
         switch (key) {
         case KeyId::SpindleForward:
-            if (bridge_.MachineCommand(MachineLetter::SpindleL) != 0) SpindleLamps(SpindleState::Forward);
+            if (c_.bridge.MachineCommand(MachineLetter::SpindleL) != 0) c_.lamps.Spindle(SpindleState::Forward);
             break;
         case KeyId::SpindleReverse:
-            if (bridge_.MachineCommand(MachineLetter::SpindleR) != 0) SpindleLamps(SpindleState::Reverse);
+            if (c_.bridge.MachineCommand(MachineLetter::SpindleR) != 0) c_.lamps.Spindle(SpindleState::Reverse);
             break;
         default:
-            bridge_.MachineCommand(MachineLetter::SpindleStop);
-            SpindleLamps(SpindleState::Stopped);
+            c_.bridge.MachineCommand(MachineLetter::SpindleStop);
+            c_.lamps.Spindle(SpindleState::Stopped);
             break;
         }
     }
-    if (manual || key == KeyId::SpindleForward) RefreshLcd(ScreenCode::SpindleOrFeed);
+    if (manual || key == KeyId::SpindleForward) c_.host.RefreshLcd(ScreenCode::SpindleOrFeed);
 }
 
 // Coolant is switched in Manual and Auto; its lamp shows it.
-void Panel::CoolantKey(KeyId, KeyPress)
+void ManualMotion::CoolantKey()
 {
-    if (state_.mode != PanelMode::Manual && state_.mode != PanelMode::Auto) return;
-    state_.coolantOn = !state_.coolantOn;
-    SetLamp(KeyId::Coolant, state_.coolantOn);
-    bridge_.MachineCommand(MachineLetter::Coolant);
-    RefreshLcd(ScreenCode::CoolantOrRapid);
+    if (c_.panel.mode != PanelMode::Manual && c_.panel.mode != PanelMode::Auto) return;
+    c_.panel.coolantOn = !c_.panel.coolantOn;
+    c_.lamps.Set(KeyId::Coolant, c_.panel.coolantOn);
+    c_.bridge.MachineCommand(MachineLetter::Coolant);
+    c_.host.RefreshLcd(ScreenCode::CoolantOrRapid);
 }
 
 }  // namespace zan

@@ -7,7 +7,7 @@
 
 #include "core/panel/field_places.h"
 #include "core/panel/lcd_texts.h"
-#include "core/panel/panel.h"
+#include "core/panel/value_entry.h"
 #include "core/text/typed_value.h"
 
 namespace zan {
@@ -15,6 +15,11 @@ namespace zan {
 namespace {
 
 constexpr int kFirstBitParameter = 11;  // P11; P12 follows it
+constexpr int kLeftmostBit = 1;         // digit of weight 10^7
+constexpr int kRightmostBit = 8;        // digit of weight 1
+constexpr int kFirstRow = 1;
+constexpr int kLastParameterRow = kParameterCount;  // P23
+constexpr int kLastOffsetRow = kOffsetCount;        // tool 9, X
 // Values of this size or more, either sign, are not taken on either screen.
 constexpr double kValueLimit = 10000.0;
 // 0 for P11, 1 for P12, -1 for every other parameter.
@@ -22,6 +27,14 @@ int BitParameterIndex(int parameter)
 {
     const int index = parameter - kFirstBitParameter;
     return index == 0 || index == 1 ? index : -1;
+}
+
+bool MoveRow(int& row, int step, int last)
+{
+    const int moved = row + step;
+    if (moved < kFirstRow || moved > last) return false;
+    row = moved;
+    return true;
 }
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
@@ -47,27 +60,27 @@ double DigitOf(double value, double weight) { return std::fmod(std::floor(value 
 // "0" and "1" on P11 or P12 set the selected digit at once, move the digit
 // cursor on and are typed into the entry field as well. Any other key
 // rewrites the parameter file and types into the entry field.
-bool Panel::ParameterDigit(char ch)
+bool ValueEntry::ParameterDigit(char ch)
 {
-    const int bitIndex = BitParameterIndex(state_.parameterRow);
+    const int bitIndex = BitParameterIndex(panel_.parameterRow);
     if (bitIndex < 0 || (ch != '0' && ch != '1')) {
         SaveParameters();
-        ports_.fields.Focus(FieldId::Entry);
+        fields_.io().Focus(FieldId::Entry);
         return IsValueChar(ch);
     }
-    int& cursor = state_.bitCursors[static_cast<std::size_t>(bitIndex)];
+    int& cursor = panel_.bitCursors[static_cast<std::size_t>(bitIndex)];
     if (cursor < 1 || cursor > kBitCount) {
         SaveParameters();  // no digit chosen: nothing to set
         return true;
     }
-    double& value = state_.parameters[static_cast<std::size_t>(state_.parameterRow - 1)];
+    double& value = panel_.parameters[static_cast<std::size_t>(panel_.parameterRow - 1)];
     const double weight = BitWeight(cursor);
     const double digit = DigitOf(value, weight);
     // A digit other than 0 or 1 (from a file) is left as it is.
     if (ch == '1' && digit == 0.0) value += weight;
     if (ch == '0' && digit == 1.0) value -= weight;
     cursor = cursor == kBitCount ? 1 : cursor + 1;
-    RefreshLcd(ScreenCode::ValueStored);
+    host_.RefreshLcd(ScreenCode::ValueStored);
     SaveParameters();
     return true;
 }
@@ -77,75 +90,106 @@ bool Panel::ParameterDigit(char ch)
 // typed for a manual command. P11 and P12 take their digits from the "0" and
 // "1" keys alone, which have stored them already: the digits they typed into
 // the box are not taken again as a whole value, which would undo them.
-void Panel::ParameterEnter()
+void ValueEntry::ParameterEnter()
 {
-    if (BitParameterIndex(state_.parameterRow) >= 0) return ports_.fields.SetText(FieldId::Entry, "");
-    if (FieldPlace(FieldId::Entry) != kParameterEntryPlace) return;
-    const TypedValue typed = ReadBoxValue(ports_.fields.Text(FieldId::Entry));
+    if (BitParameterIndex(panel_.parameterRow) >= 0) return fields_.io().SetText(FieldId::Entry, "");
+    if (fields_.PlaceOf(FieldId::Entry) != kParameterEntryPlace) return;
+    const TypedValue typed = ReadBoxValue(fields_.io().Text(FieldId::Entry));
     switch (typed.kind) {
     case Typed::Nothing:
     case Typed::TooLarge: return;  // the box keeps its text
-    case Typed::NotANumber: return ports_.fields.SetText(FieldId::Entry, "");
+    case Typed::NotANumber: return fields_.io().SetText(FieldId::Entry, "");
     case Typed::Number: break;
     }
-    state_.parameters[static_cast<std::size_t>(state_.parameterRow - 1)] = typed.value;
-    RefreshLcd(ScreenCode::ValueStored);
-    ports_.fields.SetText(FieldId::Entry, "");
+    panel_.parameters[static_cast<std::size_t>(panel_.parameterRow - 1)] = typed.value;
+    host_.RefreshLcd(ScreenCode::ValueStored);
+    fields_.io().SetText(FieldId::Entry, "");
     SaveParameters();
 }
 
 // INPUT opens the entry box for the current parameter; the bit parameters
 // have none.
-void Panel::ParameterInput()
+void ValueEntry::ParameterInput()
 {
-    if (BitParameterIndex(state_.parameterRow) >= 0) return;
-    state_.entryPending = true;
-    ports_.fields.SetText(FieldId::Entry, "");
-    PlaceField(FieldId::Entry, kParameterEntryPlace);
-    ports_.fields.Focus(FieldId::Entry);
+    if (BitParameterIndex(panel_.parameterRow) >= 0) return;
+    fields_.io().SetText(FieldId::Entry, "");
+    fields_.Place(FieldId::Entry, kParameterEntryPlace);
+    fields_.io().Focus(FieldId::Entry);
 }
 
 // ENTER stores the value of the open offset box in the current offset. X
 // offsets (even rows) are typed as a diameter and kept as a radius. The box
 // is the editor field, which holds the program text while it is hidden, so
 // only an open box is read.
-void Panel::OffsetEnter()
+void ValueEntry::OffsetEnter()
 {
-    if (FieldPlace(FieldId::Editor) != kOffsetBoxPlace) return;
-    const TypedValue typed = ReadBoxValue(ports_.fields.Text(FieldId::Editor));
+    if (fields_.PlaceOf(FieldId::Editor) != kOffsetBoxPlace) return;
+    const TypedValue typed = ReadBoxValue(fields_.io().Text(FieldId::Editor));
     switch (typed.kind) {
     case Typed::Nothing:
     case Typed::TooLarge: return;
-    case Typed::NotANumber: return SetEditorText("");
+    case Typed::NotANumber: return fields_.SetEditorText("");
     case Typed::Number: break;
     }
-    const int row = state_.offsetRow;
-    state_.offsets[static_cast<std::size_t>(row - 1)] = row % 2 == 0 ? typed.value * 0.5 : typed.value;
-    RefreshLcd(ScreenCode::ValueStored);
-    SetEditorText("");
+    const int row = panel_.offsetRow;
+    panel_.offsets[static_cast<std::size_t>(row - 1)] = row % 2 == 0 ? typed.value * 0.5 : typed.value;
+    host_.RefreshLcd(ScreenCode::ValueStored);
+    fields_.SetEditorText("");
     SaveOffsets();
 }
 
-void Panel::OffsetInput()
+void ValueEntry::OffsetInput()
 {
-    SetEditorText("");
-    state_.entryPending = true;
-    PlaceField(FieldId::Editor, kOffsetBoxPlace);
-    ports_.fields.Focus(FieldId::Editor);
+    fields_.SetEditorText("");
+    fields_.Place(FieldId::Editor, kOffsetBoxPlace);
+    fields_.io().Focus(FieldId::Editor);
 }
 
 // Both files are read from the program folder when the panel starts and
 // written there, so the values typed here are the ones the next start reads.
-void Panel::SaveParameters()
+void ValueEntry::SaveParameters()
 {
-    const bool saved = WriteParameterFile(programs_.dir(), state_.parameters);
-    ReportSave(SaveTarget::Parameters, saved ? SaveOutcome::Saved : SaveOutcome::Failed);
+    const bool saved = WriteParameterFile(programs_.dir(), panel_.parameters);
+    saves_.Report(SaveTarget::Parameters, saved ? SaveOutcome::Saved : SaveOutcome::Failed);
 }
 
-void Panel::SaveOffsets()
+void ValueEntry::SaveOffsets()
 {
-    const bool saved = WriteOffsetFile(programs_.dir(), state_.offsets);
-    ReportSave(SaveTarget::Offsets, saved ? SaveOutcome::Saved : SaveOutcome::Failed);
+    const bool saved = WriteOffsetFile(programs_.dir(), panel_.offsets);
+    saves_.Report(SaveTarget::Offsets, saved ? SaveOutcome::Saved : SaveOutcome::Failed);
+}
+
+// The cursor within 1..last; false when it was already at the end. At
+// either end the list stays put: scrolling it would take the cursor off the
+// row it names.
+void ValueEntry::MoveListCursor(bool down)
+{
+    const PanelMode mode = panel_.mode;
+    const int step = down ? 1 : -1;
+    bool moved = false;
+    if (mode == PanelMode::Parameter) {
+        moved = MoveRow(panel_.parameterRow, step, kLastParameterRow);
+        panel_.bitCursors = {};
+    } else {
+        moved = MoveRow(panel_.offsetRow, step, kLastOffsetRow);
+    }
+    if (!moved) return host_.RefreshLcd(ScreenOf(mode));
+    host_.RefreshLcd(down ? ScreenCode::CursorDown : ScreenCode::CursorUp);
+}
+
+// Left and right choose the digit of P11 or P12 to set, wrapping round the
+// eight digits.
+void ValueEntry::MoveBitCursor(bool left)
+{
+    const int bitIndex = BitParameterIndex(panel_.parameterRow);
+    if (bitIndex >= 0) {
+        int& cursor = panel_.bitCursors[static_cast<std::size_t>(bitIndex)];
+        if (left)
+            cursor = cursor <= kLeftmostBit ? kRightmostBit : cursor - 1;
+        else
+            cursor = cursor >= kRightmostBit ? kLeftmostBit : cursor + 1;
+    }
+    host_.RefreshLcd(ScreenCode::Parameter);
 }
 
 }  // namespace zan

@@ -16,13 +16,23 @@ const QRect kLampRect(2, 2, 5, 5);
 // The face shows inside the key less 5 pixels left and right, 2 above and below.
 constexpr QMargins kFaceInset(5, 2, 5, 2);
 
-// Faces start 1 pixel from the key's left edge; these three keys' faces 2 pixels.
-int FaceLeft(KeyId id) { return id == KeyId::XReference || id == KeyId::XZero || id == KeyId::FeedUp ? 2 : 1; }
+// Where the key's row puts its face: most faces start 1 pixel from the
+// key's left edge.
+int FaceLeft(KeyId id)
+{
+    const KeyInfo* key = FindKey(id);
+    return key != nullptr ? key->faceLeft : 1;
+}
 
 }  // namespace
 
 CKeyButton::CKeyButton(KeyId id, QImage face, bool lampKey, QWidget* parent)
-    : QWidget(parent), id_(id), face_(std::move(face)), lampKey_(lampKey), jogKey_(IsJogKey(id)), faceLeft_(FaceLeft(id))
+    : QWidget(parent),
+      id_(id),
+      face_(std::move(face)),
+      lampKey_(lampKey),
+      jogKey_(IsJogKey(id)),
+      faceLeft_(FaceLeft(id))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click takes the focus, as the panel's buttons do; the keyboard's Tab stays with the fields.

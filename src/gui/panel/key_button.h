@@ -13,7 +13,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "core/panel/panel_codes.h"
+#include "core/panel/key_table.h"
 
 namespace zan::gui {
 
@@ -22,7 +22,8 @@ class CKeyButton : public QWidget {
 public:
     enum class Border { Flat, Sunken, Raised };
 
-    // `lampKey`: the key draws its lamp when lit.
+    // The key `id` (its face offset from the key table); `lampKey`: the key
+    // draws its lamp when lit.
     CKeyButton(KeyId id, QImage face, bool lampKey, QWidget* parent);
 
     KeyId id() const { return id_; }

@@ -25,9 +25,11 @@ CSecondPanelDlg::CSecondPanelDlg(QWidget* owner) : QWidget(owner, Qt::Window)
 void CSecondPanelDlg::createKeys()
 {
     for (const PadKeyInfo& info : SecondPadKeys()) {
-        auto* key = new CKeyButton(info.id, KeyFacePicture(info.face, KeyRect(info.place).size()), false, this);
+        // The pad key's face and code are the panel key's own.
+        const KeyInfo& row = *FindKey(info.id);
+        auto* key = new CKeyButton(info.id, KeyFacePicture(row.face, KeyRect(info.place).size()), false, this);
         key->Place(KeyRect(info.place));
-        const char code = info.code;
+        const char code = row.code;
         connect(key, &CKeyButton::down, this, [this, code] { emit keyCode(code); });
         connect(key, &CKeyButton::up, this, [this, code, jog = IsJogKey(info.id)] { emit keyCode(jog ? kJogRelease : code); });
         keys_.push_back(key);

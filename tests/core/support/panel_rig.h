@@ -14,7 +14,7 @@ namespace zan {
 // Lights a lamp directly: a test may set up lamps that no key sequence lights
 // together (DRY and rapid) or that keys light only at length.
 struct PanelProbe {
-    static void SetLamp(Panel& panel, KeyId key, bool on) { panel.SetLamp(key, on); }
+    static void SetLamp(Panel& panel, KeyId key, bool on) { panel.lamps_.Set(key, on); }
 };
 
 }  // namespace zan
