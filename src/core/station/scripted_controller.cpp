@@ -18,7 +18,7 @@ bool TypesCapitals(FieldId id) { return id == FieldId::Editor || id == FieldId::
 ScriptedController::ScriptedController(ScriptSetup setup, std::ostream& out)
     : setup_(std::move(setup)),
       out_(out),
-      station_(ControllerPorts{*this, clock_, *this, window_, fields_}, StationOptions{false, setup_.folder, setup_.programs})
+      station_(ControllerPorts{*this, clock_, window_, fields_, this}, StationOptions{false, setup_.folder, setup_.programs})
 {
     SetUp();
 }
