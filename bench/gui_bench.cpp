@@ -84,8 +84,8 @@ int main(int argc, char** argv)
     {
         // From the program's start to the first frame on screen.
         auto first = std::make_unique<ViewMachine>();
-        first->view.show();
-        first->view.repaint();
+        first->window.show();
+        first->window.repaint();
         std::printf("start-up to the first painted frame: %.1f ms\n", sinceStart.nsecsElapsed() / 1e6);
     }
     benchmark::Initialize(&argc, argv);
