@@ -1,9 +1,10 @@
 #pragma once
 // The controller without a window: the same Station as the desktop
-// program's, with ports where nothing is drawn and nothing waits. Part
-// programs run to their end as cycle start runs them in automatic mode, with
-// every stop resumed at once; messages go to a sink and questions are
-// answered OK. Used by the headless runner, the fuzz target and the tests.
+// program's, with ports where nothing waits and nothing is drawn (or, when
+// the set-up asks, the lathe view is drawn into its frame as the window
+// draws it). Part programs run to their end as cycle start runs them in
+// automatic mode, with every stop resumed at once; messages go to a sink and
+// questions are answered OK. Used by the headless runner, the fuzz target and the tests.
 
 #include <functional>
 #include <memory>
