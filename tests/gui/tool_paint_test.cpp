@@ -5,7 +5,13 @@
 
 #include <utility>
 
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainter>
+
 #include "core/files/gif_reader.h"
+#include "core/lathe/measurement.h"
+#include "core/lathe/messages.h"
 #include "view_rig.h"
 
 namespace zan::gui::test {
@@ -142,6 +148,40 @@ TEST(ViewText, SevereErrorIsWrittenAtTheTopLeft)
     for (int x = 0; x < 200; ++x)
         for (int y = 0; y < 16; ++y) ink += rig.At(x, y) == kBlack;
     EXPECT_GT(ink, 50);
+}
+
+// A line as Qt draws it in the font the view's glyphs were made from, on its
+// paper, as wide as Qt's advance.
+QImage QtLine(const QFont& font, const std::string& text, QRgb ink, QRgb paper)
+{
+    const QString line = QString::fromStdString(text);
+    const QFontMetrics metrics(font);
+    QImage image(metrics.horizontalAdvance(line), metrics.height(), QImage::Format_RGB32);
+    image.fill(paper);
+    QPainter p(&image);
+    p.setFont(font);
+    p.setPen(QColor::fromRgb(ink));
+    p.drawText(0, metrics.ascent(), line);
+    return image;
+}
+
+// The core's glyphs give the pixels of the font itself (skipped where it is
+// not installed): the mouse read-out and the severe error.
+TEST(ViewText, TextsAreTheFontsPixels)
+{
+    QFont font(QStringLiteral("WenQuanYi Bitmap Song"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(16);
+    if (QFontInfo(font).family() != font.family()) GTEST_SKIP() << "the view's font is not installed";
+    ViewRig rig;
+    rig.display->ShowPointer(Point{612, 245});
+    const QImage readout = QtLine(font, MouseText(612, 245), 0xFF00FF00u, kBlack);
+    EXPECT_EQ(rig.Snapshot().copy(QRect(QPoint(0, 18), readout.size())), readout);
+    const QImage mode = QtLine(font, std::string(ModeText(false)), 0xFF00FF00u, kBlack);
+    EXPECT_EQ(rig.Snapshot().copy(QRect(QPoint(0, 0), mode.size())), mode);
+    rig.display->DrawErrorText(msg::kSevereError);
+    const QImage error = QtLine(font, std::string(msg::kSevereError), kBlack, 0xFFFFFFFFu);
+    EXPECT_EQ(rig.Snapshot().copy(QRect(QPoint(0, 0), error.size())), error);
 }
 
 }  // namespace
