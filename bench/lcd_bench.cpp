@@ -112,7 +112,7 @@ void BM_RefreshLcd(benchmark::State& state)
     zan::QuietDisplay display;
     QWidget owner;
     zan::gui::PanelWindows windows(&owner);
-    zan::Station station(zan::ControllerPorts{alerts, clock, display, windows, windows.fields()}, zan::StationOptions{});
+    zan::Station station(zan::ControllerPorts{alerts, clock, windows, windows.fields(), &display}, zan::StationOptions{});
     station.PanelEvent(zan::PanelEventCode::ShowPanel);
     station.panel()->Click(zan::KeyId::ManualMode);
     for (auto _ : state) station.panel()->RefreshLcd(zan::ScreenCode::Manual);

@@ -7,6 +7,7 @@ packages=(
   cmake make g++ pkg-config                  # build
   qt6-base-dev                               # the desktop program
   libpng-dev                                 # the class report's pictures
+  libstb-dev                                 # the lathe view's pictures (stb_image, stb_image_resize)
   qt6-translations-l10n                      # Qt's own dialogs in Chinese
   dpkg-dev file fakeroot lintian             # the Debian package (tools/package.sh)
   desktop-file-utils appstream               # checks of the menu entry and the metainfo

@@ -2,7 +2,7 @@
 # its own and the layers before it: the build links each only with those
 # (src/core/CMakeLists.txt), and tests/cmake/check_core_layers.cmake checks
 # the includes. The fuzz build compiles the same sources again.
-set(ZAN_CORE_LAYERS text files lathe nc programs lcd panel station grading)
+set(ZAN_CORE_LAYERS text files lathe view nc programs lcd panel station grading)
 
 set(ZAN_CORE_TEXT_SOURCES
   text/format_fixed.cpp
@@ -39,6 +39,18 @@ set(ZAN_CORE_LATHE_SOURCES
   lathe/turret.cpp
   lathe/turret_frame.cpp
   lathe/workpiece_image.cpp)
+
+# The lathe view's drawing; its pictures' bytes come from a source made at
+# build time (cmake/lathe_pictures.cmake).
+set(ZAN_CORE_VIEW_SOURCES
+  view/lathe_pictures.cpp
+  view/lathe_view.cpp
+  view/machine_painter.cpp
+  view/picture_codec.cpp
+  view/raster.cpp
+  view/shade_cache.cpp
+  view/view_glyph_data.cpp
+  view/view_text.cpp)
 
 set(ZAN_CORE_NC_SOURCES
   nc/arcs.cpp

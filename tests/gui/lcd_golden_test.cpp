@@ -31,7 +31,7 @@ struct ControllerRig {
     {
         std::ofstream(dir.filePath("01.zan").toStdString(), std::ios::binary) << "N0010 G00 X20 Z5\r\nN0020 M30" << '\0'
                                                                                << "\r\n";
-        station = std::make_unique<Station>(ControllerPorts{alerts, clock, display, windows, windows.fields()},
+        station = std::make_unique<Station>(ControllerPorts{alerts, clock, windows, windows.fields(), &display},
                                             StationOptions{false, ProgramFolder(dir.path().toStdString()), {}});
         input = std::make_unique<StationPanelInput>(*station);
         windows.Attach(input.get());

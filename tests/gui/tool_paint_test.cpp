@@ -5,7 +5,13 @@
 
 #include <utility>
 
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainter>
+
 #include "core/files/gif_reader.h"
+#include "core/lathe/measurement.h"
+#include "core/lathe/messages.h"
 #include "view_rig.h"
 
 namespace zan::gui::test {
@@ -55,7 +61,7 @@ TEST(ToolDrawing, CustomToolShowsItsHolder)
     tool.hasHolder = true;
     tool.holder = Rect{300, 300, 340, 330};  // right and bottom edges excluded
     tool.pictureAt = Point{300, 331};
-    rig.view->DrawTool(tool);
+    rig.display->DrawTool(tool);
     EXPECT_EQ(rig.At(310, 291), kGrey);
     EXPECT_EQ(rig.At(339, 329), kGrey);
     EXPECT_EQ(rig.At(340, 320), kBlack);
@@ -72,11 +78,11 @@ TEST(ToolDrawing, EraseLeavesBlackAndTheReflectionCutsTheUpperHalf)
     erase.oldOutline.add(Point{515, 392});
     erase.oldOutline.add(Point{515, 462});
     erase.bands[0] = Rect{500, 463, 737, 700};
-    rig.view->EraseTool(erase);
+    rig.display->EraseTool(erase);
     for (int y = 380; y < 768; y += 3) EXPECT_EQ(rig.At(507, y), kBlack) << y;
     Polygon mirrored;
     for (Point p : {Point{300, 180}, Point{300, 200}, Point{315, 200}, Point{315, 180}}) mirrored.add(p);
-    rig.view->FillReflected(mirrored, nullptr);
+    rig.display->FillReflected(mirrored, nullptr);
     EXPECT_EQ(rig.At(307, 195), kBlack);
     EXPECT_NE(rig.At(307, 201), kBlack);
 }
@@ -91,12 +97,12 @@ TEST(TurretFrame, PaletteIndicesBecomePixelsCutAtTheViewsEdges)
     frame.palette[1] = 0xFF8000;
     frame.pixels = {0, 1, 255, 1, 0, 1};
     frame.topLeft = Point{700, 300};
-    rig.view->ShowTurretFrame(frame);
+    rig.display->ShowTurretFrame(frame);
     EXPECT_EQ(rig.At(700, 300), 0xFF102030u);
     EXPECT_EQ(rig.At(701, 300), 0xFFFF8000u);
     EXPECT_EQ(rig.At(702, 300), kBlack);
     frame.topLeft = Point{-1, 766};
-    rig.view->ShowTurretFrame(frame);
+    rig.display->ShowTurretFrame(frame);
     EXPECT_EQ(rig.At(0, 766), 0xFFFF8000u);
     EXPECT_EQ(rig.At(0, 767), 0xFF102030u);
     EXPECT_EQ(rig.At(1, 767), 0xFFFF8000u);
@@ -136,12 +142,46 @@ TEST(TurretFrame, AnimationShowsTheFilesBesideTheProgram)
 TEST(ViewText, SevereErrorIsWrittenAtTheTopLeft)
 {
     ViewRig rig;
-    rig.view->DrawErrorText("系统发生严重错误，将重新初始化...");
+    rig.display->DrawErrorText("系统发生严重错误，将重新初始化...");
     EXPECT_EQ(rig.At(0, 0), 0xFFFFFFFFu);
     int ink = 0;
     for (int x = 0; x < 200; ++x)
         for (int y = 0; y < 16; ++y) ink += rig.At(x, y) == kBlack;
     EXPECT_GT(ink, 50);
+}
+
+// A line as Qt draws it in the font the view's glyphs were made from, on its
+// paper, as wide as Qt's advance.
+QImage QtLine(const QFont& font, const std::string& text, QRgb ink, QRgb paper)
+{
+    const QString line = QString::fromStdString(text);
+    const QFontMetrics metrics(font);
+    QImage image(metrics.horizontalAdvance(line), metrics.height(), QImage::Format_RGB32);
+    image.fill(paper);
+    QPainter p(&image);
+    p.setFont(font);
+    p.setPen(QColor::fromRgb(ink));
+    p.drawText(0, metrics.ascent(), line);
+    return image;
+}
+
+// The core's glyphs give the pixels of the font itself (skipped where it is
+// not installed): the mouse read-out and the severe error.
+TEST(ViewText, TextsAreTheFontsPixels)
+{
+    QFont font(QStringLiteral("WenQuanYi Bitmap Song"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(16);
+    if (QFontInfo(font).family() != font.family()) GTEST_SKIP() << "the view's font is not installed";
+    ViewRig rig;
+    rig.display->ShowPointer(Point{612, 245});
+    const QImage readout = QtLine(font, MouseText(612, 245), 0xFF00FF00u, kBlack);
+    EXPECT_EQ(rig.Snapshot().copy(QRect(QPoint(0, 18), readout.size())), readout);
+    const QImage mode = QtLine(font, std::string(ModeText(false)), 0xFF00FF00u, kBlack);
+    EXPECT_EQ(rig.Snapshot().copy(QRect(QPoint(0, 0), mode.size())), mode);
+    rig.display->DrawErrorText(msg::kSevereError);
+    const QImage error = QtLine(font, std::string(msg::kSevereError), kBlack, 0xFFFFFFFFu);
+    EXPECT_EQ(rig.Snapshot().copy(QRect(QPoint(0, 0), error.size())), error);
 }
 
 }  // namespace

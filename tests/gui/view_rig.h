@@ -2,6 +2,9 @@
 // A lathe view with recording ports, for tests that look at its pixels.
 
 #include <QImage>
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -11,6 +14,11 @@
 #include "core/lathe/quiet_ports.h"
 
 namespace zan::gui::test {
+
+// How far the core's resized pictures may stand from Qt's smooth scaling: the
+// stretched chuck lies within 2 levels of it, the shrunk jaws within 16 at
+// their sharpest edges.
+inline constexpr int kResizeLevels = 16;
 
 struct RecordingAlerts : Alerts {
     std::vector<std::string> messages;
@@ -29,20 +37,24 @@ struct CountingPanel : QuietPanel {
     void ShowPanel() override { ++shown; }
 };
 
-// The view with a controller attached, as the main window builds them.
+// The view with a controller attached, as the main window builds them: the
+// core's view drawn by the machine, and the window showing it.
 struct ViewRig {
     explicit ViewRig(int displayWidth = 1024)
-        : view(std::make_unique<COrbelView>(nullptr, ViewOptions{displayWidth})),
-          station(std::make_unique<Station>(Ports{alerts, clock, *view, panel},
-                                            StationOptions{view->smallLayout(), ProgramFolder::OfExecutable(), {}}))
+        : display(std::make_unique<LatheView>(UsesSmallLayout(ViewOptions{displayWidth}))),
+          station(std::make_unique<Station>(Ports{alerts, clock, *display, panel},
+                                            StationOptions{display->smallLayout(), ProgramFolder::OfExecutable(), {}})),
+          view(std::make_unique<COrbelView>(*display))
     {
+        display->Attach(station->lathe);
         view->Attach(*station);
     }
     RecordingAlerts alerts;
     TestClock clock;
     CountingPanel panel;
-    std::unique_ptr<COrbelView> view;
+    std::unique_ptr<LatheView> display;
     std::unique_ptr<Station> station;
+    std::unique_ptr<COrbelView> view;
 
     LatheState& s() { return view->lathe().state; }
     QRgb At(int x, int y) const { return view->backing().pixel(x, y); }
@@ -54,9 +66,26 @@ struct ViewRig {
     }
 };
 
+// A picture of the view as its file holds it.
 inline QImage Resource(const char* name)
 {
-    return QImage(QString(":/lathe/") + name).convertToFormat(QImage::Format_RGB32);
+    return QImage(QStringLiteral(ZAN_LATHE_PICTURES "/") + name).convertToFormat(QImage::Format_RGB32);
+}
+
+// Pictures of one size whose colours differ by at most `levels` of 255 in
+// any channel: a picture resized by the core's filter against Qt's.
+inline ::testing::AssertionResult Near(const QImage& a, const QImage& b, int levels = kResizeLevels)
+{
+    if (a.size() != b.size()) return ::testing::AssertionFailure() << "sizes differ";
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const int most = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                       std::abs(qBlue(p) - qBlue(q))});
+            if (most > levels)
+                return ::testing::AssertionFailure() << "(" << x << "," << y << ") differs by " << most;
+        }
+    return ::testing::AssertionSuccess();
 }
 
 }  // namespace zan::gui::test

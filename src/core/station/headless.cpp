@@ -4,10 +4,12 @@ namespace zan {
 
 HeadlessMachine::HeadlessMachine(HeadlessSetup setup) : setup_(std::move(setup))
 {
+    if (setup_.drawView) view_ = std::make_unique<LatheView>(false);
     station_ = std::make_unique<Station>(Ports{*this, clock_, *this, *this}, StationOptions{false, setup_.folder, {}});
     station_->lathe.moveObserver = this;
     station_->lathe.alarmObserver = this;
     ApplySetup();
+    if (view_) view_->Attach(station_->lathe);
 }
 
 HeadlessMachine::~HeadlessMachine() = default;
@@ -25,6 +27,7 @@ void HeadlessMachine::Reset()
     alarmLine_ = blockLine_ = -1;
     turns_ = blocks_ = moves_ = 0;
     ApplySetup();
+    if (view_) view_->Repaint(view_->frame().bounds(), false);
 }
 
 void HeadlessMachine::ApplySetup()
@@ -82,6 +85,47 @@ void HeadlessMachine::DrawErrorText(std::string_view text)
 {
     NoteAlarm(text);
     if (onMessage) onMessage(text);
+    if (view_) view_->DrawErrorText(text);
+}
+
+void HeadlessMachine::EraseTool(const ToolErase& erase)
+{
+    if (view_) view_->EraseTool(erase);
+}
+
+void HeadlessMachine::FillReflected(const Polygon& outline, const Rect* holder)
+{
+    if (view_) view_->FillReflected(outline, holder);
+}
+
+void HeadlessMachine::DrawTool(const ToolDrawing& tool)
+{
+    if (view_) view_->DrawTool(tool);
+}
+
+void HeadlessMachine::DrawTraceLine(Point from, Point to)
+{
+    if (view_) view_->DrawTraceLine(from, to);
+}
+
+void HeadlessMachine::RepaintUnderTool(const UnderTool& under)
+{
+    if (view_) view_->RepaintUnderTool(under);
+}
+
+void HeadlessMachine::Refresh(const Rect& rect)
+{
+    if (view_) view_->Refresh(rect);
+}
+
+void HeadlessMachine::ShowTurretFrame(const TurretFrame& frame)
+{
+    if (view_) view_->ShowTurretFrame(frame);
+}
+
+void HeadlessMachine::FillBlack(const Rect& rect)
+{
+    if (view_) view_->FillBlack(rect);
 }
 
 OffsetPair HeadlessMachine::ToolOffset(int pair)

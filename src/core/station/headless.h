@@ -1,9 +1,10 @@
 #pragma once
 // The controller without a window: the same Station as the desktop
-// program's, with ports where nothing is drawn and nothing waits. Part
-// programs run to their end as cycle start runs them in automatic mode, with
-// every stop resumed at once; messages go to a sink and questions are
-// answered OK. Used by the headless runner, the fuzz target and the tests.
+// program's, with ports where nothing waits and nothing is drawn (or, when
+// the set-up asks, the lathe view is drawn into its frame as the window
+// draws it). Part programs run to their end as cycle start runs them in
+// automatic mode, with every stop resumed at once; messages go to a sink and
+// questions are answered OK. Used by the headless runner, the fuzz target and the tests.
 
 #include <functional>
 #include <memory>
@@ -24,6 +25,9 @@ struct HeadlessSetup {
     PanelOverrides overrides = {};   // override percentages and rapid rates
     std::optional<int> blankDiameter;  // mm; the blank dialog's value when not given
     std::optional<int> blankLength;    // mm from the chuck face
+    // Draw the lathe view as the window would (golden frames, a front end
+    // without a window); otherwise nothing is drawn, which is faster.
+    bool drawView = false;
 };
 
 enum class RunEnd {
@@ -46,12 +50,14 @@ struct RunLimits {
     long work = kDefaultWork;
 };
 
-class HeadlessMachine : Alerts, QuietDisplay, QuietPanel, MoveObserver, AlarmObserver {
+class HeadlessMachine : Alerts, LatheDisplay, QuietPanel, MoveObserver, AlarmObserver {
 public:
     explicit HeadlessMachine(HeadlessSetup setup);
     ~HeadlessMachine() override;
 
     Station& station() { return *station_; }
+    // The lathe view drawn while running; null unless the set-up asked for it.
+    const LatheView* view() const { return view_.get(); }
     Lathe& lathe() { return station_->lathe; }
     // Back to the state construction left, keeping the allocations: the
     // machine (changes made to its state since are undone), the interpreter,
@@ -78,9 +84,18 @@ private:
     // Alerts
     void Message(std::string_view text) override;
     bool Question(std::string_view text) override;
-    // Nothing is drawn, but a severe error is noted; the panel has its
-    // start-up values but for the set-up's offsets and overrides.
+    // LatheDisplay: drawn on the view when there is one; a severe error is
+    // noted either way.
+    void EraseTool(const ToolErase& erase) override;
+    void FillReflected(const Polygon& outline, const Rect* holder) override;
+    void DrawTool(const ToolDrawing& tool) override;
+    void DrawTraceLine(Point from, Point to) override;
     void DrawErrorText(std::string_view text) override;
+    void RepaintUnderTool(const UnderTool& under) override;
+    void Refresh(const Rect& rect) override;
+    void ShowTurretFrame(const TurretFrame& frame) override;
+    void FillBlack(const Rect& rect) override;
+    // The panel has its start-up values but for the set-up's offsets and overrides.
     PanelOverrides Overrides() override { return setup_.overrides; }
     OffsetPair ToolOffset(int pair) override;
     void ShowRunLines() override { ++blocks_; }
@@ -96,6 +111,7 @@ private:
 
     HeadlessSetup setup_;
     VirtualClock clock_;  // time passes only when a turn must wait
+    std::unique_ptr<LatheView> view_;
     std::unique_ptr<Station> station_;
     bool finished_ = false;
     bool alarm_ = false;

@@ -5,11 +5,13 @@
 namespace zan {
 
 Station::Station(ControllerPorts ports, StationOptions options)
-    : panel_(std::make_unique<Panel>(PanelPorts{ports.alerts, ports.window, ports.fields}, lathe, *this,
+    : view_(ports.display != nullptr ? nullptr : std::make_unique<LatheView>(options.smallLayout)),
+      panel_(std::make_unique<Panel>(PanelPorts{ports.alerts, ports.window, ports.fields}, lathe, *this,
                                      options.programs.value_or(options.folder), random_)),
-      lathe(Ports{ports.alerts, ports.clock, ports.display, *panel_}, *this,
+      lathe(Ports{ports.alerts, ports.clock, ports.display != nullptr ? *ports.display : *view_, *panel_}, *this,
             LatheOptions{options.smallLayout, options.folder})
 {
+    if (view_) view_->Attach(lathe);
 }
 
 Station::Station(Ports ports, StationOptions options)

@@ -18,6 +18,7 @@
 #include "core/nc/interpreter.h"
 #include "core/nc/motion.h"
 #include "core/panel/panel.h"
+#include "core/view/lathe_view.h"
 
 namespace zan {
 
@@ -34,9 +35,11 @@ struct StationOptions {
 struct ControllerPorts {
     Alerts& alerts;
     Clock& clock;
-    LatheDisplay& display;
     PanelWindow& window;
     PanelFields& fields;
+    // Null: the Station draws the lathe view itself (its LatheView, which a
+    // front end shows). Runs that show no view give a display of their own.
+    LatheDisplay* display = nullptr;
 };
 
 inline constexpr int kSlowestSpeed = 0;
@@ -46,6 +49,9 @@ class Station : public MachineBridge {
     // The controller's pseudo-random numbers (the position display's
     // jitter): one sequence per controller, from its start.
     ControllerRandom random_;
+    // The lathe view the Station draws, when its ports bring no display.
+    // Built before the machine, which draws on it.
+    std::unique_ptr<LatheView> view_;
     // The controller's own operator panel, when it has one. It is built
     // before the machine, which reports to it.
     std::unique_ptr<Panel> panel_;
@@ -88,6 +94,8 @@ public:
 
     // The operator panel; null when the Station was built without one.
     Panel* panel() { return panel_.get(); }
+    // The lathe view it draws; null when its ports brought a display.
+    LatheView* view() { return view_.get(); }
 
     // One turn of the run loop at the clock's time: what the machine does by
     // itself first (turret frames, the workpiece turned round), then a jog

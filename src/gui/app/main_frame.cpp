@@ -113,14 +113,13 @@ void CMainFrame::createView()
     host->setMinimumSize(1, 1);
     setCentralWidget(host);
 
-    view_ = new COrbelView(host);
+    station_ = std::make_unique<Station>(ControllerPorts{alerts_, clock_, panelWindows_, panelWindows_.fields()},
+                                         StationOptions{UsesSmallLayout({}), data_, programs_});
+    view_ = new COrbelView(*station_->view(), host);
     view_->setGeometry(0, 0, kViewWidth, kViewHeight);
-    station_ = std::make_unique<Station>(
-        ControllerPorts{alerts_, clock_, *view_, panelWindows_, panelWindows_.fields()},
-        StationOptions{view_->smallLayout(), data_, programs_});
+    view_->Attach(*station_);
     panelInput_ = std::make_unique<StationPanelInput>(*station_);
     panelWindows_.Attach(panelInput_.get());
-    view_->Attach(*station_);
     runLoop_ = new RunLoop(*station_, clock_, this);
 }
 

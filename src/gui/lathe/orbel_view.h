@@ -1,22 +1,15 @@
 #pragma once
-// The lathe view: paints the machine into a backing image in view pixels
-// (one pixel = one millimetre). It is the machine's display port; the
-// controller that owns the machine is attached once it is built. Everything the machine asks to draw is
-// painted into the backing image at once; the widget then copies only the
-// rectangles that changed onto the screen. The image stays in view pixels on
-// a scaled desktop too (the mouse, the measurement and the shading count
-// them); it is enlarged there pixel for pixel, texts included.
+// The lathe view's window: shows the frame the core's LatheView draws (view
+// pixels, one pixel = one millimetre) without a copy, repainting on screen
+// only the rectangles that changed, and reads the mouse for the read-out and
+// the measurements. The frame stays in view pixels on a scaled desktop and
+// when zoomed (the mouse, the measurement and the shading count them); it is
+// enlarged there pixel for pixel, texts included.
 
-#include <QFont>
 #include <QImage>
 #include <QWidget>
-#include <functional>
-#include <memory>
-#include <utility>
 
 #include "core/station/station.h"
-#include "gui/lathe/machine_painter.h"
-#include "gui/lathe/raster.h"
 
 namespace zan::gui {
 
@@ -26,41 +19,34 @@ struct ViewOptions {
     int displayWidth = 0;
 };
 
-class COrbelView : public QWidget, public LatheDisplay {
+// The layout the machine must be built with for this display.
+bool UsesSmallLayout(ViewOptions options);
+
+class COrbelView : public QWidget, public ViewScreen {
     Q_OBJECT
 public:
-    explicit COrbelView(QWidget* parent = nullptr, ViewOptions options = {});
+    // `view` must outlive the window.
+    explicit COrbelView(LatheView& view, QWidget* parent = nullptr);
     ~COrbelView() override;
 
-    // The layout the machine must be built with for this display.
-    bool smallLayout() const { return smallLayout_; }
-    // The controller whose machine this view shows; it must outlive the
-    // view's use of it. The view paints it at once.
-    void Attach(Station& station);
+    // The controller whose machine the view shows, for the mouse; it must
+    // outlive the window's use of it.
+    void Attach(Station& station) { station_ = &station; }
     // Shows every view pixel as `zoom` x `zoom` window pixels (1, 1.5, 2 or
     // 3: a projector or a large screen); the widget takes the enlarged size
     // and the mouse is read back in view pixels.
     void SetZoom(qreal zoom);
     qreal zoom() const { return zoom_; }
     Lathe& lathe() { return station_->lathe; }
+    LatheView& view() { return view_; }
+    // The frame, as an image over the core's own pixels.
     const QImage& backing() const { return backing_; }
 
     // The full repaint: machine, tool in place, then the operator panel is shown.
-    void RepaintAll();
+    void RepaintAll() { view_.RepaintAll(); }
 
     // Measurement commands: a prompt, then the mouse does the rest.
     void Measure(MeasureMode mode);
-
-    // LatheDisplay
-    void EraseTool(const ToolErase& erase) override;
-    void FillReflected(const Polygon& outline, const Rect* holder) override;
-    void DrawTool(const ToolDrawing& tool) override;
-    void DrawTraceLine(Point from, Point to) override;
-    void DrawErrorText(std::string_view text) override;
-    void RepaintUnderTool(const UnderTool& under) override;
-    void Refresh(const Rect& rect) override;
-    void ShowTurretFrame(const TurretFrame& frame) override;
-    void FillBlack(const Rect& rect) override;
 
     QSize sizeHint() const override;
 
@@ -71,20 +57,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void Repaint(const QRect& area, bool showPanel);
+    // ViewScreen: asks the widget to show what was painted.
+    void FrameChanged() override;
     void ClickAt(Point at);
-    void ShowMouseReadout(Point at);
-    void WriteText(QPoint at, std::string_view text, QColor ink, QColor paper);
     void UpdateCursor();
-    void Flush();  // asks the widget to copy what was painted
 
-    const bool smallLayout_;
+    LatheView& view_;
     QImage backing_;
-    Raster raster_;
-    MachinePainter painter_;
-    QFont font_;
-    bool painting_ = false;    // a repaint is drawing the tool in place
-    bool showingPanel_ = false;
     qreal zoom_ = 1;
     bool shown_ = false;
     Station* station_ = nullptr;  // not owned

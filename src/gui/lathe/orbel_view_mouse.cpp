@@ -1,6 +1,6 @@
-// Measuring the workpiece with the mouse, and the mouse read-out: both are
-// written as green text straight onto the view. The controller keeps the
-// measurement's state; the view keeps the cursor in step with it.
+// Measuring the workpiece with the mouse, and the mouse read-out: the core
+// writes both on the view. The controller keeps the measurement's state; the
+// window keeps the cursor in step with it.
 
 #include <QMouseEvent>
 #include <QtMath>
@@ -9,16 +9,6 @@
 #include "gui/lathe/orbel_view.h"
 
 namespace zan::gui {
-
-namespace {
-
-// Where the texts go on the view.
-constexpr QPoint kResultAt(0, 438);
-constexpr QPoint kMouseAt(0, 18);
-constexpr QPoint kModeAt(0, 0);
-const QColor kReadoutInk(0, 255, 0);
-
-}  // namespace
 
 void COrbelView::Measure(MeasureMode mode)
 {
@@ -41,13 +31,7 @@ void COrbelView::ClickAt(Point at)
 {
     const std::string result = station_->MeasureClick(at);
     UpdateCursor();
-    if (!result.empty()) WriteText(kResultAt, result, kReadoutInk, Qt::black);
-}
-
-void COrbelView::ShowMouseReadout(Point at)
-{
-    WriteText(kMouseAt, MouseText(at.x, at.y), kReadoutInk, Qt::black);
-    WriteText(kModeAt, ModeText(lathe().state.traceMode), kReadoutInk, Qt::black);
+    view_.ShowMeasureResult(result);
 }
 
 void COrbelView::mousePressEvent(QMouseEvent* event)
@@ -62,7 +46,7 @@ void COrbelView::mouseMoveEvent(QMouseEvent* event)
     if (station_ == nullptr) return;
     const QPointF p = event->position() / zoom_;
     UpdateCursor();
-    ShowMouseReadout(Point{qFloor(p.x()), qFloor(p.y())});
+    view_.ShowPointer(Point{qFloor(p.x()), qFloor(p.y())});
 }
 
 }  // namespace zan::gui

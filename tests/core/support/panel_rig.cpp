@@ -30,7 +30,7 @@ TempFolder::~TempFolder()
 }
 
 PanelRig::PanelRig(const std::filesystem::path& folder)
-    : station(ControllerPorts{alerts, clock, display, window, fields}, StationOptions{false, ProgramFolder(folder), {}}),
+    : station(ControllerPorts{alerts, clock, window, fields, &display}, StationOptions{false, ProgramFolder(folder), {}}),
       panel(*station.panel())
 {
 }

@@ -1,12 +1,10 @@
-#include "gui/lathe/cylinder_shade.h"
+#include "core/view/shade_cache.h"
 
-#include "gui/lathe/raster.h"
+namespace zan {
 
-namespace zan::gui {
-
-std::span<const QRgb> ShadeCache::Column(int radius)
+std::span<const Pixel> ShadeCache::Column(int radius)
 {
-    std::vector<QRgb>& column = columns_[radius];
+    std::vector<Pixel>& column = columns_[radius];
     if (column.empty()) {
         column.resize(2 * radius - 1);
         int shade = kInitialShade;
@@ -14,11 +12,9 @@ std::span<const QRgb> ShadeCache::Column(int radius)
             shade = CylinderShade(row, radius, shade);
             column[row - ColumnTop(radius)] = Opaque(ShadeColour(shade));
         }
-        column[0] = kOpaque;
+        column[0] = kBlackPixel;
     }
     return column;
 }
 
-QRgb ShadeCache::PixelColour(int row, int radius) { return Opaque(ShadePixel(row, radius)); }
-
-}  // namespace zan::gui
+}  // namespace zan

@@ -1,22 +1,22 @@
 #pragma once
-// Paints the machine itself into the backing image: background, workpiece,
+// Paints the machine itself into the view's frame: background, workpiece,
 // jaws, chuck and tailstock centre, in that order (the tool comes last and is
 // drawn by the machine's own redraw), and the workpiece band under the tool
 // after a move.
 
-#include "gui/lathe/cylinder_shade.h"
-#include "core/lathe/display_port.h"
-#include "gui/lathe/lathe_pictures.h"
-#include "core/lathe/lathe_state.h"
-#include "gui/lathe/raster.h"
-
 #include <vector>
 
-namespace zan::gui {
+#include "core/lathe/display_port.h"
+#include "core/lathe/lathe_state.h"
+#include "core/view/lathe_pictures.h"
+#include "core/view/raster.h"
+#include "core/view/shade_cache.h"
+
+namespace zan {
 
 // Radius drawn at column k: the profile's whole rows above the axis, at most
 // the blank's radius; zero or less paints nothing.
-int DrawnRadius(const LatheState& s, int column);
+int DrawnRadiusAt(const LatheState& s, int column);
 
 // How far the jaws stand from the axis: the largest radius under them, at
 // most the blank's, 10 pixels more while the chuck is open.
@@ -31,7 +31,7 @@ public:
     void PaintColumns(Raster& raster, const LatheState& s, int first, int last);
     void PaintUnderTool(Raster& raster, const LatheState& s, const UnderTool& under);
 
-    const QImage& TurretPicture(int station) const;
+    const Picture& TurretPicture(int station) const;
 
 private:
     void PaintWorkpiece(Raster& raster, const LatheState& s);
@@ -40,12 +40,12 @@ private:
 
     // The run of colours of column k; columns taller than the view get only
     // their visible rows, kept in `tall`.
-    ColumnRun RunOf(const LatheState& s, int column, const QRect& clip, std::vector<QRgb>& tall);
+    ColumnRun RunOf(const LatheState& s, int column, const FrameRect& clip, std::vector<Pixel>& tall);
 
     LathePictures pictures_;
     ShadeCache shades_;
     std::vector<ColumnRun> runs_ = std::vector<ColumnRun>(kProfileColumns);
-    std::vector<std::vector<QRgb>> tallColumns_ = std::vector<std::vector<QRgb>>(kProfileColumns);
+    std::vector<std::vector<Pixel>> tallColumns_ = std::vector<std::vector<Pixel>>(kProfileColumns);
 };
 
-}  // namespace zan::gui
+}  // namespace zan

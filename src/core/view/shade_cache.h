@@ -1,14 +1,14 @@
 #pragma once
 // The workpiece's shaded columns as the view paints them (the shades
-// themselves are the core's, core/lathe/cylinder_shade.h), kept per radius.
+// themselves are core/lathe/cylinder_shade.h's), kept per radius.
 
-#include <QRgb>
 #include <span>
 #include <vector>
 
 #include "core/lathe/cylinder_shade.h"
+#include "core/view/raster.h"
 
-namespace zan::gui {
+namespace zan {
 
 // Colours of whole columns, computed once per radius. The first pixel of every
 // column, its top edge, is black.
@@ -18,12 +18,12 @@ public:
     static constexpr int kMaxCachedRadius = 800;
 
     // Colours of rows ColumnTop(r) .. ColumnBottom(r); r in 1 .. kMaxCachedRadius.
-    std::span<const QRgb> Column(int radius);
+    std::span<const Pixel> Column(int radius);
     // The colour of one row of any column (radius > 0), without caching.
-    static QRgb PixelColour(int row, int radius);
+    static Pixel PixelColour(int row, int radius) { return Opaque(ShadePixel(row, radius)); }
 
 private:
-    std::vector<std::vector<QRgb>> columns_ = std::vector<std::vector<QRgb>>(kMaxCachedRadius + 1);
+    std::vector<std::vector<Pixel>> columns_ = std::vector<std::vector<Pixel>>(kMaxCachedRadius + 1);
 };
 
-}  // namespace zan::gui
+}  // namespace zan
