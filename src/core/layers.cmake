@@ -8,7 +8,8 @@ set(ZAN_CORE_TEXT_SOURCES
   text/format_fixed.cpp
   text/program_info.cpp
   text/read_number.cpp
-  text/typed_value.cpp)
+  text/typed_value.cpp
+  text/utf8.cpp)
 
 set(ZAN_CORE_FILES_SOURCES
   files/data_folders.cpp

@@ -81,34 +81,6 @@ void PutBox(RgbaFrame& frame, const BoxArms& box, int ratio, Colours colours, co
 
 }  // namespace
 
-char32_t NextCodePoint(std::string_view utf8, std::size_t& at)
-{
-    const unsigned char lead = static_cast<unsigned char>(utf8[at]);
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    }
-    int extra = 0;
-    char32_t c = 0;
-    if (lead >= 0xC0 && lead < 0xE0) extra = 1, c = lead & 0x1F;
-    else if (lead >= 0xE0 && lead < 0xF0) extra = 2, c = lead & 0x0F;
-    else if (lead >= 0xF0 && lead < 0xF8) extra = 3, c = lead & 0x07;
-    if (extra == 0 || at + extra >= utf8.size()) {
-        ++at;
-        return U'\uFFFD';
-    }
-    for (int k = 1; k <= extra; ++k) {
-        const unsigned char next = static_cast<unsigned char>(utf8[at + k]);
-        if ((next & 0xC0) != 0x80) {
-            ++at;
-            return U'\uFFFD';
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    at += extra + 1;
-    return c;
-}
-
 // The cell picture of a character, drawn from the font: the font's glyphs
 // at ratio 2 for even ratios, at 1 for odd ones (and where ratio 2 lacks
 // the character), enlarged to the ratio.

@@ -18,6 +18,7 @@
 #include "core/files/rgba_frame.h"
 #include "core/lcd/lcd_font.h"
 #include "core/lcd/lcd_screen.h"
+#include "core/text/utf8.h"
 
 namespace zan {
 
@@ -37,10 +38,6 @@ struct LcdPlacement {
 
 // The largest ratio a front end draws at (a 400 % desktop at zoom 2).
 inline constexpr int kLcdMaxRatio = 8;
-
-// The next code point of a UTF-8 text from byte `at`, which it moves on.
-// A malformed sequence gives U+FFFD and moves one byte.
-char32_t NextCodePoint(std::string_view utf8, std::size_t& at);
 
 class LcdRenderer {
 public:

@@ -2,38 +2,15 @@
 
 #include <algorithm>
 
+#include "core/text/utf8.h"
+
 namespace zan {
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
 constexpr int kRowBits = 32;
 
-// Bytes following a lead byte, or -1 for a byte that cannot lead.
-int ContinuationCount(unsigned char lead)
-{
-    if (lead < 0x80) return 0;
-    if ((lead & 0xE0) == 0xC0) return 1;
-    if ((lead & 0xF0) == 0xE0) return 2;
-    if ((lead & 0xF8) == 0xF0) return 3;
-    return -1;
-}
-
 }  // namespace
-
-char32_t Utf8Reader::Next()
-{
-    const auto lead = static_cast<unsigned char>(text_[at_++]);
-    const int more = ContinuationCount(lead);
-    if (more < 0) return kReplacement;
-    if (more == 0) return lead;
-    char32_t code = lead & (0x3F >> more);
-    for (int i = 0; i < more; ++i) {
-        if (at_ >= text_.size() || (static_cast<unsigned char>(text_[at_]) & 0xC0) != 0x80) return kReplacement;
-        code = (code << 6) | (static_cast<unsigned char>(text_[at_++]) & 0x3F);
-    }
-    return code;
-}
 
 const ViewGlyph* FindGlyph(const ViewFont& font, char32_t code)
 {
@@ -45,8 +22,8 @@ const ViewGlyph* FindGlyph(const ViewFont& font, char32_t code)
 int TextWidth(const ViewFont& font, std::string_view text)
 {
     int width = 0;
-    for (Utf8Reader reader(text); !reader.done();)
-        if (const ViewGlyph* glyph = FindGlyph(font, reader.Next())) width += glyph->advance;
+    for (std::size_t at = 0; at < text.size();)
+        if (const ViewGlyph* glyph = FindGlyph(font, NextCodePoint(text, at))) width += glyph->advance;
     return width;
 }
 
@@ -59,8 +36,8 @@ FrameRect DrawViewText(Raster& raster, Point at, std::string_view text, Pixel in
     raster.FillRect(covered, paper);
     RgbaFrame& frame = raster.frame();
     int pen = at.x;
-    for (Utf8Reader reader(text); !reader.done();) {
-        const ViewGlyph* glyph = FindGlyph(font, reader.Next());
+    for (std::size_t next = 0; next < text.size();) {
+        const ViewGlyph* glyph = FindGlyph(font, NextCodePoint(text, next));
         if (glyph == nullptr) continue;
         for (int row = 0; row < font.height; ++row) {
             const int y = at.y + row;

@@ -41,16 +41,4 @@ int TextWidth(const ViewFont& font, std::string_view text);
 // the paper under the whole line, then the ink. Returns the rectangle covered.
 FrameRect DrawViewText(Raster& raster, Point at, std::string_view text, Pixel ink, Pixel paper);
 
-// The characters of UTF-8 text one by one; malformed bytes count as U+FFFD.
-class Utf8Reader {
-public:
-    explicit Utf8Reader(std::string_view text) : text_(text) {}
-    bool done() const { return at_ >= text_.size(); }
-    char32_t Next();
-
-private:
-    std::string_view text_;
-    std::size_t at_ = 0;
-};
-
 }  // namespace zan
