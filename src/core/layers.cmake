@@ -113,6 +113,7 @@ set(ZAN_CORE_STATION_SOURCES
   station/panel_events.cpp
   station/run_verbs.cpp
   station/script_output.cpp
+  station/script_player.cpp
   station/scripted_controller.cpp
   station/station.cpp)
 

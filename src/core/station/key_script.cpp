@@ -114,7 +114,7 @@ ScriptStop RunCommand(ScriptedController& c, std::string_view argument)
 {
     if (ScriptStop bad = NoArgument("run", argument); bad.end != ScriptEnd::Done) return bad;
     if (c.RunProgram()) return {};
-    return ScriptStop{ScriptEnd::TurnLimit, 0, {}, "still running after " + std::to_string(c.maxTurns()) + " turns"};
+    return StillRunning(c.maxTurns());
 }
 
 ScriptStop AnswerCommand(ScriptedController& c, std::string_view argument)
@@ -174,19 +174,50 @@ std::string_view WithoutCr(std::string_view line)
 
 }  // namespace
 
-ScriptStop RunScriptLine(ScriptedController& controller, std::string_view line)
+namespace {
+
+struct SplitLine {
+    std::string_view word;  // empty for a blank line or a comment
+    std::string_view rest;  // after the one space or tab that ends the word
+};
+
+SplitLine Split(std::string_view line)
 {
     line = WithoutCr(line);
     const auto start = line.find_first_not_of(" \t");
     if (start == std::string_view::npos || line[start] == '#') return {};
     line.remove_prefix(start);
     const auto wordEnd = std::min(line.find_first_of(" \t"), line.size());
-    const std::string_view word = line.substr(0, wordEnd);
-    // The one space or tab after the command separates it from the argument.
     const std::string_view rest = wordEnd < line.size() ? line.substr(wordEnd + 1) : std::string_view();
+    return {line.substr(0, wordEnd), rest};
+}
+
+}  // namespace
+
+ScriptStop StillRunning(long maxTurns)
+{
+    return ScriptStop{ScriptEnd::TurnLimit, 0, {}, "still running after " + std::to_string(maxTurns) + " turns"};
+}
+
+std::optional<ScriptTurns> TurnsOfLine(std::string_view line)
+{
+    const SplitLine split = Split(line);
+    const std::string_view argument = Trimmed(split.rest);
+    if (split.word == "run" && argument.empty()) return ScriptTurns{0, true};
+    if (split.word != "idle") return std::nullopt;
+    const std::optional<long> turns = Number(argument);
+    if (!turns || *turns < 0) return std::nullopt;
+    return ScriptTurns{*turns, false};
+}
+
+ScriptStop RunScriptLine(ScriptedController& controller, std::string_view line)
+{
+    const SplitLine split = Split(line);
+    if (split.word.empty()) return {};
     for (const Command& command : kCommands)
-        if (command.name == word) return command.handler(controller, command.verbatim ? rest : Trimmed(rest));
-    return Bad("unknown command \"" + std::string(word) + "\"");
+        if (command.name == split.word)
+            return command.handler(controller, command.verbatim ? split.rest : Trimmed(split.rest));
+    return Bad("unknown command \"" + std::string(split.word) + "\"");
 }
 
 ScriptStop RunScript(ScriptedController& controller, std::istream& script)

@@ -18,6 +18,7 @@
 // still going after the turns allowed.
 
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,18 @@ struct ScriptStop {
     std::string line;    // the line that stopped it, as written
     std::string reason;
 };
+
+// The turns of the run loop a line asks for, for a player that spreads them
+// over time: "idle N" makes N turns, "run" turns while a program runs (at most
+// the controller's maxTurns). Empty for every other line, and for a bad one
+// (RunScriptLine refuses it).
+struct ScriptTurns {
+    long turns = 0;
+    bool whileRunning = false;
+};
+std::optional<ScriptTurns> TurnsOfLine(std::string_view line);
+// What "run" stops with when the program still runs after the turns allowed.
+ScriptStop StillRunning(long maxTurns);
 
 // One line of a script; the stop's line number is left 0.
 ScriptStop RunScriptLine(ScriptedController& controller, std::string_view line);

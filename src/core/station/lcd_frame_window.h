@@ -20,6 +20,7 @@ public:
     explicit LcdFrameWindow(bool draw);
     // The LCD as it stands (kLcdPixels); empty unless enabled.
     const RgbaFrame& frame() const { return frame_; }
+    RgbaFrame& frame() { return frame_; }  // a front end takes its changed rectangle
 
     void ScreenChanged(const LcdScreen& screen, bool repaintArea) override;
 

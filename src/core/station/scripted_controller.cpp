@@ -19,7 +19,7 @@ ScriptedController::ScriptedController(ScriptSetup setup, std::ostream& out)
     : setup_(std::move(setup)),
       out_(out),
       window_(setup_.drawLcd),
-      station_(ControllerPorts{*this, clock_, window_, fields_, this}, StationOptions{false, setup_.folder, setup_.programs})
+      station_(ControllerPorts{*this, clock_, window_, fields_, setup_.drawView ? nullptr : static_cast<LatheDisplay*>(this)}, StationOptions{false, setup_.folder, setup_.programs})
 {
     SetUp();
 }

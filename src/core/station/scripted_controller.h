@@ -32,6 +32,9 @@ struct ScriptSetup {
     std::optional<ToolOffsets> offsets;
     bool trace = false;          // write every tool move as a line "Z X"
     bool drawLcd = false;        // keep the LCD's pixels (lcd())
+    // Draw the lathe view as the window does (a page that shows the script
+    // being played); the run and its output are the same either way.
+    bool drawView = false;
     long maxTurns = 10000000;    // turns of the run loop one RunProgram may take
 };
 
@@ -47,6 +50,7 @@ public:
     // The LCD's pixels as they stand, from the panel pixel kLcdPixels' top
     // left corner on; empty unless the set-up asked for them.
     const RgbaFrame& lcd() const { return window_.frame(); }
+    RgbaFrame& lcd() { return window_.frame(); }
 
     // A click on a key (pressed and released); a jog key held down and let go.
     void Key(KeyId key) { panel().Click(key); }

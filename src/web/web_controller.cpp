@@ -1,0 +1,138 @@
+#include "web/web_controller.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/files/program_file.h"
+#include "core/files/program_load.h"
+#include "web/page_commands.h"
+
+namespace zan::web {
+
+namespace {
+
+constexpr std::string_view kProgramUnreadable = "不能打开代码文件";
+
+// The editor and the entry field turn typed letters into capitals; what was
+// there before is kept as it was.
+bool TypesCapitals(FieldId id) { return id == FieldId::Editor || id == FieldId::Entry; }
+
+std::string WithTypedCapitals(std::string_view before, std::string after)
+{
+    std::size_t prefix = 0;
+    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    for (std::size_t i = prefix; i < after.size() - suffix; ++i)
+        if (after[i] >= 'a' && after[i] <= 'z') after[i] = static_cast<char>(after[i] - 'a' + 'A');
+    return after;
+}
+
+bool KnownField(int id)
+{
+    return std::any_of(std::begin(kAllFields), std::end(kAllFields),
+                       [id](FieldId field) { return static_cast<int>(field) == id; });
+}
+
+}  // namespace
+
+WebController::WebController(const std::string& data, const std::string& programs)
+    : station_(ControllerPorts{*this, *this, window_, fields_, nullptr},
+               StationOptions{false, ProgramFolder(data), ProgramFolder(programs)})
+{
+    // As the desktop starts: the view's first repaint shows the panel, whose
+    // first paint draws the LCD.
+    station_.PanelEvent(PanelEventCode::ShowPanel);
+    station_.panel()->Paint();
+}
+
+void WebController::SetTime(double nowMs) { now_ = std::max(now_, static_cast<std::int64_t>(nowMs)); }
+
+int WebController::Advance(double nowMs, int budgetMs)
+{
+    SetTime(nowMs);
+    const std::optional<std::int64_t> due = station_.Advance(budgetMs);
+    if (!due) return -1;
+    return static_cast<int>(std::clamp<std::int64_t>(*due - now_, 0, 1000));
+}
+
+void WebController::Input(std::function<void()> input)
+{
+    current_ = std::move(input);
+    current_();
+    current_ = nullptr;
+}
+
+void WebController::KeyDown(int key)
+{
+    Input([this, key] { station_.panel()->KeyDown(static_cast<KeyId>(key)); });
+}
+
+void WebController::KeyUp(int key)
+{
+    Input([this, key] { station_.panel()->KeyUp(static_cast<KeyId>(key)); });
+}
+
+void WebController::PadCode(char code)
+{
+    Input([this, code] { station_.panel()->KeyCode(code); });
+}
+
+void WebController::FieldEdited(int field, const std::string& text, int start, int end)
+{
+    if (!KnownField(field)) return;
+    const auto id = static_cast<FieldId>(field);
+    const std::string typed = TypesCapitals(id) ? WithTypedCapitals(fields_.Text(id), text) : text;
+    fields_.SetText(id, typed);
+    fields_.SetSelection(id, Selection{std::min(start, end), std::max(start, end)});
+    Input([this, id] { station_.panel()->FieldChanged(id); });
+}
+
+void WebController::ReturnTyped()
+{
+    Input([this] { station_.PanelEvent(PanelEventCode::PressEnter); });
+}
+
+void WebController::Command(const std::string& name)
+{
+    Input([this, name] { RunPageCommand(station_, name); });
+}
+
+bool WebController::LoadProgram(const std::string& path)
+{
+    const ProgramLoad program = LoadProgramFile(path);
+    if (!program.text) {
+        Message(kProgramUnreadable);
+        return false;
+    }
+    station_.LoadProgram(*program.text);
+    if (program.linesLeftOut) Message(kTooManyLinesMessage);
+    return !program.linesLeftOut;
+}
+
+std::vector<PageAlert> WebController::TakeAlerts() { return std::exchange(alerts_, {}); }
+
+void WebController::Answer(bool ok)
+{
+    std::function<void()> asking = std::exchange(asking_, nullptr);
+    if (!ok || !asking) return;
+    answer_ = true;
+    Input(std::move(asking));
+    answer_.reset();
+}
+
+void WebController::Message(std::string_view text) { alerts_.push_back({false, std::string(text)}); }
+
+// Without an answer yet the question is queued and counts as cancelled for
+// now; the page plays the input again when the student chooses OK.
+bool WebController::Question(std::string_view text)
+{
+    if (answer_) return *answer_;
+    alerts_.push_back({true, std::string(text)});
+    asking_ = current_;
+    return false;
+}
+
+}  // namespace zan::web
