@@ -15,6 +15,7 @@ set(ZAN_CORE_FILES_SOURCES
   files/data_folders.cpp
   files/file_replace.cpp
   files/gb2312.cpp
+  files/gb2312_table.cpp
   files/gif_reader.cpp
   files/map_file.cpp
   files/parameter_files.cpp

@@ -1,7 +1,9 @@
 #pragma once
 // Program files hold GB2312 text (ASCII, and Chinese characters as two
 // bytes each); the fields the student types into hold UTF-8. Conversions go
-// through the C library's iconv.
+// through a table of our own (gb2312_table.h), made from the C library's
+// iconv, so that the desktop and the browser builds (whose C library has no
+// GB2312) convert alike.
 
 #include <optional>
 #include <string>

@@ -26,6 +26,13 @@ char32_t NextCodePoint(std::string_view utf8, std::size_t& at)
         }
         c = (c << 6) | (next & 0x3F);
     }
+    // The shortest form only, and no surrogate halves or code points past
+    // Unicode's last: what the C library's decoder (and Unicode) accept.
+    constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[extra] || (c >= 0xD800 && c < 0xE000) || c > 0x10FFFF) {
+        ++at;
+        return U'\uFFFD';
+    }
     at += extra + 1;
     return c;
 }
