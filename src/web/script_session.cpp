@@ -1,5 +1,6 @@
 #include "web/script_session.h"
 
+#include "core/files/file_replace.h"
 #include "core/files/parameter_files.h"
 
 namespace zan::web {
@@ -7,6 +8,8 @@ namespace zan::web {
 ScriptSession::ScriptSession(const std::string& data, const std::string& programs, const std::string& script,
                              const ScriptOptions& options)
 {
+    // As the runner does when it opens a folder: saves killed half-way leave files to remove.
+    RemoveSaveLeftovers(programs);
     ScriptSetup setup;
     setup.folder = ProgramFolder(data);
     setup.programs = ProgramFolder(programs);

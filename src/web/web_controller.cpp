@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/files/file_replace.h"
 #include "core/files/program_file.h"
 #include "core/files/program_load.h"
 #include "web/page_commands.h"
@@ -38,9 +39,21 @@ bool KnownField(int id)
 
 }  // namespace
 
+namespace {
+
+// Saves killed half-way (a tab closed during a save) leave files to remove
+// before the store reads the folder.
+const std::string& WithoutLeftovers(const std::string& programs)
+{
+    RemoveSaveLeftovers(programs);
+    return programs;
+}
+
+}  // namespace
+
 WebController::WebController(const std::string& data, const std::string& programs)
     : station_(ControllerPorts{*this, *this, window_, fields_, nullptr},
-               StationOptions{false, ProgramFolder(data), ProgramFolder(programs)})
+               StationOptions{false, ProgramFolder(data), ProgramFolder(WithoutLeftovers(programs))})
 {
     // As the desktop starts: the view's first repaint shows the panel, whose
     // first paint draws the LCD.
