@@ -15,7 +15,8 @@ packages=(
   clang libclang-rt-14-dev                   # fuzz targets
   xvfb xauth xdotool imagemagick             # end-to-end tests on a virtual screen
   openbox x11-utils                          # ... framed by a window manager, windows measured with xwininfo
-  chromium                                   # the class report opened in a browser
+  chromium                                   # the class report and the web page in a browser
+  emscripten nodejs                          # the trainer for the browser (tools/web.sh); npm comes with nodejs
   fonts-wqy-zenhei xfonts-wqy                # Chinese texts (the LCD: WenQuanYi Bitmap Song, 12 px)
   fonts-dejavu-core                          # the LCD's Latin letters (DejaVu Sans Mono)
   fonts-dejavu-extra                         # key legends, when tools/artwork redraws them
