@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
-# the test suite, the core's tests again under AddressSanitizer and
+# the test suite, the web page in headless Chromium (screenshot and figures
+# in build/web-test), the core's tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and the fuzz targets over their corpus plus a
 # short fuzzing run.
 set -euo pipefail
@@ -13,6 +14,12 @@ echo "== build and test"
 cmake -S "$top" -B "$top/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$top/build/test" -j"$jobs"
 (cd "$top/build/test" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+
+echo "== the web page in headless Chromium"
+"$top/tools/web.sh" --build-only
+(cd "$top/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
+no_hard_links=$(find "$top/build/test" -name 'libno_hard_links.so' | head -1)
+node "$top/tests/web/run.mjs" "$top/build/web" "$top/build/test/bin/zan400lt-run" "$no_hard_links" "$top/build/web-test"
 
 echo "== core tests under sanitizers"
 cmake -S "$top" -B "$top/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DZAN_GUI=OFF -DZAN_SANITIZE=ON >/dev/null

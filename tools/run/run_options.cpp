@@ -52,6 +52,7 @@ std::string CheckCombination(const RunOptions& options)
     if (!options.keysFile.empty() && (!options.reference.empty() || !options.pngFile.empty()))
         return "--compare and --png work on a program, not on a key script";
     if (options.keysFile.empty() && !options.lcdPngFile.empty()) return "--lcd-png works on a key script";
+    if (options.keysFile.empty() && !options.viewPngFile.empty()) return "--view-png works on a key script";
     return {};
 }
 
@@ -63,6 +64,7 @@ std::filesystem::path* FileOption(std::string_view arg, RunOptions& options)
     if (arg == "--offsets") return &options.offsetsFile;
     if (arg == "--png") return &options.pngFile;
     if (arg == "--lcd-png") return &options.lcdPngFile;
+    if (arg == "--view-png") return &options.viewPngFile;
     return nullptr;
 }
 

@@ -75,6 +75,7 @@ inline constexpr const char* kRunUsage =
     "                        in green and the columns outside the tolerance in red\n"
     "  --keys SCRIPT         run the key script SCRIPT\n"
     "  --lcd-png FILE        with --keys: write the LCD as it stands at the script's end\n"
+    "  --view-png FILE       with --keys: draw the lathe view, and write it as it stands at the end\n"
     "                        as a PNG file, one pixel a pixel of the panel's window\n"
     "                        (242 x 170: the screen area and the mode bar)\n"
     "  --programs DIR        the program folder (part programs, Pset.dat, Dset.dat);\n"
@@ -115,6 +116,7 @@ struct RunOptions {
     double tolerance = kDefaultTolerance;  // mm of diameter
     std::filesystem::path pngFile;      // the picture of the turned part
     std::filesystem::path lcdPngFile;   // the LCD at a key script's end
+    std::filesystem::path viewPngFile;  // the lathe view at a key script's end
 };
 
 // Values of options, shared with the grading tool.

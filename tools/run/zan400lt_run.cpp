@@ -201,6 +201,7 @@ int RunKeys(const tool::RunOptions& options, const DataFolders& folders)
     setup.blankLength = options.blankLength;
     setup.trace = options.trace;
     setup.drawLcd = !options.lcdPngFile.empty();
+    setup.drawView = !options.viewPngFile.empty();
     setup.maxTurns = options.limits.turns;
     if (const std::string error = ReadSetupFiles(options, setup.parameters, setup.offsets); !error.empty())
         return Unreadable(error);
@@ -216,6 +217,11 @@ int RunKeys(const tool::RunOptions& options, const DataFolders& folders)
     if (!WriteMap(options, controller.station().lathe.state)) return kExitStopped;
     if (!options.lcdPngFile.empty() && !WritePngFile(options.lcdPngFile, PictureOf(controller.lcd()))) {
         std::fprintf(stderr, "zan400lt-run: cannot write %s\n", options.lcdPngFile.string().c_str());
+        return kExitStopped;
+    }
+    if (!options.viewPngFile.empty() &&
+        !WritePngFile(options.viewPngFile, PictureOf(controller.station().view()->frame()))) {
+        std::fprintf(stderr, "zan400lt-run: cannot write %s\n", options.viewPngFile.string().c_str());
         return kExitStopped;
     }
     if (stop.end == ScriptEnd::TurnLimit) {

@@ -110,6 +110,7 @@ class Page {
   // The controller a script plays is shown while it plays; the next click
   // on the panel or the view brings back the student's own.
   showScript(runner) {
+    if (this.shown !== this.live) this.shown.delete();
     this.script = runner;
     this.shown = runner.page;
     this.panels.panel.paint();
@@ -297,10 +298,18 @@ async function main() {
   page.render(true);
   if (!store.persistent) page.reportStorage();
   const runner = new ScriptRunner(Z, page);
-  window.zan400lt = { keys: (script, files, options) => runner.play(script, files, options), ready: true };
+  window.zan400lt = {
+    keys: (script, files, options) => runner.play(script, files, options),
+    keyTable: table,
+    // What the student's controller shows, for scripts that watch it.
+    state: () => ({ running: page.live.running(), lamps: page.live.lamps(), zoom: page.zoom }),
+  };
   $('loading').hidden = true;
   document.body.dataset.ready = 'true';
   requestAnimationFrame(() => page.frame());
+  // As the desktop's command line: ?program=03.zan loads a program of the folder into the machine.
+  const program = programName(new URLSearchParams(location.search).get('program') || '');
+  if (program) page.input(() => page.live.loadProgram(`${PROGRAMS}/${program}`));
   const demo = new URLSearchParams(location.search).get('keys');
   if (demo) playDemo(runner, demo);
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
