@@ -6,7 +6,9 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include "core/files/program_load.h"
 #include "core/lathe/workpiece_image.h"
+#include "core/station/headless.h"
 #include "core/panel/key_table.h"
 #include "core/station/lcd_frame_window.h"
 #include "web/page_frames.h"
@@ -102,6 +104,21 @@ val KeyTable()
     table["lcd"].call<void>("push", kLcdPixels.left);
     table["lcd"].call<void>("push", kLcdPixels.top);
     return table;
+}
+
+// A part program run to its end without a window, as the runner runs it:
+// for measuring the core's speed in the browser. Returns the turns taken,
+// or -1 when the file could not be read.
+double RunProgramAlone(std::string data, std::string program)
+{
+    const ProgramLoad load = LoadProgramFile(program);
+    if (!load.text) return -1;
+    HeadlessSetup setup;
+    setup.folder = ProgramFolder(data);
+    HeadlessMachine machine(setup);
+    machine.LoadProgram(*load.text);
+    machine.Run(RunLimits{});
+    return static_cast<double>(machine.turns());
 }
 
 // The live controller as the page drives it.
@@ -209,6 +226,7 @@ EMSCRIPTEN_BINDINGS(zan400lt)
 {
     using namespace emscripten;
     function("keyTable", &KeyTable);
+    function("runProgramAlone", &RunProgramAlone);
     class_<LivePage>("LivePage")
         .constructor<std::string, std::string>()
         .function("advance", &LivePage::advance)

@@ -27,6 +27,7 @@ const browser = await launch();
 try {
   for (const [name, check] of [['parity', runParity], ['lesson', runLesson], ['files', runFiles],
     ['offline', runOffline], ['long tasks', runLongTasks]]) {
+    if (process.env.ZAN_WEB_ONLY && !process.env.ZAN_WEB_ONLY.split(',').includes(name)) continue;
     const started = Date.now();
     try {
       await check(browser, server.url, context);

@@ -10,7 +10,7 @@ import * as dialogs from './dialogs.js';
 import { programName, download, readFile, programList, chooseProgram } from './files.js';
 import { ScriptRunner } from './script.js';
 
-const BUDGET_MS = 8;  // the core's share of a frame, in milliseconds
+const BUDGET_MS = 4;  // the core's share of a frame, in milliseconds
 const LCD_AT = [23, 45];  // the LCD's top left corner on the panel
 const STORAGE_FAILED = '浏览器不能保存您的程序文件夹（存储空间已满，或在隐私窗口中），' +
   '关闭页面前请用“程序设置 > 导出程序”保存您的程序。';
@@ -213,6 +213,9 @@ function listenToView(page) {
 function listenToPanels(page) {
   const { panel, pad } = page.panels;
   const zoom = () => page.zoom;
+  // A click on a key gives the typing back to the field the panel has in focus.
+  const refocus = () => { page.fields.focusedId = null; };
+  for (const id of ['panel-canvas', 'pad-canvas']) $(id).addEventListener('pointerup', refocus);
   panel.listen(zoom, (key) => { if (key.jog) page.input(() => page.live.keyDown(key.id)); },
     (key, over) => { if (key.jog || over) page.input(() => page.live.keyUp(key.id)); });
   const release = page.Z.keyTable().jogRelease;

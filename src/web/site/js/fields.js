@@ -69,6 +69,7 @@ export class Fields {
   // The fields as the core has them now.
   show(fields, focusAllowed) {
     this.shown = new Map(fields.map((f) => [f.id, f]));
+    const focused = fields.find((f) => f.focused && f.shown);
     for (const f of fields) {
       const element = this.elements.get(f.id);
       element.hidden = !f.shown;
@@ -84,8 +85,11 @@ export class Fields {
       const end = charsToUnits(text, f.selEnd);
       if (element.selectionStart !== start || element.selectionEnd !== end) element.setSelectionRange(start, end);
       if (f.id === EDITOR) element.scrollTop = f.firstLine * this.lineHeight;
-      if (f.focused && focusAllowed && document.activeElement !== element &&
-          (f.id === EDITOR || f.id === ENTRY)) element.focus({ preventScroll: true });
+      // The focus follows the core's when it moves, and is left where the
+      // student put it otherwise (a menu, the view).
+      if (f.focused && focusAllowed && this.focusedId !== f.id && (f.id === EDITOR || f.id === ENTRY))
+        element.focus({ preventScroll: true });
     }
+    if (focusAllowed) this.focusedId = focused ? focused.id : null;
   }
 }

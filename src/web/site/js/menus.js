@@ -132,12 +132,13 @@ export function buildMenus(menubar, toolbar, run) {
     button.addEventListener('click', () => run(item.command, button));
     toolbar.append(button);
   }
-  // The shortcuts act while the focus is not in a field, where Ctrl+C and
-  // Ctrl+V keep their usual meaning.
+  // In a field Ctrl+C, Ctrl+X and Ctrl+V keep their usual meaning; the
+  // other shortcuts act wherever the focus is.
   document.addEventListener('keydown', (event) => {
     if (!event.ctrlKey || event.altKey || event.metaKey) return;
     const target = event.target;
-    if (target instanceof HTMLInputElement || target instanceof HTMLTextAreaElement) return;
+    const inField = target instanceof HTMLInputElement || target instanceof HTMLTextAreaElement;
+    if (inField && 'cxv'.includes(event.key.toLowerCase())) return;
     const item = TOOLBAR.find((b) => b.keys.includes(event.key.toLowerCase()));
     if (!item || document.querySelector('dialog[open]')) return;
     event.preventDefault();
