@@ -14,10 +14,8 @@ namespace {
 
 constexpr std::string_view kProgramUnreadable = "不能打开代码文件";
 
-// The editor and the entry field turn typed letters into capitals; what was
-// there before is kept as it was.
-bool TypesCapitals(FieldId id) { return id == FieldId::Editor || id == FieldId::Entry; }
-
+// Only what was typed turns into capitals; what was there before is kept
+// as it was.
 std::string WithTypedCapitals(std::string_view before, std::string after)
 {
     std::size_t prefix = 0;

@@ -63,6 +63,10 @@ public:
     virtual void Scroll(FieldId id, int lines) = 0;
 };
 
+// The editor and the entry field turn typed letters into capitals, as the
+// controller's keyboard has capitals only.
+inline bool TypesCapitals(FieldId id) { return id == FieldId::Editor || id == FieldId::Entry; }
+
 // A window that shows nothing.
 class QuietPanelWindow : public PanelWindow {
 public:

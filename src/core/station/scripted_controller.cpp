@@ -8,13 +8,6 @@
 
 namespace zan {
 
-namespace {
-
-// The editor and the entry field turn letters into capitals as they are typed.
-bool TypesCapitals(FieldId id) { return id == FieldId::Editor || id == FieldId::Entry; }
-
-}  // namespace
-
 ScriptedController::ScriptedController(ScriptSetup setup, std::ostream& out)
     : setup_(std::move(setup)),
       out_(out),
