@@ -4,12 +4,11 @@
 
 namespace zan::web {
 
-FramePatch TakePatch(RgbaFrame& frame, bool whole)
+void TakePatch(RgbaFrame& frame, bool whole, FramePatch& patch)
 {
-    FramePatch patch;
     patch.rect = frame.TakeDirty();
     if (whole) patch.rect = frame.bounds();
-    if (patch.rect.empty()) return patch;
+    if (patch.rect.empty()) return;
     patch.rgba.resize(static_cast<std::size_t>(patch.rect.width()) * patch.rect.height() * 4);
     std::uint8_t* out = patch.rgba.data();
     for (int y = patch.rect.top; y < patch.rect.bottom; ++y) {
@@ -22,7 +21,6 @@ FramePatch TakePatch(RgbaFrame& frame, bool whole)
             *out++ = 0xFF;
         }
     }
-    return patch;
 }
 
 std::vector<int> LitLamps(Panel& panel)

@@ -21,8 +21,9 @@ struct FramePatch {
     std::vector<std::uint8_t> rgba;
 };
 
-// Takes the frame's changed rectangle (all of it with `whole`).
-FramePatch TakePatch(RgbaFrame& frame, bool whole);
+// Takes the frame's changed rectangle (all of it with `whole`) into
+// `patch`, whose memory is used again from one frame to the next.
+void TakePatch(RgbaFrame& frame, bool whole, FramePatch& patch);
 
 // The ids of the lamp keys that are lit, in id order.
 std::vector<int> LitLamps(Panel& panel);

@@ -21,18 +21,18 @@ namespace {
 
 using emscripten::val;
 
-val PatchValue(RgbaFrame& frame, bool whole)
+// The patch's bytes are a view of the core's memory, not a copy: the page
+// puts them on its canvas at once, before it calls the core again.
+val PatchValue(RgbaFrame& frame, bool whole, FramePatch& patch)
 {
-    FramePatch patch = TakePatch(frame, whole);
+    TakePatch(frame, whole, patch);
     if (patch.rect.empty()) return val::null();
     val out = val::object();
     out.set("x", patch.rect.left);
     out.set("y", patch.rect.top);
     out.set("width", patch.rect.width());
     out.set("height", patch.rect.height());
-    // A copy the page owns: the frame's memory may move as the core runs.
-    out.set("rgba", val::global("Uint8ClampedArray")
-                        .new_(emscripten::typed_memory_view(patch.rgba.size(), patch.rgba.data())));
+    out.set("rgba", emscripten::typed_memory_view(patch.rgba.size(), patch.rgba.data()));
     return out;
 }
 
@@ -126,7 +126,7 @@ class LivePage {
 public:
     LivePage(std::string data, std::string programs) : c_(data, programs) {}
 
-    int advance(double now, int budget) { return c_.Advance(now, budget); }
+    int advance(int budget) { return c_.Advance(budget); }
     void keyDown(int key) { c_.KeyDown(key); }
     void keyUp(int key) { c_.KeyUp(key); }
     void padCode(std::string code)
@@ -189,13 +189,15 @@ public:
             .has_value();
     }
 
-    val lcdPatch(bool whole) { return PatchValue(c_.window().frame(), whole); }
-    val viewPatch(bool whole) { return PatchValue(c_.station().view()->frame(), whole); }
+    val lcdPatch(bool whole) { return PatchValue(c_.window().frame(), whole, lcd_); }
+    val viewPatch(bool whole) { return PatchValue(c_.station().view()->frame(), whole, view_); }
     val lamps() { return IntList(LitLamps(*c_.station().panel())); }
     val fields() { return FieldsValue(c_.fields()); }
 
 private:
     WebController c_;
+    FramePatch lcd_;
+    FramePatch view_;
 };
 
 // A key script played on a fresh controller (see script_session.h).
@@ -211,13 +213,15 @@ public:
     std::string output() { return s_.output(); }
     std::string failure() { return s_.failure(); }
     int lineNumber() { return s_.lineNumber(); }
-    val lcdPatch(bool whole) { return PatchValue(s_.controller().lcd(), whole); }
-    val viewPatch(bool whole) { return PatchValue(s_.controller().station().view()->frame(), whole); }
+    val lcdPatch(bool whole) { return PatchValue(s_.controller().lcd(), whole, lcd_); }
+    val viewPatch(bool whole) { return PatchValue(s_.controller().station().view()->frame(), whole, view_); }
     val lamps() { return IntList(LitLamps(s_.controller().panel())); }
     val fields() { return FieldsValue(s_.controller().fields()); }
 
 private:
     ScriptSession s_;
+    FramePatch lcd_;
+    FramePatch view_;
 };
 
 }  // namespace

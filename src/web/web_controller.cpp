@@ -1,6 +1,7 @@
 #include "web/web_controller.h"
 
 #include <algorithm>
+#include <chrono>
 #include <utility>
 
 #include "core/files/file_replace.h"
@@ -59,14 +60,17 @@ WebController::WebController(const std::string& data, const std::string& program
     station_.panel()->Paint();
 }
 
-void WebController::SetTime(double nowMs) { now_ = std::max(now_, static_cast<std::int64_t>(nowMs)); }
-
-int WebController::Advance(double nowMs, int budgetMs)
+std::int64_t WebController::NowMs() const
 {
-    SetTime(nowMs);
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+int WebController::Advance(int budgetMs)
+{
     const std::optional<std::int64_t> due = station_.Advance(budgetMs);
     if (!due) return -1;
-    return static_cast<int>(std::clamp<std::int64_t>(*due - now_, 0, 1000));
+    return static_cast<int>(std::clamp<std::int64_t>(*due - NowMs(), 0, 1000));
 }
 
 void WebController::Input(std::function<void()> input)

@@ -1,7 +1,8 @@
 #pragma once
 // The controller a web page shows: the same Station as the desktop's, with
-// ports a page can serve without ever waiting. Time is the page's clock,
-// handed in with each advance. Message boxes and questions are queued for the
+// ports a page can serve without ever waiting. Time is the browser's
+// monotonic clock (performance.now), read whenever the machine asks, so that
+// an advance's budget runs out in real time. Message boxes and questions are queued for the
 // page to show as dialogs; a question is answered by playing the input that
 // asked it once more with the answer given (every question comes first in
 // what asks it, so nothing has changed before it). The LCD and the lathe view
@@ -49,11 +50,9 @@ public:
     PlainFields& fields() { return fields_; }
     PageWindow& window() { return window_; }
 
-    // The page's clock, in milliseconds; it never goes back.
-    void SetTime(double nowMs);
     // Work due by now, for at most budgetMs: -1 when nothing waits for
     // time, else milliseconds until more is due (0: come back at once).
-    int Advance(double nowMs, int budgetMs);
+    int Advance(int budgetMs);
 
     // The student's input. Each is one call; a question it raises is queued.
     void KeyDown(int key);
@@ -79,11 +78,10 @@ private:
     void Message(std::string_view text) override;
     bool Question(std::string_view text) override;
     // Clock
-    std::int64_t NowMs() const override { return now_; }
+    std::int64_t NowMs() const override;
     // Runs one input, remembered in case it asks a question.
     void Input(std::function<void()> input);
 
-    std::int64_t now_ = 0;
     PageWindow window_;
     PlainFields fields_;
     Station station_;

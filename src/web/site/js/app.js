@@ -100,7 +100,7 @@ class Page {
     if (this.script) {
       this.script.frame();
     } else if (!dialogs.dialogOpen()) {
-      this.live.advance(performance.now(), BUDGET_MS);
+      this.live.advance(BUDGET_MS);
       this.takeAlerts();
     }
     this.render();

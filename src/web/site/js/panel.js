@@ -169,8 +169,11 @@ export async function createPanels(table, panelCanvas, padCanvas) {
   return { panel, pad };
 }
 
-// A changed rectangle of a core frame onto a canvas at (x, y).
+// A changed rectangle of a core frame onto a canvas at (x, y). Its bytes
+// are a view of the core's memory, put at once (no copy of our own).
 export function putPatch(g, patch, x = 0, y = 0) {
   if (!patch) return;
-  g.putImageData(new ImageData(patch.rgba, patch.width, patch.height), x + patch.x, y + patch.y);
+  const { rgba } = patch;
+  const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
+  g.putImageData(new ImageData(pixels, patch.width, patch.height), x + patch.x, y + patch.y);
 }
