@@ -9,26 +9,28 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 fuzz_seconds=${ZAN_FUZZ_SECONDS:-20}
 "$top/tools/install-deps.sh"
+# Each part says how long it took, in seconds.
+phase() { phase "$1 (at ${SECONDS} s)"; }
 
-echo "== build and test"
+phase "build and test"
 cmake -S "$top" -B "$top/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$top/build/test" -j"$jobs"
 (cd "$top/build/test" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 
-echo "== the web page in headless Chromium"
+phase "the web page in headless Chromium"
 "$top/tools/web.sh" --build-only
 (cd "$top/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
 no_hard_links=$(find "$top/build/test" -name 'libno_hard_links.so' | head -1)
 node "$top/tests/web/run.mjs" "$top/build/web" "$top/build/test/bin/zan400lt-run" "$no_hard_links" "$top/build/web-test"
 
-echo "== core tests under sanitizers"
+phase "core tests under sanitizers"
 cmake -S "$top" -B "$top/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DZAN_GUI=OFF -DZAN_SANITIZE=ON >/dev/null
 cmake --build "$top/build/sanitize" -j"$jobs" --target core_tests
 ASAN_OPTIONS=detect_leaks=1 "$top/build/sanitize/bin/core_tests" --gtest_brief=1
 
-echo "== fuzzing"
+phase "fuzzing"
 CC=clang CXX=clang++ cmake -S "$top" -B "$top/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZAN_GUI=OFF -DZAN_TESTS=OFF -DZAN_FUZZ=ON >/dev/null
 cmake --build "$top/build/fuzz" -j"$jobs"
 "$top/fuzz/run.sh" "$top/build/fuzz" "$fuzz_seconds"
-echo "== all tests passed"
+phase "all tests passed"
