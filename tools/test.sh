@@ -10,7 +10,7 @@ jobs=$(nproc)
 fuzz_seconds=${ZAN_FUZZ_SECONDS:-20}
 "$top/tools/install-deps.sh"
 # Each part says how long it took, in seconds.
-phase() { phase "$1 (at ${SECONDS} s)"; }
+phase() { echo "== $1 (at ${SECONDS} s)"; }
 
 phase "build and test"
 cmake -S "$top" -B "$top/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
