@@ -9,7 +9,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 fuzz_seconds=${ZAN_FUZZ_SECONDS:-20}
 "$top/tools/install-deps.sh"
-# Each part says how long it took, in seconds.
+# Each part says when it started, in seconds from the start.
 phase() { echo "== $1 (at ${SECONDS} s)"; }
 
 phase "build and test"

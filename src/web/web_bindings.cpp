@@ -177,6 +177,17 @@ public:
     }
     void showPointer(int x, int y) { c_.station().view()->ShowPointer(Point{x, y}); }
 
+    int beginCustomTool() { return c_.BeginCustomTool(); }
+    // The outline's points as x0, y0, x1, y1, ... in editor pixels.
+    void shapeCustomTool(val xy)
+    {
+        const std::vector<int> flat = emscripten::vecFromJSArray<int>(xy);
+        std::vector<Point> points;
+        for (std::size_t i = 0; i + 1 < flat.size(); i += 2) points.push_back(Point{flat[i], flat[i + 1]});
+        c_.ShapeCustomTool(points);
+    }
+    void endCustomTool(int previous, bool kept) { c_.EndCustomTool(previous, kept); }
+
     // A part saved to / read from a file of the page's file system.
     bool saveMap(std::string path)
     {
@@ -256,6 +267,9 @@ EMSCRIPTEN_BINDINGS(zan400lt)
         .function("measureMode", &LivePage::measureMode)
         .function("measureClick", &LivePage::measureClick)
         .function("showPointer", &LivePage::showPointer)
+        .function("beginCustomTool", &LivePage::beginCustomTool)
+        .function("shapeCustomTool", &LivePage::shapeCustomTool)
+        .function("endCustomTool", &LivePage::endCustomTool)
         .function("saveMap", &LivePage::saveMap)
         .function("openMap", &LivePage::openMap)
         .function("lcdPatch", &LivePage::lcdPatch)

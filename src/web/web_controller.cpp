@@ -7,6 +7,7 @@
 #include "core/files/file_replace.h"
 #include "core/files/program_file.h"
 #include "core/files/program_load.h"
+#include "core/lathe/tool_shapes.h"
 #include "web/page_commands.h"
 
 namespace zan::web {
@@ -125,6 +126,28 @@ bool WebController::LoadProgram(const std::string& path)
     station_.LoadProgram(*program.text);
     if (program.linesLeftOut) Message(kTooManyLinesMessage);
     return !program.linesLeftOut;
+}
+
+// The editor's fixed sizes: a 70 mm shank, a 30 mm wide tool.
+constexpr int kCustomToolWidth = 30;   // mm
+constexpr int kCustomShankLength = 70; // mm
+
+int WebController::BeginCustomTool()
+{
+    return station_.lathe.SelectCustomTool();
+}
+
+void WebController::ShapeCustomTool(const std::vector<Point>& points)
+{
+    StoreCustomShape(station_.lathe.state.custom, points.data(), static_cast<int>(points.size()), kCustomToolWidth,
+                     kCustomShankLength);
+    station_.view()->RepaintAll();
+}
+
+void WebController::EndCustomTool(int previousStation, bool kept)
+{
+    station_.lathe.EndCustomTool(previousStation, kept);
+    station_.view()->RepaintAll();
 }
 
 std::vector<PageAlert> WebController::TakeAlerts() { return std::exchange(alerts_, {}); }

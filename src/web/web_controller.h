@@ -67,6 +67,14 @@ public:
     // command line does; false (and said so) when it could not be read.
     bool LoadProgram(const std::string& path);
 
+    // The custom tool editor: opening it mounts the custom tool and gives
+    // the station mounted before; a shape drawn (editor pixels, 3 a
+    // millimetre) is set as the current tool's; closing it keeps the custom
+    // tool only when the student kept it (saved, or set it as current).
+    int BeginCustomTool();
+    void ShapeCustomTool(const std::vector<Point>& points);
+    void EndCustomTool(int previousStation, bool kept);
+
     // The queued alerts, oldest first, emptied.
     std::vector<PageAlert> TakeAlerts();
     // The answer to the question shown: OK plays the input that asked once

@@ -3,7 +3,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import { openPage } from './browser.mjs';
-import { clickKey, menu, waitIdle, download } from './page_tools.mjs';
+import { clickKey, menu, waitIdle, download, canvasPng } from './page_tools.mjs';
 
 // A program imported with the file picker comes back byte for byte; a .map
 // file opens without a word.
@@ -87,4 +87,38 @@ export async function runLongTasks(browser, url, { out }) {
   }
   fs.writeFileSync(path.join(out, 'figures.json'), JSON.stringify(figures, null, 1));
   console.log(`web: figures: ${JSON.stringify(figures)}`);
+}
+
+// The custom tool editor: an outline dragged on its grid and set as the
+// current tool shows on the view; cancelled without that, the tool mounted
+// before comes back and the view is as it was.
+export async function runCustomTool(browser, url) {
+  const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
+  const { page, errors } = await openPage(context, url);
+  const open = () => menu(page, '机床操作(O)', '刀具选择(K)', '定制刀具(d)');
+  const drag = async (points) => {
+    const box = await page.locator('canvas.tool-sketch').boundingBox();
+    for (const [x, y] of points) {
+      await page.mouse.move(box.x + x, box.y + y);
+      await page.mouse.down();
+      await page.mouse.move(box.x + x + 1, box.y + y + 1);
+      await page.mouse.move(box.x + x, box.y + y);
+      await page.mouse.up();
+    }
+  };
+  await page.waitForTimeout(300);
+  const before = await canvasPng(page, '#view');
+  await open();
+  await drag([[200, 200], [240, 150], [300, 200]]);
+  await page.click('dialog button[data-name=cancel]');
+  await page.waitForTimeout(300);
+  if (Buffer.compare(before, await canvasPng(page, '#view')) !== 0) throw new Error('a cancelled custom tool changed the view');
+  await open();
+  await drag([[200, 200], [240, 150], [300, 200]]);
+  await page.click('dialog button[data-name=set_current]');
+  await page.click('dialog button[data-name=save]');
+  await page.waitForTimeout(300);
+  if (Buffer.compare(before, await canvasPng(page, '#view')) === 0) throw new Error('the custom tool set as current does not show');
+  if (errors.length) throw new Error(`page errors: ${errors.join('; ')}`);
+  await context.close();
 }

@@ -9,6 +9,7 @@ import { buildMenus } from './menus.js';
 import * as dialogs from './dialogs.js';
 import { programName, download, readFile, programList, chooseProgram } from './files.js';
 import { ScriptRunner } from './script.js';
+import { customTool } from './tool_dialog.js';
 
 const BUDGET_MS = 4;  // the core's share of a frame, in milliseconds
 const LCD_AT = [23, 45];  // the LCD's top left corner on the panel
@@ -245,6 +246,12 @@ function commands(page) {
         refusals.forEach((a) => dialogs.message(a.text));
         return taken;
       });
+    },
+    'custom-tool': async () => {
+      let previous = 0;
+      page.input(() => { previous = live.beginCustomTool(); });
+      const kept = await customTool((points) => page.input(() => live.shapeCustomTool(points.flat())));
+      page.input(() => live.endCustomTool(previous, kept));
     },
     about: () => dialogs.about(),
     'help-text': async () => dialogs.helpText(new TextDecoder().decode(page.Z.FS.readFile(`${DATA}/anouncement.txt`))),

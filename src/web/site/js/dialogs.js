@@ -22,7 +22,7 @@ function element(tag, props = {}, children = []) {
 
 // Shows `body` under `title` with the buttons; resolves to the value of the
 // button chosen (Escape: the last button's, or `escape`).
-function modal(title, body, buttons, { escape, onButton } = {}) {
+export function modal(title, body, buttons, { escape, onButton } = {}) {
   const dialog = element('dialog', { className: 'zan-dialog' });
   const row = element('div', { className: 'buttons' });
   dialog.append(element('div', { className: 'title', textContent: title }), body, row);

@@ -39,6 +39,7 @@ export const MENUS = [
       { text: '二号刀(W)', command: 'tool-2' },
       { text: '三号刀(Z)', command: 'tool-3' },
       { text: '四号刀(J)', command: 'tool-4' },
+      { text: '定制刀具(d)', command: 'custom-tool' },
     ]],
     { text: '刷新工件(S)', command: null },
   ]],
