@@ -5,7 +5,8 @@
 // - a lesson done with clicks and typing, its program exported, its view
 //   equal to the core's, its part measured and saved as the runner makes it;
 // - programs imported and exported, a .map saved and opened, the site
-//   started with no network, a custom tool drawn, set, and cancelled;
+//   started with no network, a browser that keeps nothing reported once,
+//   a custom tool drawn, set, and cancelled;
 // - no task over 50 ms while 03.zan runs at speed levels 0 and 4.
 // A screenshot of the page is kept in OUT.
 import fs from 'node:fs';
@@ -14,7 +15,7 @@ import { fileURLToPath } from 'node:url';
 import { serve, launch, openPage } from './browser.mjs';
 import { runParity } from './parity.mjs';
 import { runLesson } from './lesson.mjs';
-import { runFiles, runOffline, runLongTasks, runCustomTool } from './site_checks.mjs';
+import { runFiles, runOffline, runLongTasks, runCustomTool, runNoStorage } from './site_checks.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const [site, runner, noHardLinks, out] = process.argv.slice(2);
@@ -26,7 +27,7 @@ const server = await serve(site, 8400 + (process.pid % 500));
 const browser = await launch();
 try {
   for (const [name, check] of [['parity', runParity], ['lesson', runLesson], ['files', runFiles],
-    ['offline', runOffline], ['custom tool', runCustomTool], ['long tasks', runLongTasks]]) {
+    ['offline', runOffline], ['no storage', runNoStorage], ['custom tool', runCustomTool], ['long tasks', runLongTasks]]) {
     if (process.env.ZAN_WEB_ONLY && !process.env.ZAN_WEB_ONLY.split(',').includes(name)) continue;
     const started = Date.now();
     try {

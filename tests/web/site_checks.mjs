@@ -122,3 +122,21 @@ export async function runCustomTool(browser, url) {
   if (errors.length) throw new Error(`page errors: ${errors.join('; ')}`);
   await context.close();
 }
+
+// A browser that keeps nothing (no IndexedDB, as in some private windows):
+// the student is told once, in Chinese, and the trainer still works.
+export async function runNoStorage(browser, url) {
+  const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
+  const { page, errors } = await openPage(context, url, () => {
+    Object.defineProperty(window, 'indexedDB', { get() { throw new DOMException('no storage', 'SecurityError'); } });
+  });
+  const told = page.locator('dialog[open]', { hasText: '浏览器不能保存您的程序文件夹' });
+  await told.waitFor({ timeout: 5000 });
+  await told.locator('button[data-name=ok]').click();
+  for (const key of [1062, 1048, 1042, 1007, 1049]) await clickKey(page, key);  // EDIT, INPUT 0 8 ENTER: program 08
+  await page.keyboard.type(' g00x50');
+  await page.waitForTimeout(800);  // past the save's delay
+  if (await page.locator('dialog[open]').count()) throw new Error('the storage failure was reported more than once');
+  if (errors.length) throw new Error(`page errors: ${errors.join('; ')}`);
+  await context.close();
+}
