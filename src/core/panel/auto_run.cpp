@@ -7,6 +7,7 @@
 #include "core/files/program_file.h"
 #include "core/files/program_load.h"
 #include "core/panel/auto_run.h"
+#include "core/panel/lcd_mode_screens.h"
 #include "core/panel/panel_messages.h"
 #include "core/programs/program_store.h"
 
@@ -15,7 +16,6 @@ namespace zan {
 namespace {
 
 constexpr int kCompleteX = 148;  // "运行完毕" on the title row
-constexpr int kTitleY = 45;
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "core/panel/panel.h"
 #include "core/panel/panel_messages.h"
 #include "core/panel/plain_fields.h"
+#include "core/text/typed_value.h"
 
 namespace zan {
 
@@ -47,7 +48,6 @@ constexpr SecondLegend kSecondLegends[] = {
 // The text insertion takes at most this many bytes of a letter key's text.
 constexpr std::size_t kKeyTextLimit = 800;
 
-bool IsValueChar(char ch) { return (ch >= '0' && ch <= '9') || ch == '-' || ch == '.'; }
 
 }  // namespace
 

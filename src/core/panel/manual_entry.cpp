@@ -55,7 +55,6 @@ enum class MFunction : int {
 std::size_t ZOffsetIndex(int tool) { return static_cast<std::size_t>(2 * (tool - 1)); }
 std::size_t XOffsetIndex(int tool) { return ZOffsetIndex(tool) + 1; }
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 }  // namespace
 

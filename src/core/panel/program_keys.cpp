@@ -10,6 +10,7 @@
 #include "core/panel/panel_messages.h"
 #include "core/panel/plain_fields.h"
 #include "core/text/format_fixed.h"
+#include "core/text/typed_value.h"
 
 namespace zan {
 
@@ -26,7 +27,6 @@ constexpr std::string_view kDeleteAllRequest = "-0";
 // The first two characters of a typed number.
 std::string NumberOf(std::string_view typed) { return std::string(typed.substr(0, ByteOffset(typed, kProgramNumberChars))); }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool BothDigits(std::string_view number) { return number.size() == 2 && IsDigit(number[0]) && IsDigit(number[1]); }
 
 // The caret position of the controller's field, which counts a line break

@@ -37,8 +37,6 @@ bool MoveRow(int& row, int step, int last)
     return true;
 }
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-bool IsValueChar(char ch) { return IsDigit(ch) || ch == '-' || ch == '.'; }
 
 // A value for the parameter and offset screens: a number below 10000 in
 // size. A larger one is refused as too large: the box keeps it.

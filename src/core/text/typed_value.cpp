@@ -12,7 +12,6 @@ constexpr int kReadableDigits = 8;
 // digits cannot overflow.
 constexpr int kBlockNumberDigits = 8;
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 // The digits from `at` on; `at` moves past them.
 int SkipDigits(std::string_view text, std::size_t& at)

@@ -20,6 +20,11 @@ struct TypedValue {
     double value = 0.0;  // for Number only
 };
 
+// The characters a typed value is made of: digits, and the minus and the
+// point the panel's keys type besides.
+inline bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+inline bool IsValueChar(char ch) { return IsDigit(ch) || ch == '-' || ch == '.'; }
+
 // One number: a minus sign or none, digits, and a point with more digits or
 // none; at least one digit. Only three decimals count, the rest is dropped,
 // as the controller reads them.
